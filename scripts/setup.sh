@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages of scripts/packages.txt that are missing (apt-get,
+# through sudo when not root), then configures and builds into build/ or $BUILD_DIR.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+missing=()
+while read -r pkg _; do
+  [[ -z ${pkg:-} || $pkg == \#* ]] && continue
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' || missing+=("$pkg")
+done < "$root/scripts/packages.txt"
+
+if (( ${#missing[@]} )); then
+  sudo=""; [[ $(id -u) == 0 ]] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get install -y -qq "${missing[@]}" >/dev/null 2>&1 ||
+    { $sudo apt-get update -qq && $sudo apt-get install -y -qq "${missing[@]}" >/dev/null; }
+fi
+
+build=${BUILD_DIR:-$root/build}
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_EXTRA:-} >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
