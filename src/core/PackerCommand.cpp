@@ -1,0 +1,88 @@
+#include "core/PackerCommand.h"
+
+#include <algorithm>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace snapwane {
+
+namespace {
+
+std::string WithoutSpaces(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    return text;
+}
+
+}  // namespace
+
+std::optional<PackerCommand> PackerCommand::Build(const std::string& program, const PackerRequest& request,
+                                                  char separator)
+{
+    if (!request.makeSingleFile || request.archiveName.empty())
+        return std::nullopt;
+
+    // The e-mail form is chosen before the spaces are removed: an address of spaces
+    // alone still gives "-ieml" with nothing after it.
+    const bool byEmail = request.makeEmail && !request.emailAddress.empty();
+    const std::string archivePath = request.outputFolder + separator + request.archiveName + ".exe";
+
+    PackerCommand command;
+    command.m_program = program;
+    command.m_arguments = {"a", "-ep1"};
+    if (byEmail) {
+        const std::string emailSwitch = "-ieml" + WithoutSpaces(request.emailAddress);
+        command.m_argumentText = "a -ep1 " + emailSwitch + " -sfx \"";
+        command.m_arguments.push_back(emailSwitch);
+    } else {
+        command.m_argumentText = "a -ep1 -sfx \"";
+    }
+    command.m_argumentText += archivePath + "\" \"" + request.outputFolder + "\"";
+    command.m_arguments.insert(command.m_arguments.end(), {"-sfx", archivePath, request.outputFolder});
+    return command;
+}
+
+std::string PackerProgramPath(const std::string& programFolder)
+{
+#ifdef _WIN32
+    (void)programFolder;
+    char windowsDirectory[255] = {};
+    const UINT length = GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
+    if (length == 0 || length >= sizeof windowsDirectory)
+        windowsDirectory[0] = '\0';
+    return std::string(windowsDirectory) + "\\rar.exe";
+#else
+    if (!programFolder.empty() && programFolder.back() == '/')
+        return programFolder + "snapwane-pack";
+    return programFolder + "/snapwane-pack";
+#endif
+}
+
+std::vector<std::string> SplitCommandLine(std::string_view line)
+{
+    std::vector<std::string> arguments;
+    std::string current;
+    bool inArgument = false;  // true once a character or a quote has started an argument
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            inArgument = true;
+        } else if (!quoted && (c == ' ' || c == '\t' || c == '\n' || c == '\r')) {
+            if (inArgument)
+                arguments.push_back(std::move(current));
+            current.clear();
+            inArgument = false;
+        } else {
+            current += c;
+            inArgument = true;
+        }
+    }
+    if (inArgument)
+        arguments.push_back(std::move(current));
+    return arguments;
+}
+
+}  // namespace snapwane

@@ -1,0 +1,60 @@
+#pragma once
+// The packer's command line: after a reduction the output folder can be packed
+// into one self-extracting executable, optionally handed to the mail composer.
+// The program's reduction worker and the batch reducer both build it here.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace snapwane {
+
+#ifdef _WIN32
+inline constexpr char kNativeSeparator = '\\';
+#else
+inline constexpr char kNativeSeparator = '/';
+#endif
+
+// What the user asked for in the wizard's output step (or on the batch reducer's command line).
+struct PackerRequest {
+    std::string outputFolder;   // used as stored: nothing added or removed at its end
+    std::string archiveName;    // ".exe" is always appended, even when it already ends with it
+    bool makeSingleFile = false;
+    bool makeEmail = false;
+    std::string emailAddress;   // spaces are removed before it reaches the packer
+};
+
+class PackerCommand {
+public:
+    // The command for the request, or none when no single file was asked for or the
+    // archive name is empty. `program` is the packer's path (see PackerProgramPath).
+    static std::optional<PackerCommand> Build(const std::string& program, const PackerRequest& request,
+                                              char separator = kNativeSeparator);
+
+    const std::string& Program() const { return m_program; }
+    // The switches and the two quoted paths, exactly as the command line writes them.
+    const std::string& ArgumentText() const { return m_argumentText; }
+    // The same arguments as the packer receives them. Built from the pieces rather than
+    // by splitting the text, so a quote inside a folder name cannot shift them.
+    const std::vector<std::string>& Arguments() const { return m_arguments; }
+    // Program, one space, argument text. The program's path is not quoted.
+    std::string CommandLine() const { return m_program + " " + m_argumentText; }
+
+private:
+    std::string m_program;
+    std::string m_argumentText;
+    std::vector<std::string> m_arguments;
+};
+
+// Where the packer lives: on Windows rar.exe in the Windows directory; elsewhere the
+// project's own snapwane-pack installed beside the program, whose folder is given.
+std::string PackerProgramPath(const std::string& programFolder);
+
+// Splits a command line into arguments the way the packer's command line is written:
+// blanks separate arguments outside double quotes; a double quote opens or closes a
+// quoted stretch and is dropped; "" gives an empty argument; backslashes are ordinary
+// characters (a Windows folder may end with one). No shell is involved.
+std::vector<std::string> SplitCommandLine(std::string_view line);
+
+}  // namespace snapwane

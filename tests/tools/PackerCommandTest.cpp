@@ -1,0 +1,133 @@
+#include "core/PackerCommand.h"
+
+#include <gtest/gtest.h>
+
+using snapwane::PackerCommand;
+using snapwane::PackerRequest;
+using snapwane::SplitCommandLine;
+
+namespace {
+
+PackerRequest SingleFile(std::string folder, std::string name)
+{
+    PackerRequest request;
+    request.outputFolder = std::move(folder);
+    request.archiveName = std::move(name);
+    request.makeSingleFile = true;
+    return request;
+}
+
+PackerRequest ByEmail(std::string folder, std::string name, std::string address)
+{
+    PackerRequest request = SingleFile(std::move(folder), std::move(name));
+    request.makeEmail = true;
+    request.emailAddress = std::move(address);
+    return request;
+}
+
+struct CommandCase {
+    const char* name;
+    PackerRequest request;
+    char separator;
+    const char* commandLine;
+};
+
+void PrintTo(const CommandCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class PackerCommandLines : public testing::TestWithParam<CommandCase> {};
+
+TEST_P(PackerCommandLines, BuildsTheExactLine)
+{
+    const CommandCase& row = GetParam();
+    const std::string program = row.separator == '\\' ? "C:\\WINDOWS\\rar.exe" : "/opt/snapwane/snapwane-pack";
+    const auto command = PackerCommand::Build(program, row.request, row.separator);
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(command->CommandLine(), row.commandLine);
+    // For names without quotes the packer receives exactly what splitting the text gives.
+    std::vector<std::string> expected = SplitCommandLine(command->ArgumentText());
+    EXPECT_EQ(command->Arguments(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothForms, PackerCommandLines,
+    testing::Values(
+        CommandCase{"WindowsSingleFile", SingleFile("C:\\Photos\\20061205", "MyNewPhotos"), '\\',
+                    R"(C:\WINDOWS\rar.exe a -ep1 -sfx "C:\Photos\20061205\MyNewPhotos.exe" "C:\Photos\20061205")"},
+        CommandCase{"WindowsEmail", ByEmail("C:\\Photos\\20061205", "MyNewPhotos", "ann@example.org"), '\\',
+                    R"(C:\WINDOWS\rar.exe a -ep1 -iemlann@example.org -sfx "C:\Photos\20061205\MyNewPhotos.exe" "C:\Photos\20061205")"},
+        CommandCase{"SingleFile", SingleFile("/home/ann/Photos/20061205", "MyNewPhotos"), '/',
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx "/home/ann/Photos/20061205/MyNewPhotos.exe" "/home/ann/Photos/20061205")"},
+        CommandCase{"ExeAppendedAgain", SingleFile("/out", "pics.exe"), '/',
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx "/out/pics.exe.exe" "/out")"},
+        CommandCase{"FolderEndingWithSeparatorKeptAsStored", SingleFile("/out/", "pics"), '/',
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx "/out//pics.exe" "/out/")"},
+        CommandCase{"SpacesInAddressRemoved", ByEmail("/my photos", "holiday pics", " ann @ example .org "), '/',
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -iemlann@example.org -sfx "/my photos/holiday pics.exe" "/my photos")"},
+        CommandCase{"AddressOfSpacesLeavesBareSwitch", ByEmail("/out", "pics", "   "), '/',
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -ieml -sfx "/out/pics.exe" "/out")"},
+        CommandCase{"EmailFlagWithoutAddressPacksOnly", ByEmail("/out", "pics", ""), '/',
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx "/out/pics.exe" "/out")"}),
+    [](const testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+
+TEST(PackerCommand, NothingToRunWithoutSingleFileOrName)
+{
+    PackerRequest notAsked = ByEmail("/out", "pics", "ann@example.org");
+    notAsked.makeSingleFile = false;
+    EXPECT_FALSE(PackerCommand::Build("pack", notAsked).has_value());
+    EXPECT_FALSE(PackerCommand::Build("pack", SingleFile("/out", "")).has_value());
+}
+
+TEST(PackerCommand, QuoteInFolderNameStillReachesThePackerWhole)
+{
+    const auto command = PackerCommand::Build("pack", SingleFile("/out/say \"cheese\"", "pics"), '/');
+    ASSERT_TRUE(command.has_value());
+    const std::vector<std::string> expected = {"a", "-ep1", "-sfx", "/out/say \"cheese\"/pics.exe",
+                                               "/out/say \"cheese\""};
+    EXPECT_EQ(command->Arguments(), expected);
+}
+
+TEST(PackerCommand, ProgramLiesBesideTheProgram)
+{
+#ifndef _WIN32
+    EXPECT_EQ(snapwane::PackerProgramPath("/usr/lib/snapwane"), "/usr/lib/snapwane/snapwane-pack");
+    EXPECT_EQ(snapwane::PackerProgramPath("/"), "/snapwane-pack");
+#endif
+}
+
+struct SplitCase {
+    const char* name;
+    const char* line;
+    std::vector<std::string> arguments;
+};
+
+void PrintTo(const SplitCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class CommandLineSplitting : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(CommandLineSplitting, RespectsQuotes)
+{
+    EXPECT_EQ(SplitCommandLine(GetParam().line), GetParam().arguments);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CommandLineSplitting,
+    testing::Values(
+        SplitCase{"Empty", "", {}},
+        SplitCase{"OnlyBlanks", "  \t ", {}},
+        SplitCase{"RunsOfBlanks", "  a   -ep1\t-sfx  ", {"a", "-ep1", "-sfx"}},
+        SplitCase{"QuotedBlanksStay", R"(a "/my photos/x.exe" "/my photos")", {"a", "/my photos/x.exe", "/my photos"}},
+        SplitCase{"EmptyQuotesGiveEmptyArgument", R"(a "" b)", {"a", "", "b"}},
+        SplitCase{"EmptyQuotesAtTheEnd", R"(a "")", {"a", ""}},
+        SplitCase{"QuotesInsideAWord", R"(-x"a b"c d)", {"-xa bc", "d"}},
+        SplitCase{"BackslashesAreOrdinary", R"("D:\" "C:\Photos\20061205")", {"D:\\", "C:\\Photos\\20061205"}},
+        SplitCase{"UnclosedQuoteRunsToTheEnd", R"(a "b c)", {"a", "b c"}},
+        SplitCase{"NonAsciiKept", "a \"/fotos/\xc3\xa9t\xc3\xa9\"", {"a", "/fotos/\xc3\xa9t\xc3\xa9"}}),
+    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+
+}  // namespace

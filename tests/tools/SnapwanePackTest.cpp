@@ -1,0 +1,218 @@
+// snapwane-pack end to end: the archive it writes opens in unzip, holds the folder's
+// files byte for byte under their bare names, never itself, and runs on its own.
+
+#include "ToolTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+using namespace tooltest;
+
+// Names a shell or zip would misread, and contents that must survive unchanged.
+const std::map<std::string, std::string> kPhotos = {
+    {"a photo.jpg", std::string("\xff\xd8\xff\xe0 first", 11)},
+    {"say \"cheese\".JPG", std::string(70000, '\x5a')},
+    {"-starts-with-dash.jpg", "dash"},
+    {"\xc3\xa9t\xc3\xa9 \xe2\x98\x80.jpeg", "summer"},
+    {"star*[1].jpg", "wild"},
+    {"empty.jpg", ""},
+};
+
+class SnapwanePack : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!ProgramAvailable("zip") || !ProgramAvailable("unzip"))
+            GTEST_SKIP() << "zip or unzip is not installed";
+        for (const auto& [name, bytes] : kPhotos)
+            WriteFile(m_scratch / ("photos/" + name), bytes);
+    }
+
+    fs::path Photos() const { return m_scratch / "photos"; }
+
+    ToolRun Pack(const std::vector<std::string>& switches, const fs::path& archive, const fs::path& folder)
+    {
+        std::vector<std::string> arguments = {BuiltTool("snapwane-pack").string(), "a"};
+        arguments.insert(arguments.end(), switches.begin(), switches.end());
+        arguments.insert(arguments.end(), {archive.string(), folder.string()});
+        return RunProgram(arguments);
+    }
+
+    // Extracts with `unzip` into a fresh folder and returns name -> bytes.
+    std::map<std::string, std::string> Unzipped(const fs::path& archive)
+    {
+        const fs::path target = m_scratch / ("unzipped" + std::to_string(++m_extractions));
+        fs::create_directories(target);
+        const ToolRun unzip = RunProgram({"unzip", "-q", archive.string(), "-d", target.string()});
+        EXPECT_EQ(unzip.exitCode, 0) << unzip.output;
+        return Contents(target);
+    }
+
+    static std::map<std::string, std::string> Contents(const fs::path& folder)
+    {
+        std::map<std::string, std::string> contents;
+        for (const std::string& name : FolderEntries(folder))
+            contents[name] = ReadFile(folder / name);
+        return contents;
+    }
+
+    ScratchFolder m_scratch;
+
+private:
+    int m_extractions = 0;
+};
+
+TEST_F(SnapwanePack, ArchiveInsideFolderHoldsEveryFileButItself)
+{
+    fs::create_directories(Photos() / "subfolder");
+    WriteFile(Photos() / "subfolder" / "inner.jpg", "not packed");
+    const fs::path archive = Photos() / "MyNewPhotos.exe";
+
+    const ToolRun run = Pack({"-ep1", "-sfx"}, archive, Photos());
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(Unzipped(archive), kPhotos);
+    EXPECT_NE(fs::status(archive).permissions() & fs::perms::owner_exec, fs::perms::none);
+    // Nothing but the archive was added to the folder.
+    std::vector<std::string> expected = {"MyNewPhotos.exe", "subfolder"};
+    for (const auto& entry : kPhotos)
+        expected.push_back(entry.first);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FolderEntries(Photos()), expected);
+}
+
+TEST_F(SnapwanePack, ArchiveRunsAndExtractsItself)
+{
+    const fs::path archive = m_scratch / "pics.exe";
+    ASSERT_EQ(Pack({"-ep1", "-sfx"}, archive, Photos()).exitCode, 0);
+    const fs::path target = m_scratch / "ran";
+    fs::create_directories(target);
+
+    const ToolRun selfExtraction = RunProgram({archive.string()}, target);
+
+    EXPECT_EQ(selfExtraction.exitCode, 0) << selfExtraction.output;
+    EXPECT_EQ(Contents(target), kPhotos);
+}
+
+TEST_F(SnapwanePack, RepackingReplacesTheOldArchive)
+{
+    const fs::path archive = Photos() / "pics.exe";
+    ASSERT_EQ(Pack({"-ep1", "-sfx"}, archive, Photos()).exitCode, 0);
+    fs::remove(Photos() / "a photo.jpg");
+    ASSERT_EQ(Pack({"-sfx", "-ep1"}, archive, Photos()).exitCode, 0);
+
+    std::map<std::string, std::string> expected = kPhotos;
+    expected.erase("a photo.jpg");
+    EXPECT_EQ(Unzipped(archive), expected);
+}
+
+struct RefusalCase {
+    const char* name;
+    std::vector<std::string> arguments;  // after the program; PHOTOS and SCRATCH are replaced
+    int exitCode;
+};
+
+void PrintTo(const RefusalCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SnapwanePackRefusals : public SnapwanePack, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(SnapwanePackRefusals, FailQuietlyAndWriteNothing)
+{
+    fs::create_directories(m_scratch / "empty");
+    WriteFile(m_scratch / "plain-file", "");
+    std::vector<std::string> arguments = {BuiltTool("snapwane-pack").string()};
+    for (std::string argument : GetParam().arguments) {
+        for (const auto& [token, path] : {std::pair{"PHOTOS", Photos()}, std::pair{"SCRATCH", m_scratch.Path()}}) {
+            if (argument.rfind(token, 0) == 0)
+                argument = path.string() + argument.substr(std::string(token).size());
+        }
+        arguments.push_back(argument);
+    }
+    const auto before = FolderEntries(m_scratch.Path());
+    const auto photosBefore = FolderEntries(Photos());
+
+    const ToolRun run = RunProgram(arguments);
+
+    EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.output;
+    EXPECT_EQ(FolderEntries(m_scratch.Path()), before);
+    EXPECT_EQ(FolderEntries(Photos()), photosBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Unusable, SnapwanePackRefusals,
+    testing::Values(
+        RefusalCase{"MissingFolder", {"a", "-ep1", "-sfx", "SCRATCH/x.exe", "SCRATCH/missing"}, 1},
+        RefusalCase{"FolderWithoutFiles", {"a", "-ep1", "-sfx", "SCRATCH/empty/x.exe", "SCRATCH/empty"}, 1},
+        // Folders that cannot take the archive (a read-only one would not stop root).
+        RefusalCase{"ArchiveFolderIsAFile", {"a", "-ep1", "-sfx", "SCRATCH/plain-file/x.exe", "PHOTOS"}, 1},
+        RefusalCase{"ArchiveFolderMissing", {"a", "-ep1", "-sfx", "SCRATCH/nowhere/x.exe", "PHOTOS"}, 1},
+        RefusalCase{"ArchiveIsAFolder", {"a", "-ep1", "-sfx", "SCRATCH/empty", "PHOTOS"}, 1},
+        RefusalCase{"NoCommand", {"-ep1", "-sfx", "SCRATCH/x.exe", "PHOTOS"}, 2},
+        RefusalCase{"NotSelfExtracting", {"a", "-ep1", "SCRATCH/x.exe", "PHOTOS"}, 2},
+        RefusalCase{"UnknownSwitch", {"a", "-ep1", "-sfx", "-r", "SCRATCH/x.exe", "PHOTOS"}, 2},
+        RefusalCase{"FolderMissingFromLine", {"a", "-ep1", "-sfx", "SCRATCH/x.exe"}, 2}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+// A stand-in for xdg-email that records what it was given, first on PATH.
+class SnapwanePackMail : public SnapwanePack {
+protected:
+    void SetUp() override
+    {
+        SnapwanePack::SetUp();
+        if (IsSkipped())
+            return;
+        const fs::path bin = m_scratch / "bin";
+        fs::create_directories(bin);
+        WriteFile(bin / "xdg-email", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.log\"\nexit \"${FAKE_MAIL_EXIT:-0}\"\n");
+        fs::permissions(bin / "xdg-email", fs::perms::owner_all);
+        m_oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+        setenv("PATH", (bin.string() + ":" + m_oldPath).c_str(), 1);
+        m_log = bin / "xdg-email.log";
+    }
+    void TearDown() override
+    {
+        if (!m_oldPath.empty())
+            setenv("PATH", m_oldPath.c_str(), 1);
+        unsetenv("FAKE_MAIL_EXIT");
+    }
+
+    std::string m_oldPath;
+    fs::path m_log;
+};
+
+TEST_F(SnapwanePackMail, OpensComposerWithArchiveAttached)
+{
+    const fs::path archive = Photos() / "pics.exe";
+    ASSERT_EQ(Pack({"-ep1", "-iemlann@example.org", "-sfx"}, archive, Photos()).exitCode, 0);
+    EXPECT_EQ(ReadFile(m_log), "--attach\n" + archive.string() + "\nann@example.org\n");
+    EXPECT_EQ(Unzipped(archive), kPhotos);
+}
+
+TEST_F(SnapwanePackMail, AddressesThatAreNotPlainGoThroughTo)
+{
+    const fs::path archive = Photos() / "pics.exe";
+    ASSERT_EQ(Pack({"-ep1", "-ieml--attach=/etc/passwd", "-sfx"}, archive, Photos()).exitCode, 0);
+    EXPECT_EQ(ReadFile(m_log), "--attach\n" + archive.string() + "\n--to\n--attach=/etc/passwd\n");
+    ASSERT_EQ(Pack({"-ep1", "-ieml", "-sfx"}, archive, Photos()).exitCode, 0);
+    EXPECT_EQ(ReadFile(m_log), "--attach\n" + archive.string() + "\n");
+}
+
+TEST_F(SnapwanePackMail, NoComposerKeepsTheArchive)
+{
+    setenv("FAKE_MAIL_EXIT", "3", 1);
+    const fs::path archive = Photos() / "pics.exe";
+    const ToolRun run = Pack({"-ep1", "-iemlann@example.org", "-sfx"}, archive, Photos());
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(Unzipped(archive), kPhotos);
+}
+
+}  // namespace

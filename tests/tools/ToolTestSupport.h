@@ -1,0 +1,46 @@
+#pragma once
+// Helpers for the command-line tool tests: a scratch folder per test, small file
+// utilities, and running a built tool by name.
+
+#include "core/ChildProcess.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tooltest {
+
+namespace fs = std::filesystem;
+
+// A fresh folder under the temporary directory, removed with its contents.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const fs::path& Path() const { return m_path; }
+    fs::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    fs::path m_path;
+};
+
+std::string ReadFile(const fs::path& path);
+// Creates the folders on the way.
+void WriteFile(const fs::path& path, const std::string& bytes);
+// Names of the entries of a folder (files and folders), sorted.
+std::vector<std::string> FolderEntries(const fs::path& folder);
+
+fs::path BuiltTool(const std::string& name);
+bool ProgramAvailable(const std::string& name);
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string output;  // standard output and error together
+};
+// Runs a program with the arguments and returns its exit code and output.
+ToolRun RunProgram(std::vector<std::string> arguments, const fs::path& workingFolder = {});
+
+}  // namespace tooltest

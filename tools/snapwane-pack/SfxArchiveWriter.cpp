@@ -1,0 +1,167 @@
+#include "SfxArchiveWriter.h"
+
+#include "core/ChildProcess.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using snapwane::ChildProcess;
+
+namespace {
+
+// A folder of our own under the temporary directory, removed with everything in it.
+class TemporaryFolder {
+public:
+    TemporaryFolder()
+    {
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/snapwane-pack.XXXXXX";
+        if (mkdtemp(pattern.data()))
+            m_path = pattern;
+    }
+    ~TemporaryFolder()
+    {
+        std::error_code ignored;
+        if (!m_path.empty())
+            fs::remove_all(m_path, ignored);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    bool Exists() const { return !m_path.empty(); }
+    const fs::path& Path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+std::optional<fs::path> FindInPath(const std::string& name)
+{
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= folders.size()) {
+        const std::size_t end = std::min(folders.find(':', start), folders.size());
+        const fs::path candidate = fs::path(folders.substr(start, end - start)) / name;
+        if (end > start && access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        start = end + 1;
+    }
+    // Debian's place for both tools, should PATH be narrow.
+    const fs::path usual = fs::path("/usr/bin") / name;
+    if (access(usual.c_str(), X_OK) == 0)
+        return usual;
+    return std::nullopt;
+}
+
+bool AppendFile(int output, const fs::path& input)
+{
+    const int source = open(input.c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        return false;
+    std::array<char, 1 << 16> buffer;
+    bool ok = true;
+    for (;;) {
+        const ssize_t got = read(source, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < got;) {
+            const ssize_t put = write(output, buffer.data() + done, static_cast<std::size_t>(got - done));
+            if (put < 0 && errno == EINTR)
+                continue;
+            ok = put > 0;
+            done += put > 0 ? put : 0;
+        }
+        if (!ok)
+            break;
+    }
+    close(source);
+    return ok;
+}
+
+// Copies the finished archive next to its final name, then renames it over that name,
+// so a reader never sees a half-written archive.
+bool InstallArchive(const fs::path& finished, const fs::path& archive)
+{
+    const fs::path folder = archive.has_parent_path() ? archive.parent_path() : fs::path(".");
+    std::string pattern = (folder / ("." + archive.filename().string() + ".XXXXXX")).string();
+    const int output = mkstemp(pattern.data());
+    if (output < 0)
+        return false;
+    bool ok = AppendFile(output, finished) && fchmod(output, 0755) == 0 && fsync(output) == 0;
+    ok = close(output) == 0 && ok;
+    ok = ok && rename(pattern.c_str(), archive.c_str()) == 0;
+    if (!ok)
+        unlink(pattern.c_str());
+    return ok;
+}
+
+bool RunQuietly(std::vector<std::string> arguments)
+{
+    return ChildProcess{std::move(arguments), {}, {}, false}.Run() == 0;
+}
+
+}  // namespace
+
+std::vector<fs::path> SfxArchiveWriter::FilesToPack(const fs::path& archive, const fs::path& folder)
+{
+    std::error_code error;
+    const fs::path archiveFull = fs::weakly_canonical(fs::absolute(archive, error), error);
+    std::vector<fs::path> files;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code entryError;
+        if (!it->is_regular_file(entryError))
+            continue;
+        const fs::path file = fs::absolute(it->path(), entryError);
+        if (!entryError && fs::weakly_canonical(file, entryError) != archiveFull)
+            files.push_back(file);
+    }
+    if (error)
+        return {};
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+bool SfxArchiveWriter::Write(const fs::path& archive, const fs::path& folder)
+{
+    std::error_code error;
+    if (!fs::is_directory(folder, error) || fs::is_directory(archive, error))
+        return false;
+    const std::vector<fs::path> files = FilesToPack(archive, folder);
+    const std::optional<fs::path> stub = FindInPath("unzipsfx");
+    const std::optional<fs::path> zip = FindInPath("zip");
+    TemporaryFolder work;
+    if (files.empty() || !stub || !zip || !work.Exists())
+        return false;
+
+    // -j stores bare names, -nw takes names literally (no wildcards), absolute paths and
+    // "--" keep a name that starts with a dash from being read as an option.
+    const fs::path zipped = work.Path() / "files.zip";
+    std::vector<std::string> zipArguments = {zip->string(), "-q", "-X", "-j", "-nw", zipped.string(), "--"};
+    for (const fs::path& file : files)
+        zipArguments.push_back(file.string());
+    if (!RunQuietly(std::move(zipArguments)))
+        return false;
+
+    const fs::path assembled = work.Path() / "archive.exe";
+    const int output = open(assembled.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (output < 0)
+        return false;
+    bool ok = AppendFile(output, *stub) && AppendFile(output, zipped);
+    ok = close(output) == 0 && ok;
+    // The stub shifts every offset of the zip part; zip -A corrects them.
+    ok = ok && RunQuietly({zip->string(), "-q", "-A", assembled.string()});
+    return ok && InstallArchive(assembled, archive);
+}

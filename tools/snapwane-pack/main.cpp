@@ -1,0 +1,60 @@
+// snapwane-pack: packs a folder's files into one self-extracting archive and, when
+// asked, opens the mail composer with the archive attached. Started by the program
+// (detached, its result ignored) and by snapwane-reduce; it prints nothing on failure.
+//
+//   snapwane-pack a -ep1 -sfx ARCHIVE FOLDER
+//   snapwane-pack a -ep1 -ieml<address> -sfx ARCHIVE FOLDER
+//
+// Exit codes: 0 done, 1 the archive could not be made, 2 unusable arguments,
+// 3 the archive was made but no mail composer could be opened.
+
+#include "PackArguments.h"
+#include "SfxArchiveWriter.h"
+
+#include "core/ChildProcess.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: snapwane-pack a -ep1 [-ieml<address>] -sfx ARCHIVE FOLDER\n"
+    "Packs the files of FOLDER (not subfolders, not the archive itself) under their bare\n"
+    "names into ARCHIVE, a self-extracting executable that any zip tool also opens.\n"
+    "With -ieml the mail composer opens afterwards with ARCHIVE attached.\n";
+
+// xdg-email takes a plain address only when it looks like one; --to takes anything,
+// including an address that starts with a dash, without reading it as an option.
+bool OpenMailComposer(const std::string& archive, const std::string& address)
+{
+    std::vector<std::string> arguments = {"xdg-email", "--attach", std::filesystem::absolute(archive).string()};
+    if (!address.empty()) {
+        if (address.find('@') != std::string::npos && address.front() != '-')
+            arguments.push_back(address);
+        else
+            arguments.insert(arguments.end(), {"--to", address});
+    }
+    return snapwane::ChildProcess{arguments, {}, {}, false}.Run() == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 1 && arguments[0] == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    const std::optional<PackArguments> parsed = PackArguments::Parse(arguments);
+    if (!parsed) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (!SfxArchiveWriter::Write(parsed->archive, parsed->folder))
+        return 1;
+    if (parsed->sendByEmail && !OpenMailComposer(parsed->archive, parsed->emailAddress))
+        return 3;
+    return 0;
+}
