@@ -1,0 +1,143 @@
+#include "core/FileIo.h"
+
+#include <cstdio>
+#include <fstream>
+#include <new>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace snapwane {
+namespace fs = std::filesystem;
+namespace {
+
+bool LacksOwnerWrite(const fs::path& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    return !error && fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+fs::path FolderOf(const fs::path& target)
+{
+    const fs::path folder = target.parent_path();
+    return folder.empty() ? fs::path(".") : folder;
+}
+
+// Checks that the target may be written; the folder must exist.
+bool MayReplace(const fs::path& target)
+{
+    std::error_code error;
+    const fs::path folder = FolderOf(target);
+    if (!fs::is_directory(folder, error) || LacksOwnerWrite(folder))
+        return false;
+    return !fs::is_directory(target, error) && !LacksOwnerWrite(target);
+}
+
+// A name in the target's folder that no file has yet, hidden and marked as ours.
+fs::path TemporaryPathFor(const fs::path& target)
+{
+    std::random_device entropy;
+    std::mt19937_64 numbers((std::uint64_t(entropy()) << 32) ^ entropy());
+    std::error_code error;
+    for (;;) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(numbers()));
+        fs::path name(".");
+        name += target.filename().native();
+        name += suffix;
+        fs::path candidate = FolderOf(target) / name;
+        if (!fs::exists(candidate, error))
+            return candidate;
+    }
+}
+
+// Renames the complete temporary file over the target, or removes it.
+FileStatus MoveIntoPlace(const fs::path& temporary, const fs::path& target, FileStatus failure)
+{
+    std::error_code error;
+    fs::rename(temporary, target, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return failure;
+    }
+    return FileStatus::Ok;
+}
+
+void KeepPermissionsOf(const fs::path& target, const fs::path& temporary)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (!error && fs::exists(status))
+        fs::permissions(temporary, status.permissions(), error);
+}
+
+} // namespace
+
+FileStatus ReadWholeFile(const fs::path& path, std::vector<std::uint8_t>& bytes, std::uintmax_t limit)
+{
+    std::error_code error;
+    if (fs::is_directory(path, error))
+        return FileStatus::CannotOpen;
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open())
+        return FileStatus::CannotOpen;
+    in.seekg(0, std::ios::end);
+    const std::streamoff length = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (length < 0 || !in)
+        return FileStatus::ReadError;
+    if (std::uintmax_t(length) >= limit)
+        return FileStatus::TooLarge;
+    try {
+        bytes.resize(std::size_t(length));
+    } catch (const std::bad_alloc&) {
+        return FileStatus::NoMemory;
+    } catch (const std::length_error&) {
+        return FileStatus::NoMemory;
+    }
+    in.read(reinterpret_cast<char*>(bytes.data()), length);
+    if (in.gcount() != length)
+        return FileStatus::ReadError;
+    return FileStatus::Ok;
+}
+
+FileStatus WriteFileReplacing(const fs::path& target, std::span<const std::uint8_t> bytes)
+{
+    if (!MayReplace(target))
+        return FileStatus::CannotCreate;
+    const fs::path temporary = TemporaryPathFor(target);
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out.is_open())
+        return FileStatus::CannotCreate;
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.close();
+    if (out.fail()) {
+        std::error_code error;
+        fs::remove(temporary, error);
+        return FileStatus::WriteError;
+    }
+    KeepPermissionsOf(target, temporary);
+    return MoveIntoPlace(temporary, target, FileStatus::CannotCreate);
+}
+
+FileStatus CopyFileReplacing(const fs::path& source, const fs::path& target)
+{
+    std::error_code error;
+    if (fs::equivalent(source, target, error))
+        return FileStatus::Ok;
+    if (!MayReplace(target))
+        return FileStatus::CannotCreate;
+    const fs::path temporary = TemporaryPathFor(target);
+    fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return FileStatus::CopyFailed;
+    }
+    const auto modified = fs::last_write_time(source, error);
+    if (!error)
+        fs::last_write_time(temporary, modified, error);
+    return MoveIntoPlace(temporary, target, FileStatus::CopyFailed);
+}
+
+} // namespace snapwane

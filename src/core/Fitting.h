@@ -1,0 +1,65 @@
+// Fitting: how a box is fitted to a photo's proportions, and the thumbnail
+// pipeline built on it.
+//
+// FitBoxToPhoto is the one rule shared by the reduction and the thumbnails:
+//   rw = W / BW in double precision, rh = H / BH in single precision;
+//   if rw > rh the width binds and BH := trunc(H / float(rw)), otherwise (ties
+//   included) the height binds and BW := trunc(W / rh); these divisions are
+//   done in double precision by the single-precision ratio.
+// The fitted side may come out as 0 for very narrow or tall photos; callers
+// decide what that means (the thumbnail fails, the reduction passes the photo over).
+//
+// DecodeToFit makes the fitted copy of a photo for display: the box is turned for
+// rotation 90 / 270, fitted, the decoder's 1/2, 1/4 or 1/8 scale does most of
+// the reduction (further halvings below 1/8), then one merge pass per direction
+// with odd targets rounded down. Grey photos come back as RGB. No corrections.
+//
+// LoadFittedPhoto is the whole load of a photo for display, from its bytes:
+// header, the acceptance rules of PhotoRules.h, the box (0 x 0 = the thumbnail
+// box), DecodeToFit, then the rotation and the colour corrections.
+//
+// Everything here is Qt-free, thread-safe and does not throw.
+#pragma once
+
+#include "core/Corrections.h"
+#include "core/PhotoRules.h"
+#include "core/PixelBuffer.h"
+
+#include <cstdint>
+#include <span>
+
+namespace snapwane {
+
+struct BoxSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const BoxSize&) const = default;
+};
+
+// The box (boxWidth x boxHeight, both > 0) fitted to a W x H photo.
+BoxSize FitBoxToPhoto(int photoWidth, int photoHeight, int boxWidth, int boxHeight);
+
+// How often a source of `size` is halved before size / box < 2 (integer division).
+int CountHalvings(int size, int box);
+
+// The decode scale a fitted copy of a W-wide photo in a box of `boxWidth` starts
+// from: 1, 2, 4 or 8.
+int ThumbnailDecodeScale(int photoWidth, int boxWidth);
+
+// The fitted RGB copy; empty when the bytes do not decode, a fitted side is 0,
+// or memory runs out.
+PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight, int rotation);
+
+struct FittedPhoto {
+    PhotoCheck check = PhotoCheck::NotJpeg; // Accepted when `pixels` holds the photo
+    int sourceWidth = 0;  // size stored in the JPEG header (0 when unreadable)
+    int sourceHeight = 0;
+    PixelBuffer pixels;   // fitted, rotated, corrected RGB; empty on failure
+};
+
+// boxWidth = boxHeight = 0 asks for the thumbnail box (192 x 144, or the photo's
+// own size when it is smaller); otherwise the box is min(W, BW) x min(H, BH).
+FittedPhoto LoadFittedPhoto(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
+                            const Corrections& corrections);
+
+} // namespace snapwane

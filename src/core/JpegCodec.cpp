@@ -1,0 +1,310 @@
+// The only file that talks to libjpeg. Every library call runs inside a
+// "step": a plain function called through RunGuarded, which holds the setjmp.
+// Library errors longjmp back to RunGuarded, so the frames the jump leaves are
+// libjpeg's and the steps' own, and the steps hold nothing with a destructor.
+// Buffers are allocated by the callers of RunGuarded, whose frames the jump
+// never leaves.
+#include "core/JpegCodec.h"
+
+#include <climits>
+#include <csetjmp>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace snapwane {
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr base; // first member: libjpeg sees only this part
+    std::jmp_buf jump;
+};
+
+void ExitThroughJump(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
+
+void IgnoreMessage(j_common_ptr, int) {}
+void IgnoreOutput(j_common_ptr) {}
+
+jpeg_error_mgr* InstallErrorManager(ErrorManager& errors)
+{
+    jpeg_std_error(&errors.base);
+    errors.base.error_exit = ExitThroughJump;
+    errors.base.emit_message = IgnoreMessage; // warnings (corrupt or cut data) are not failures
+    errors.base.output_message = IgnoreOutput;
+    return &errors.base;
+}
+
+// Runs step(context); false when the library raised an error on the way.
+bool RunGuarded(ErrorManager& errors, void (*step)(void*), void* context)
+{
+    if (setjmp(errors.jump) != 0)
+        return false;
+    step(context);
+    return true;
+}
+
+// ---- decoding -------------------------------------------------------------
+
+struct DecodeSession {
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    const std::uint8_t* bytes;
+    unsigned long byteCount;
+    // Filled by the caller before ReadPixelsStep:
+    std::uint8_t* pixels;      // width x height x channels
+    std::uint8_t* scratchRow;  // whole decoded row, when it cannot go straight into pixels
+    JDIMENSION decodedWidth;   // columns the library delivers
+    int width;                 // columns kept (decodedWidth made even)
+    int height;
+    int channels;              // channels kept per pixel
+    bool sizesMatch;
+};
+
+void ReadHeaderStep(void* context)
+{
+    auto& session = *static_cast<DecodeSession*>(context);
+    jpeg_create_decompress(&session.info);
+    jpeg_mem_src(&session.info, session.bytes, session.byteCount);
+    jpeg_read_header(&session.info, TRUE);
+}
+
+void ConvertCmykRow(const std::uint8_t* cmyk, std::uint8_t* rgb, int width, bool adobeInverted)
+{
+    for (int x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+        const unsigned k = adobeInverted ? cmyk[3] : 255u - cmyk[3];
+        for (int c = 0; c < 3; ++c) {
+            const unsigned ink = adobeInverted ? cmyk[c] : 255u - cmyk[c];
+            rgb[c] = static_cast<std::uint8_t>((ink * k + 127u) / 255u);
+        }
+    }
+}
+
+void ReadPixelsStep(void* context)
+{
+    auto& session = *static_cast<DecodeSession*>(context);
+    jpeg_decompress_struct& info = session.info;
+    jpeg_start_decompress(&info);
+    const int libraryChannels = session.channels == 1 ? 1 : (info.out_color_space == JCS_CMYK ? 4 : 3);
+    session.sizesMatch = info.output_width == session.decodedWidth
+        && info.output_height == JDIMENSION(session.height) && info.output_components == libraryChannels;
+    if (!session.sizesMatch)
+        return;
+    const std::size_t rowBytes = std::size_t(session.width) * std::size_t(session.channels);
+    while (info.output_scanline < info.output_height) {
+        std::uint8_t* target = session.pixels + rowBytes * info.output_scanline;
+        JSAMPROW row = session.scratchRow ? session.scratchRow : target;
+        if (jpeg_read_scanlines(&info, &row, 1) != 1)
+            ERREXIT(&info, JERR_INPUT_EOF);
+        if (libraryChannels == 4)
+            ConvertCmykRow(row, target, session.width, info.saw_Adobe_marker);
+        else if (session.scratchRow)
+            std::memcpy(target, row, rowBytes);
+    }
+    jpeg_finish_decompress(&info);
+}
+
+// Channels the photo decodes to, or 0 for a header the codec does not accept.
+int AcceptedChannels(const jpeg_decompress_struct& info)
+{
+    const std::int64_t w = info.image_width, h = info.image_height;
+    if (w <= 0 || h <= 0 || w > JpegCodec::kMaxSide || h > JpegCodec::kMaxSide || w * h > JpegCodec::kMaxPixels)
+        return 0;
+    switch (info.num_components) {
+    case 1: return 1;
+    case 3: return 3;
+    case 4: return 3; // CMYK or YCCK, converted to RGB
+    default: return 0;
+    }
+}
+
+J_COLOR_SPACE OutputColorSpace(const jpeg_decompress_struct& info)
+{
+    switch (info.num_components) {
+    case 1: return JCS_GRAYSCALE;
+    case 4: return JCS_CMYK; // the library turns YCCK into CMYK
+    default: return JCS_RGB;
+    }
+}
+
+int ShiftForScale(int scale)
+{
+    switch (scale) {
+    case 1: return 0;
+    case 2: return 1;
+    case 4: return 2;
+    case 8: return 3;
+    default: return -1;
+    }
+}
+
+bool FitsLibraryByteCount(std::size_t count)
+{
+    if constexpr (sizeof(std::size_t) > sizeof(unsigned long))
+        return count <= ULONG_MAX;
+    else
+        return true;
+}
+
+// Lives in the frame that calls RunGuarded, which no jump ever leaves.
+class DecompressGuard {
+public:
+    explicit DecompressGuard(jpeg_decompress_struct& info) : m_info(info) {}
+    ~DecompressGuard() { jpeg_destroy_decompress(&m_info); }
+    DecompressGuard(const DecompressGuard&) = delete;
+    DecompressGuard& operator=(const DecompressGuard&) = delete;
+
+private:
+    jpeg_decompress_struct& m_info;
+};
+
+// ---- encoding -------------------------------------------------------------
+
+// A destination of fixed capacity: running out of room is an error.
+void InitDestination(j_compress_ptr) {}
+boolean OverflowDestination(j_compress_ptr info)
+{
+    ERREXIT(info, JERR_BUFFER_SIZE);
+    return FALSE;
+}
+void TermDestination(j_compress_ptr) {}
+
+struct EncodeSession {
+    jpeg_compress_struct info;
+    ErrorManager errors;
+    jpeg_destination_mgr destination;
+    const std::uint8_t* pixels;
+    int width;
+    int height;
+    int channels;
+    int quality;
+};
+
+void CompressStep(void* context)
+{
+    auto& session = *static_cast<EncodeSession*>(context);
+    jpeg_compress_struct& info = session.info;
+    jpeg_create_compress(&info);
+    info.dest = &session.destination;
+    info.image_width = JDIMENSION(session.width);
+    info.image_height = JDIMENSION(session.height);
+    info.input_components = session.channels;
+    info.in_color_space = session.channels == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&info); // RGB becomes YCbCr with 2 x 2 chroma subsampling
+    jpeg_set_quality(&info, session.quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    const std::size_t rowBytes = std::size_t(session.width) * std::size_t(session.channels);
+    while (info.next_scanline < info.image_height) {
+        // libjpeg reads the rows only; its interface is not const-correct.
+        JSAMPROW row = const_cast<std::uint8_t*>(session.pixels + rowBytes * info.next_scanline);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+}
+
+} // namespace
+
+PixelBuffer JpegCodec::Decode(std::span<const std::uint8_t> jpeg, int scale, int& width, int& height,
+                              int& channels)
+{
+    DecodeSession session{};
+    session.info.err = InstallErrorManager(session.errors);
+    DecompressGuard guard(session.info);
+    session.bytes = jpeg.data();
+    session.byteCount = static_cast<unsigned long>(jpeg.size());
+    const int keptChannels = FitsLibraryByteCount(jpeg.size()) && RunGuarded(session.errors, ReadHeaderStep, &session)
+        ? AcceptedChannels(session.info)
+        : 0;
+    if (keptChannels == 0) {
+        width = 0;
+        height = 0;
+        return {};
+    }
+    const int fullWidth = int(session.info.image_width), fullHeight = int(session.info.image_height);
+    if (scale == kHeaderOnly) {
+        width = fullWidth;
+        height = fullHeight;
+        channels = 3;
+        return {};
+    }
+    const int shift = ShiftForScale(scale);
+    if (shift < 0)
+        return {};
+    const int decodedWidth = (fullWidth + scale - 1) >> shift;
+    width = decodedWidth & ~1; // even: the last column of an odd width is left out
+    height = (fullHeight + scale - 1) >> shift;
+    channels = keptChannels;
+
+    PixelBuffer pixels = PixelBuffer::Allocate(width, height, channels);
+    const bool needsScratch = decodedWidth != width || session.info.num_components == 4;
+    const int libraryChannels = session.info.num_components == 4 ? 4 : channels;
+    std::unique_ptr<std::uint8_t[]> scratch(
+        needsScratch ? new (std::nothrow) std::uint8_t[std::size_t(decodedWidth) * std::size_t(libraryChannels)]
+                     : nullptr);
+    if (!pixels || (needsScratch && !scratch))
+        return {};
+
+    session.info.scale_num = 1;
+    session.info.scale_denom = unsigned(scale);
+    session.info.out_color_space = OutputColorSpace(session.info);
+    session.pixels = pixels.data();
+    session.scratchRow = scratch.get();
+    session.decodedWidth = JDIMENSION(decodedWidth);
+    session.width = width;
+    session.height = height;
+    session.channels = channels;
+    if (!RunGuarded(session.errors, ReadPixelsStep, &session) || !session.sizesMatch)
+        return {};
+    return pixels;
+}
+
+std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const std::uint8_t* pixels, int width, int height,
+                                                           int channels, int quality)
+{
+    if (!pixels || (channels != 1 && channels != 3) || width > JPEG_MAX_DIMENSION || height > JPEG_MAX_DIMENSION)
+        return std::nullopt;
+    const std::size_t capacity = PixelBuffer::ByteCount(width, height, channels);
+    if (capacity == 0)
+        return std::nullopt;
+    std::vector<std::uint8_t> stream;
+    try {
+        // One spare byte: libjpeg reports a full buffer as soon as the last byte is written,
+        // so a stream of exactly `capacity` bytes still fits.
+        stream.resize(capacity + 1);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+
+    EncodeSession session{};
+    session.info.err = InstallErrorManager(session.errors);
+    session.destination.next_output_byte = stream.data();
+    session.destination.free_in_buffer = stream.size();
+    session.destination.init_destination = InitDestination;
+    session.destination.empty_output_buffer = OverflowDestination;
+    session.destination.term_destination = TermDestination;
+    session.pixels = pixels;
+    session.width = width;
+    session.height = height;
+    session.channels = channels;
+    session.quality = quality < 1 ? 1 : (quality > 100 ? 100 : quality);
+    const bool written = RunGuarded(session.errors, CompressStep, &session);
+    const std::size_t used = stream.size() - session.destination.free_in_buffer;
+    jpeg_destroy_compress(&session.info);
+    if (!written)
+        return std::nullopt;
+    stream.resize(used);
+    return stream;
+}
+
+std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const PixelBuffer& pixels, int quality)
+{
+    return Encode(pixels.data(), pixels.width(), pixels.height(), pixels.channels(), quality);
+}
+
+} // namespace snapwane

@@ -1,0 +1,154 @@
+#include "core/ReducePhoto.h"
+
+#include "core/FileIo.h"
+#include "core/Fitting.h"
+#include "core/JpegCodec.h"
+#include "core/PixelOps.h"
+#include "core/TextFormat.h"
+
+#include <new>
+#include <optional>
+#include <vector>
+
+namespace snapwane {
+namespace {
+
+ReduceResult Outcome(ReduceOutcome outcome, int width = 0, int height = 0)
+{
+    ReduceResult result;
+    result.outcome = outcome;
+    result.width = width;
+    result.height = height;
+    switch (outcome) {
+    case ReduceOutcome::Reduced: result.reason = "reduced to " + FormatDimensions(width, height); break;
+    case ReduceOutcome::Copied: result.reason = "copied unchanged (" + FormatDimensions(width, height) + ")"; break;
+    default: result.reason = DescribeReduceOutcome(outcome); break;
+    }
+    return result;
+}
+
+ReduceOutcome FromFileStatus(FileStatus status)
+{
+    switch (status) {
+    case FileStatus::Ok: return ReduceOutcome::Reduced;
+    case FileStatus::CannotOpen: return ReduceOutcome::CannotOpenSource;
+    case FileStatus::ReadError:
+    case FileStatus::TooLarge: return ReduceOutcome::ReadError;
+    case FileStatus::NoMemory: return ReduceOutcome::NoMemory;
+    case FileStatus::CannotCreate: return ReduceOutcome::CannotCreateOutput;
+    case FileStatus::WriteError: return ReduceOutcome::WriteError;
+    case FileStatus::CopyFailed: return ReduceOutcome::CopyFailed;
+    }
+    return ReduceOutcome::WriteError;
+}
+
+PixelBuffer ApplyCorrections(PixelBuffer photo, const Corrections& corrections)
+{
+    AdjustBrightness(photo, corrections.brightness);
+    AdjustContrast(photo, corrections.contrast);
+    if (corrections.grey)
+        MakeGrayscale(photo);
+    return Rotate(std::move(photo), corrections.rotation);
+}
+
+ReduceResult ReducePhotoUnguarded(const std::filesystem::path& source, const std::filesystem::path& output,
+                                  int targetWidth, int targetHeight, int quality, const Corrections& corrections)
+{
+    if (targetWidth <= 0 || targetHeight <= 0)
+        return Outcome(ReduceOutcome::InvalidTarget);
+    std::vector<std::uint8_t> file;
+    if (const FileStatus read = ReadWholeFile(source, file); read != FileStatus::Ok)
+        return Outcome(FromFileStatus(read));
+    int sourceWidth = 0, sourceHeight = 0, width = 0, height = 0, channels = 0;
+    JpegCodec::Decode(file, JpegCodec::kHeaderOnly, sourceWidth, sourceHeight, channels);
+    PixelBuffer photo = JpegCodec::Decode(file, 1, width, height, channels);
+    std::vector<std::uint8_t>().swap(file);
+    if (!photo)
+        return Outcome(ReduceOutcome::NotDecodable);
+
+    ReducedPixels reduced = ReducePixels(ExpandGreyToRgb(std::move(photo)), targetWidth, targetHeight, corrections);
+    if (reduced.outcome == ReduceOutcome::Copied) {
+        const FileStatus copy = CopyFileReplacing(source, output);
+        return copy == FileStatus::Ok ? Outcome(ReduceOutcome::Copied, sourceWidth, sourceHeight)
+                                      : Outcome(FromFileStatus(copy));
+    }
+    if (reduced.outcome != ReduceOutcome::Reduced)
+        return Outcome(reduced.outcome);
+
+    const std::optional<std::vector<std::uint8_t>> stream = JpegCodec::Encode(reduced.pixels, quality);
+    if (!stream)
+        return Outcome(ReduceOutcome::EncodeFailed);
+    if (const FileStatus write = WriteFileReplacing(output, *stream); write != FileStatus::Ok)
+        return Outcome(FromFileStatus(write));
+    return Outcome(ReduceOutcome::Reduced, reduced.pixels.width(), reduced.pixels.height());
+}
+
+} // namespace
+
+PixelBuffer ShrinkIntoFittedBox(PixelBuffer photo, int fittedWidth, int fittedHeight)
+{
+    while (photo && photo.width() / fittedWidth >= 2)
+        photo = HalveWidth(std::move(photo));
+    if (photo && photo.width() > fittedWidth)
+        photo = ShrinkWidth(std::move(photo), fittedWidth, OddTarget::RoundUp);
+    while (photo && photo.height() / fittedHeight >= 2)
+        photo = HalveHeight(std::move(photo));
+    if (photo && photo.height() > fittedHeight)
+        photo = ShrinkHeight(std::move(photo), fittedHeight, OddTarget::RoundUp);
+    return photo;
+}
+
+ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight, const Corrections& corrections)
+{
+    ReducedPixels result;
+    if (targetWidth <= 0 || targetHeight <= 0) {
+        result.outcome = ReduceOutcome::InvalidTarget;
+        return result;
+    }
+    photo = ApplyCorrections(std::move(photo), corrections);
+    if (!photo)
+        return result; // NoMemory
+    if (targetWidth >= photo.width() || targetHeight >= photo.height()) {
+        result.outcome = ReduceOutcome::Copied;
+        return result;
+    }
+    const BoxSize fitted = FitBoxToPhoto(photo.width(), photo.height(), targetWidth, targetHeight);
+    if (fitted.width <= 0 || fitted.height <= 0) {
+        result.outcome = ReduceOutcome::DoesNotFit;
+        return result;
+    }
+    result.pixels = ShrinkIntoFittedBox(std::move(photo), fitted.width, fitted.height);
+    result.outcome = result.pixels ? ReduceOutcome::Reduced : ReduceOutcome::NoMemory;
+    return result;
+}
+
+ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesystem::path& output,
+                         int targetWidth, int targetHeight, int quality, const Corrections& corrections)
+{
+    try {
+        return ReducePhotoUnguarded(source, output, targetWidth, targetHeight, quality, corrections);
+    } catch (const std::bad_alloc&) {
+        return Outcome(ReduceOutcome::NoMemory);
+    }
+}
+
+std::string DescribeReduceOutcome(ReduceOutcome outcome)
+{
+    switch (outcome) {
+    case ReduceOutcome::Reduced: return "reduced";
+    case ReduceOutcome::Copied: return "copied unchanged";
+    case ReduceOutcome::CannotOpenSource: return "cannot open the file";
+    case ReduceOutcome::ReadError: return "read error";
+    case ReduceOutcome::NotDecodable: return "not a JPEG photo or damaged";
+    case ReduceOutcome::NoMemory: return "not enough memory";
+    case ReduceOutcome::InvalidTarget: return "the target size must be positive";
+    case ReduceOutcome::DoesNotFit: return "too narrow or too tall for the box";
+    case ReduceOutcome::EncodeFailed: return "cannot be encoded as JPEG";
+    case ReduceOutcome::CannotCreateOutput: return "cannot create the output file";
+    case ReduceOutcome::WriteError: return "write error";
+    case ReduceOutcome::CopyFailed: return "cannot copy the file";
+    }
+    return "unknown outcome";
+}
+
+} // namespace snapwane

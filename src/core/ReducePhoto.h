@@ -1,0 +1,81 @@
+// ReducePhoto: one source JPEG file into one reduced JPEG file. Synchronous,
+// no UI, never throws; says what it did.
+//
+// The plain pipeline, in this order:
+//  1. read the whole source file;
+//  2. decode it at full size (the width is made even; grey becomes RGB);
+//  3. corrections, each only when set: brightness, contrast, grey, rotation;
+//  4. when targetWidth >= W or targetHeight >= H (after the rotation) the source
+//     is copied byte for byte instead, without any correction: nothing is ever
+//     enlarged;
+//  5. the box is fitted to the photo (FitBoxToPhoto); a fitted side of 0 (a
+//     photo much wider than the box is tall, e.g. 12500 x 240 into 50 x 50)
+//     passes the photo over (DoesNotFit) and writes nothing;
+//  6. halve the width while W / tw >= 2, then one merge pass to tw with an odd
+//     tw raised to the next even number; the same for the height;
+//  7. encode at `quality` and write.
+// Outputs (the reduced file and the copy) are written into a temporary file in
+// the output folder and renamed over the target when complete: on failure the
+// old file stays as it was and no temporary file remains. The output may be the
+// source itself (same folder): the source is read completely first, and a photo
+// that would be copied onto itself is left as it is.
+#pragma once
+
+#include "core/Corrections.h"
+#include "core/PixelBuffer.h"
+
+#include <filesystem>
+#include <string>
+
+namespace snapwane {
+
+enum class ReduceOutcome {
+    Reduced,
+    Copied,             // not larger than the box: the output is the source's bytes
+    CannotOpenSource,
+    ReadError,          // file error while reading the source
+    NotDecodable,
+    NoMemory,
+    InvalidTarget,      // target width or height not positive
+    DoesNotFit,         // a side of the fitted box is 0
+    EncodeFailed,       // e.g. a tiny result whose stream exceeds w x h x 3 bytes
+    CannotCreateOutput, // missing or read-only folder, read-only output file
+    WriteError,         // file error while writing the output (full disk, I/O error)
+    CopyFailed,
+};
+
+struct ReduceResult {
+    ReduceOutcome outcome = ReduceOutcome::CannotOpenSource;
+    int width = 0;      // size of the written photo (the source's size when copied)
+    int height = 0;
+    std::string reason; // English, for reports: "reduced to 640 x 426", "cannot open the file", ...
+
+    bool Succeeded() const { return outcome == ReduceOutcome::Reduced || outcome == ReduceOutcome::Copied; }
+    // The read and write errors of the file layer, which the program reports as
+    // "File error:\n" + the source path. Every other failure is silent there.
+    bool IsFileError() const
+    {
+        return outcome == ReduceOutcome::ReadError || outcome == ReduceOutcome::WriteError;
+    }
+};
+
+ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesystem::path& output,
+                         int targetWidth, int targetHeight, int quality, const Corrections& corrections);
+
+// Steps 3 to 6 on decoded RGB pixels of W x H: outcome Reduced with the reduced
+// pixels, Copied (the photo is not larger than the box; no pixels), DoesNotFit,
+// InvalidTarget or NoMemory (no pixels).
+struct ReducedPixels {
+    ReduceOutcome outcome = ReduceOutcome::NoMemory;
+    PixelBuffer pixels;
+};
+ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight, const Corrections& corrections);
+
+// Step 6 alone: halvings and one merge pass per direction (odd targets raised)
+// into the fitted box. Empty on allocation failure.
+PixelBuffer ShrinkIntoFittedBox(PixelBuffer photo, int fittedWidth, int fittedHeight);
+
+// English text of an outcome without sizes, e.g. "not a JPEG photo or damaged".
+std::string DescribeReduceOutcome(ReduceOutcome outcome);
+
+} // namespace snapwane

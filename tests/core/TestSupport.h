@@ -1,0 +1,53 @@
+// Helpers shared by the engine's tests: test photos made with JpegCodec, files
+// under tests/data, and temporary folders that clean up after themselves.
+#pragma once
+
+#include "core/PixelBuffer.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace snapwane::test {
+
+// A buffer with the given bytes (width x height x channels of them).
+PixelBuffer MakeBuffer(int width, int height, int channels, std::initializer_list<int> bytes);
+
+// A smooth colour pattern that compresses well; channels 1 or 3.
+PixelBuffer MakePattern(int width, int height, int channels = 3);
+
+// A buffer of one colour.
+PixelBuffer MakeFilled(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b);
+
+// MakePattern encoded as JPEG; fails the test if encoding fails.
+std::vector<std::uint8_t> MakeJpeg(int width, int height, int channels = 3, int quality = 90);
+
+// The stream with the size in its baseline frame header (SOF0) replaced.
+std::vector<std::uint8_t> WithFrameSize(std::vector<std::uint8_t> jpeg, int width, int height);
+
+// The bytes after the frame header's length field (precision, size, components).
+std::vector<std::uint8_t> FrameHeader(const std::vector<std::uint8_t>& jpeg);
+
+std::filesystem::path DataFile(const std::string& name);
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+// Names of the entries in a folder, sorted.
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace snapwane::test
