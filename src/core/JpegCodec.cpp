@@ -208,6 +208,27 @@ void CompressStep(void* context)
     jpeg_finish_compress(&info);
 }
 
+// Allocates the pixels (and a row of scratch when the library's rows cannot go
+// straight into them) and decodes into them at 1/scale.
+PixelBuffer ReadPixels(DecodeSession& session, int scale)
+{
+    PixelBuffer pixels = PixelBuffer::Allocate(session.width, session.height, session.channels);
+    const bool cmyk = session.info.num_components == 4;
+    const bool needsScratch = cmyk || session.decodedWidth != JDIMENSION(session.width);
+    const std::size_t scratchBytes = std::size_t(session.decodedWidth) * std::size_t(cmyk ? 4 : session.channels);
+    std::unique_ptr<std::uint8_t[]> scratch(needsScratch ? new (std::nothrow) std::uint8_t[scratchBytes] : nullptr);
+    if (!pixels || (needsScratch && !scratch))
+        return {};
+    session.info.scale_num = 1;
+    session.info.scale_denom = unsigned(scale);
+    session.info.out_color_space = OutputColorSpace(session.info);
+    session.pixels = pixels.data();
+    session.scratchRow = scratch.get();
+    if (!RunGuarded(session.errors, ReadPixelsStep, &session) || !session.sizesMatch)
+        return {};
+    return pixels;
+}
+
 } // namespace
 
 PixelBuffer JpegCodec::Decode(std::span<const std::uint8_t> jpeg, int scale, int& width, int& height,
@@ -241,27 +262,11 @@ PixelBuffer JpegCodec::Decode(std::span<const std::uint8_t> jpeg, int scale, int
     height = (fullHeight + scale - 1) >> shift;
     channels = keptChannels;
 
-    PixelBuffer pixels = PixelBuffer::Allocate(width, height, channels);
-    const bool needsScratch = decodedWidth != width || session.info.num_components == 4;
-    const int libraryChannels = session.info.num_components == 4 ? 4 : channels;
-    std::unique_ptr<std::uint8_t[]> scratch(
-        needsScratch ? new (std::nothrow) std::uint8_t[std::size_t(decodedWidth) * std::size_t(libraryChannels)]
-                     : nullptr);
-    if (!pixels || (needsScratch && !scratch))
-        return {};
-
-    session.info.scale_num = 1;
-    session.info.scale_denom = unsigned(scale);
-    session.info.out_color_space = OutputColorSpace(session.info);
-    session.pixels = pixels.data();
-    session.scratchRow = scratch.get();
     session.decodedWidth = JDIMENSION(decodedWidth);
     session.width = width;
     session.height = height;
     session.channels = channels;
-    if (!RunGuarded(session.errors, ReadPixelsStep, &session) || !session.sizesMatch)
-        return {};
-    return pixels;
+    return ReadPixels(session, scale);
 }
 
 std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const std::uint8_t* pixels, int width, int height,

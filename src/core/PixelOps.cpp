@@ -121,13 +121,52 @@ void CopyPixel(const std::uint8_t* from, std::uint8_t* to, int channels)
     }
 }
 
-// Writes one new row from a walk over the old pixels: the old pixel of new column c
-// starts at byte `start + c * stride` of the old buffer.
-void RotateRow(const std::uint8_t* old, std::ptrdiff_t start, std::ptrdiff_t stride, std::uint8_t* out,
-               int newWidth, int channels)
+// Where the old pixel of new pixel (c, r) starts: byte start + c * alongRow + r * acrossRows.
+struct TurnMap {
+    std::ptrdiff_t start, alongRow, acrossRows;
+};
+
+TurnMap MapForTurn(int degrees, int w, int h, std::ptrdiff_t pixel, std::ptrdiff_t row)
 {
-    for (int c = 0; c < newWidth; ++c, out += channels)
-        CopyPixel(old + (start + c * stride), out, channels);
+    switch (degrees) {
+    case 90: return {(h - 1) * row, -row, pixel};                      // old (r, H - 1 - c)
+    case 270: return {(w - 1) * pixel, row, -pixel};                   // old (W - 1 - r, c)
+    default: return {(h - 1) * row + (w - 1) * pixel, -pixel, -row}; // old (W - 1 - c, H - 1 - r)
+    }
+}
+
+// Quarter turns read the old image along its columns; square tiles keep those
+// reads within the cache.
+void TurnInTiles(const std::uint8_t* old, PixelBuffer& target, const TurnMap& map)
+{
+    constexpr int kTile = 64;
+    const int channels = target.channels();
+    for (int r0 = 0; r0 < target.height(); r0 += kTile) {
+        const int r1 = std::min(r0 + kTile, target.height());
+        for (int c0 = 0; c0 < target.width(); c0 += kTile) {
+            const int c1 = std::min(c0 + kTile, target.width());
+            for (int r = r0; r < r1; ++r) {
+                std::uint8_t* out = target.row(r) + std::ptrdiff_t(c0) * channels;
+                for (int c = c0; c < c1; ++c, out += channels)
+                    CopyPixel(old + (map.start + c * map.alongRow + r * map.acrossRows), out, channels);
+            }
+        }
+    }
+}
+
+template <int FixedChannels> // 0: any count, read from the buffer
+void HalvePixelsInRows(const PixelBuffer& source, PixelBuffer& target)
+{
+    const int channels = FixedChannels > 0 ? FixedChannels : source.channels();
+    const std::size_t count = std::size_t(target.width()) * std::size_t(channels);
+    for (int y = 0; y < source.height(); ++y) {
+        const std::uint8_t* in = source.row(y);
+        std::uint8_t* out = target.row(y);
+        for (std::size_t i = 0; i < count; i += std::size_t(channels), in += 2 * channels) {
+            for (int c = 0; c < channels; ++c)
+                out[i + std::size_t(c)] = Average(in[c], in[c + channels]);
+        }
+    }
 }
 
 } // namespace
@@ -138,14 +177,10 @@ PixelBuffer HalveWidth(PixelBuffer source)
     PixelBuffer target = PixelBuffer::Allocate(width, source.height(), channels);
     if (!target)
         return target;
-    for (int y = 0; y < source.height(); ++y) {
-        const std::uint8_t* in = source.row(y);
-        std::uint8_t* out = target.row(y);
-        for (int k = 0; k < width; ++k, in += 2 * channels, out += channels) {
-            for (int c = 0; c < channels; ++c)
-                out[c] = Average(in[c], in[c + channels]);
-        }
-    }
+    if (channels == 3)
+        HalvePixelsInRows<3>(source, target);
+    else
+        HalvePixelsInRows<0>(source, target);
     return target;
 }
 
@@ -215,17 +250,7 @@ PixelBuffer Rotate(PixelBuffer source, int degrees)
     PixelBuffer target = PixelBuffer::Allocate(quarter ? h : w, quarter ? w : h, channels);
     if (!target)
         return target;
-    const std::ptrdiff_t pixel = channels, row = std::ptrdiff_t(source.rowBytes());
-    const std::uint8_t* old = source.data();
-    for (int r = 0; r < target.height(); ++r) {
-        std::uint8_t* out = target.row(r);
-        if (degrees == 90) // old column r, bottom row up
-            RotateRow(old, (h - 1) * row + r * pixel, -row, out, h, channels);
-        else if (degrees == 270) // old column W - 1 - r, top row down
-            RotateRow(old, (w - 1 - r) * pixel, row, out, h, channels);
-        else // old row H - 1 - r, right to left
-            RotateRow(old, (h - 1 - r) * row + (w - 1) * pixel, -pixel, out, w, channels);
-    }
+    TurnInTiles(source.data(), target, MapForTurn(degrees, w, h, channels, std::ptrdiff_t(source.rowBytes())));
     return target;
 }
 

@@ -1,0 +1,40 @@
+#include "core/TextFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace snapwane {
+namespace {
+
+TEST(FormatByteCount, GroupsOfThreeWithSpaces)
+{
+    struct Row { std::uintmax_t bytes; const char* text; };
+    for (const Row& row : {Row{0, "0"}, Row{999, "999"}, Row{1000, "1 000"}, Row{1234, "1 234"}, Row{65536, "65 536"},
+                           Row{999999, "999 999"}, Row{1000000, "1 000 000"}, Row{4999999, "4 999 999"}})
+        EXPECT_EQ(FormatByteCount(row.bytes), row.text);
+}
+
+TEST(FormatLocalTime, YearMonthDayTwoSpacesHoursMinutes)
+{
+    const char* saved = std::getenv("TZ");
+    const std::string previous = saved ? saved : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    EXPECT_EQ(FormatLocalTime(1796633760), "2026.12.07  08:56");
+    EXPECT_EQ(FormatLocalTime(0), "1970.01.01  00:00");
+    if (saved)
+        setenv("TZ", previous.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}
+
+TEST(FormatDimensions, WidthTimesHeight)
+{
+    EXPECT_EQ(FormatDimensions(640, 480), "640 x 480");
+}
+
+} // namespace
+} // namespace snapwane
