@@ -49,7 +49,7 @@ class JpegCodec {
 public:
     static constexpr int kHeaderOnly = -1;
     static constexpr int kMaxSide = 30000;                  // pixels, each side
-    static constexpr std::int64_t kMaxPixels = 200'000'000; // width x height
+    static constexpr std::int64_t kMaxPixels = 120'000'000; // width x height: above the largest cameras
 
     static PixelBuffer Decode(std::span<const std::uint8_t> jpeg, int scale,
                               int& width, int& height, int& channels);

@@ -186,7 +186,8 @@ TEST(JpegCodecDecode, ClaimedSize_AbsurdOnesRefusedBeforeAllocating)
         {"SideOverBound", JpegCodec::kMaxSide + 1, 100, false},
         {"AreaOverBound", 20000, 10001, false},
         {"FiftyMegapixels", 8165, 6124, true},
-        {"WidestAllowed", JpegCodec::kMaxSide, 6666, true},
+        {"LargestAllowed", JpegCodec::kMaxSide, 4000, true},
+        {"JustOverArea", 12000, 10001, false},
     };
     for (const ClaimedSize& row : rows) {
         const auto crafted = WithFrameSize(small, row.width, row.height);

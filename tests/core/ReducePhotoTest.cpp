@@ -168,6 +168,19 @@ TEST(ReducePhoto, WriteErrorOnFullDisk_KeepsTheOldFileAndLeavesNoTemporaryFile)
     EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"a.jpg", "b.jpg"}));
 }
 
+TEST(ReducePhoto, OddNames_ReadAndWrittenAsGiven)
+{
+    TempFolder folder;
+    const std::string odd = "\xC3\xA9t\xC3\xA9 'quoted' \"double\" & spaces.JPG"; // "été 'quoted' ..."
+    fs::create_directory(folder / "out put");
+    WriteBytes(folder / odd, MakeJpeg(1280, 960));
+    WriteBytes(folder / "small one.jpg", MakeJpeg(1000, 400));
+    EXPECT_EQ(ReducePhoto(folder / odd, folder / "out put" / odd, 640, 480, 75, {}).outcome, ReduceOutcome::Reduced);
+    EXPECT_EQ(ReducePhoto(folder / "small one.jpg", folder / "out put" / "small one.jpg", 640, 480, 75, {}).outcome,
+              ReduceOutcome::Copied);
+    EXPECT_EQ(FolderEntries(folder / "out put"), (std::vector<std::string>{"small one.jpg", odd}));
+}
+
 TEST(ReducePhoto, ExistingOutput_IsReplaced)
 {
     TempFolder folder;
