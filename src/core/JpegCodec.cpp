@@ -6,6 +6,7 @@
 // never leaves.
 #include "core/JpegCodec.h"
 
+#include <algorithm>
 #include <climits>
 #include <csetjmp>
 #include <cstddef>
@@ -164,6 +165,27 @@ private:
     jpeg_decompress_struct& m_info;
 };
 
+// Allocates the pixels (and a row of scratch when the library's rows cannot go
+// straight into them) and decodes into them at 1/scale.
+PixelBuffer ReadPixels(DecodeSession& session, int scale)
+{
+    PixelBuffer pixels = PixelBuffer::Allocate(session.width, session.height, session.channels);
+    const bool cmyk = session.info.num_components == 4;
+    const bool needsScratch = cmyk || session.decodedWidth != JDIMENSION(session.width);
+    const std::size_t scratchBytes = std::size_t(session.decodedWidth) * std::size_t(cmyk ? 4 : session.channels);
+    std::unique_ptr<std::uint8_t[]> scratch(needsScratch ? new (std::nothrow) std::uint8_t[scratchBytes] : nullptr);
+    if (!pixels || (needsScratch && !scratch))
+        return {};
+    session.info.scale_num = 1;
+    session.info.scale_denom = unsigned(scale);
+    session.info.out_color_space = OutputColorSpace(session.info);
+    session.pixels = pixels.data();
+    session.scratchRow = scratch.get();
+    if (!RunGuarded(session.errors, ReadPixelsStep, &session) || !session.sizesMatch)
+        return {};
+    return pixels;
+}
+
 // ---- encoding -------------------------------------------------------------
 
 // A destination of fixed capacity: running out of room is an error.
@@ -206,27 +228,6 @@ void CompressStep(void* context)
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
-}
-
-// Allocates the pixels (and a row of scratch when the library's rows cannot go
-// straight into them) and decodes into them at 1/scale.
-PixelBuffer ReadPixels(DecodeSession& session, int scale)
-{
-    PixelBuffer pixels = PixelBuffer::Allocate(session.width, session.height, session.channels);
-    const bool cmyk = session.info.num_components == 4;
-    const bool needsScratch = cmyk || session.decodedWidth != JDIMENSION(session.width);
-    const std::size_t scratchBytes = std::size_t(session.decodedWidth) * std::size_t(cmyk ? 4 : session.channels);
-    std::unique_ptr<std::uint8_t[]> scratch(needsScratch ? new (std::nothrow) std::uint8_t[scratchBytes] : nullptr);
-    if (!pixels || (needsScratch && !scratch))
-        return {};
-    session.info.scale_num = 1;
-    session.info.scale_denom = unsigned(scale);
-    session.info.out_color_space = OutputColorSpace(session.info);
-    session.pixels = pixels.data();
-    session.scratchRow = scratch.get();
-    if (!RunGuarded(session.errors, ReadPixelsStep, &session) || !session.sizesMatch)
-        return {};
-    return pixels;
 }
 
 } // namespace
@@ -277,19 +278,17 @@ std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const std::uint8_t* p
     const std::size_t capacity = PixelBuffer::ByteCount(width, height, channels);
     if (capacity == 0)
         return std::nullopt;
-    std::vector<std::uint8_t> stream;
-    try {
-        // One spare byte: libjpeg reports a full buffer as soon as the last byte is written,
-        // so a stream of exactly `capacity` bytes still fits.
-        stream.resize(capacity + 1);
-    } catch (const std::bad_alloc&) {
+    // One spare byte: libjpeg reports a full buffer as soon as its last byte is
+    // written, so a stream of exactly `capacity` bytes still fits. Left
+    // uninitialised: only the written part is touched and copied out.
+    std::unique_ptr<std::uint8_t[]> space(new (std::nothrow) std::uint8_t[capacity + 1]);
+    if (!space)
         return std::nullopt;
-    }
 
     EncodeSession session{};
     session.info.err = InstallErrorManager(session.errors);
-    session.destination.next_output_byte = stream.data();
-    session.destination.free_in_buffer = stream.size();
+    session.destination.next_output_byte = space.get();
+    session.destination.free_in_buffer = capacity + 1;
     session.destination.init_destination = InitDestination;
     session.destination.empty_output_buffer = OverflowDestination;
     session.destination.term_destination = TermDestination;
@@ -297,14 +296,17 @@ std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const std::uint8_t* p
     session.width = width;
     session.height = height;
     session.channels = channels;
-    session.quality = quality < 1 ? 1 : (quality > 100 ? 100 : quality);
+    session.quality = std::clamp(quality, 1, 100);
     const bool written = RunGuarded(session.errors, CompressStep, &session);
-    const std::size_t used = stream.size() - session.destination.free_in_buffer;
+    const std::size_t used = capacity + 1 - session.destination.free_in_buffer;
     jpeg_destroy_compress(&session.info);
     if (!written)
         return std::nullopt;
-    stream.resize(used);
-    return stream;
+    try {
+        return std::vector<std::uint8_t>(space.get(), space.get() + used);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const PixelBuffer& pixels, int quality)
