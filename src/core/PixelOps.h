@@ -48,15 +48,17 @@ PixelBuffer HalveHeight(PixelBuffer source);
 // The merge positions are the truncated values of 0, step, 2 step, ... with
 // step = S / (S - T) in single precision (see MergeSum). A merge position on the
 // last pixel (row), which has no neighbour after it, takes that pixel alone, so
-// the result always has exactly T pixels (rows).
+// the result always has exactly T pixels (rows), every source position taking
+// part once. Where the single-precision sum drifts on very long walks (from
+// about 12000 rows) the walk is kept to exactly S - T merges.
 // A source of more than twice T cannot lose enough by pairs: it is halved first
 // (as HalveWidth / HalveHeight) until it is at most 2 T, then merged.
 PixelBuffer ShrinkWidth(PixelBuffer source, int& targetWidth, OddTarget rounding);
 PixelBuffer ShrinkHeight(PixelBuffer source, int& targetHeight, OddTarget rounding);
 
 // The walk of ShrinkWidth (MergeSum::Double) or ShrinkHeight (MergeSum::Single)
-// from S to the even T (T < S <= 2 T): exactly T taps, or none if S, T are outside
-// that range. May throw std::bad_alloc.
+// from S to T (T < S <= 2 T): exactly T taps, or none if S, T are outside that
+// range. May throw std::bad_alloc.
 std::vector<MergeTap> PlanMerges(int sourceSize, int targetSize, MergeSum precision);
 
 // Clockwise quarter turns: 90 and 270 exchange width and height. Any other
