@@ -1,0 +1,308 @@
+// snapwane-reduce end to end on photos the test encodes itself.
+
+#include "ToolTestSupport.h"
+
+#include "core/JpegCodec.h"
+#include "core/PixelBuffer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <sstream>
+
+namespace {
+
+using namespace tooltest;
+using snapwane::JpegCodec;
+using snapwane::PixelBuffer;
+
+// A smooth gradient photo, encoded at quality 90.
+std::string MakeJpeg(int width, int height)
+{
+    PixelBuffer pixels = PixelBuffer::Allocate(width, height, 3);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = pixels.row(y);
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<std::uint8_t>(x * 255 / width);
+            row[3 * x + 1] = static_cast<std::uint8_t>(y * 255 / height);
+            row[3 * x + 2] = static_cast<std::uint8_t>((x + y) % 256);
+        }
+    }
+    const auto bytes = JpegCodec::Encode(pixels, 90);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+}
+
+struct PhotoSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PhotoSize&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const PhotoSize& size)
+{
+    return out << size.width << " x " << size.height;
+}
+
+PhotoSize SizeOf(const fs::path& photo)
+{
+    const std::string bytes = ReadFile(photo);
+    PhotoSize size;
+    int channels = 0;
+    JpegCodec::Decode({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, JpegCodec::kHeaderOnly,
+                      size.width, size.height, channels);
+    return size;
+}
+
+class SnapwaneReduce : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The default output folder lies under the home folder: keep it inside the scratch folder.
+        const char* home = std::getenv("HOME");
+        m_oldHome = home ? home : "";
+        setenv("HOME", (m_scratch / "home").c_str(), 1);
+    }
+    void TearDown() override { setenv("HOME", m_oldHome.c_str(), 1); }
+
+    ToolRun Reduce(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), BuiltTool("snapwane-reduce").string());
+        return RunProgram(arguments);
+    }
+
+    fs::path Photo(const std::string& name, int width, int height)
+    {
+        const fs::path path = m_scratch / "in" / name;
+        WriteFile(path, MakeJpeg(width, height));
+        return path;
+    }
+
+    fs::path Out() const { return m_scratch / "out"; }
+
+    ScratchFolder m_scratch;
+    std::string m_oldHome;
+};
+
+struct SizeCase {
+    const char* name;
+    PhotoSize photo;
+    const char* sizeOption;  // nullptr: the default
+    PhotoSize expected;
+};
+
+void PrintTo(const SizeCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SnapwaneReduceSizes : public SnapwaneReduce, public testing::WithParamInterface<SizeCase> {};
+
+TEST_P(SnapwaneReduceSizes, FitsThePhotoIntoTheBox)
+{
+    const SizeCase& row = GetParam();
+    const fs::path photo = Photo("Photo.JPG", row.photo.width, row.photo.height);
+    std::vector<std::string> arguments = {"-o", Out().string(), photo.string()};
+    if (row.sizeOption)
+        arguments.insert(arguments.begin(), {"-s", row.sizeOption});
+
+    const ToolRun run = Reduce(arguments);
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"photo.jpg"});
+    EXPECT_EQ(SizeOf(Out() / "photo.jpg"), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, SnapwaneReduceSizes,
+    testing::Values(
+        SizeCase{"DefaultBoxHalvesOnce", {1280, 960}, nullptr, {640, 480}},
+        SizeCase{"WidthBinds", {3008, 2000}, "640x480", {640, 426}},
+        SizeCase{"PortraitHeightBinds", {1200, 1600}, "640x480", {360, 480}},
+        SizeCase{"SmallestPreset", {1280, 960}, "320x240", {320, 240}},
+        SizeCase{"LargestPreset", {2048, 1536}, "1024x768", {1024, 768}},
+        // 641 x 479 is made even first, as the wizard's Next does: box 640 x 478.
+        SizeCase{"OddCustomSizeMadeEven", {1280, 960}, "641x479", {638, 478}},
+        SizeCase{"UpperCaseSeparator", {1280, 960}, "320X240", {320, 240}}),
+    [](const testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SnapwaneReduce, PhotosNotLargerThanTheBoxAreCopiedByteForByte)
+{
+    const fs::path narrow = Photo("Narrow.jpg", 1000, 400);
+    const fs::path large = Photo("large.jpeg", 1280, 960);
+
+    const ToolRun sized = Reduce({"-o", Out().string(), narrow.string()});
+    const ToolRun original = Reduce({"-s", "original", "-o", (m_scratch / "orig").string(), large.string()});
+
+    ASSERT_EQ(sized.exitCode, 0) << sized.output;
+    EXPECT_EQ(sized.output, "0 reduced, 1 copied, 0 passed over\n");
+    EXPECT_EQ(ReadFile(Out() / "narrow.jpg"), ReadFile(narrow));
+    ASSERT_EQ(original.exitCode, 0) << original.output;
+    EXPECT_EQ(ReadFile(m_scratch / "orig" / "large.jpeg"), ReadFile(large));
+}
+
+TEST_F(SnapwaneReduce, FoldersGiveTheirJpegFilesInNameOrder)
+{
+    Photo("B.JPEG", 1280, 960);
+    Photo("a.Jpg", 640, 480);
+    WriteFile(m_scratch / "in" / "notes.txt", "not a photo");
+    Photo("deeper/C.jpg", 1280, 960);
+
+    const ToolRun flat = Reduce({"-o", Out().string(), (m_scratch / "in").string()});
+    const ToolRun recursive = Reduce({"-r", "-o", (m_scratch / "all").string(), (m_scratch / "in").string()});
+
+    ASSERT_EQ(flat.exitCode, 0) << flat.output;
+    EXPECT_EQ(flat.output, "1 reduced, 1 copied, 0 passed over\n");
+    EXPECT_EQ(FolderEntries(Out()), (std::vector<std::string>{"a.jpg", "b.jpeg"}));
+    ASSERT_EQ(recursive.exitCode, 0) << recursive.output;
+    EXPECT_EQ(FolderEntries(m_scratch / "all"), (std::vector<std::string>{"a.jpg", "b.jpeg", "c.jpg"}));
+}
+
+TEST_F(SnapwaneReduce, LaterPhotoOfTheSameNameReplacesTheEarlier)
+{
+    const fs::path first = Photo("one/Same.jpg", 1280, 960);
+    const fs::path second = Photo("two/same.JPG", 900, 1200);
+
+    const ToolRun run = Reduce({"-o", Out().string(), first.string(), second.string()});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"same.jpg"});
+    EXPECT_EQ(SizeOf(Out() / "same.jpg"), (PhotoSize{360, 480}));
+}
+
+TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
+{
+    const fs::path good = Photo("good.jpg", 1280, 960);
+    const fs::path small = Photo("small.jpg", 300, 400);
+    const fs::path text = m_scratch / "in" / "text.jpg";
+    WriteFile(text, "hello");
+    const fs::path empty = m_scratch / "in" / "empty.jpg";
+    WriteFile(empty, "");
+    const fs::path huge = m_scratch / "in" / "huge.jpg";
+    WriteFile(huge, MakeJpeg(640, 480) + std::string(5'000'000, '\0'));
+
+    const ToolRun run = Reduce({"-o", Out().string(), good.string(), small.string(), text.string(), empty.string(),
+                                huge.string()});
+
+    // Refusals are not failures: the run succeeds.
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"good.jpg"});
+    // One line per photo passed over, in list order, with its reason.
+    const std::vector<std::pair<fs::path, std::string>> expected = {
+        {small, "320 x 240"}, {text, "not a JPEG"}, {empty, "empty"}, {huge, "5 000 000 bytes"}};
+    std::istringstream lines(run.output);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "1 reduced, 0 copied, 4 passed over");
+    for (const auto& [photo, reason] : expected) {
+        std::getline(lines, line);
+        EXPECT_EQ(line.rfind("  " + photo.string() + ": ", 0), 0u) << line;
+        EXPECT_NE(line.find(reason), std::string::npos) << line;
+    }
+    EXPECT_FALSE(std::getline(lines, line)) << line;
+}
+
+TEST_F(SnapwaneReduce, UnreadableOrUnwritablePhotosFailTheRun)
+{
+    const fs::path good = Photo("good.jpg", 1280, 960);
+    const fs::path missing = m_scratch / "in" / "gone.jpg";
+    const ToolRun unreadable = Reduce({"-o", Out().string(), missing.string(), good.string()});
+
+    fs::create_directories(m_scratch / "locked");
+    fs::permissions(m_scratch / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+    const ToolRun unwritable = Reduce({"-o", (m_scratch / "locked").string(), good.string()});
+
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_NE(unreadable.output.find("1 reduced, 0 copied, 1 passed over\n  " + missing.string() + ": "),
+              std::string::npos)
+        << unreadable.output;
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(FolderEntries(m_scratch / "locked").empty());
+}
+
+TEST_F(SnapwaneReduce, DefaultOutputIsTodaysFolderUnderHomePhotos)
+{
+    const fs::path photo = Photo("Holiday.jpg", 1280, 960);
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char today[16];
+    std::strftime(today, sizeof today, "%Y%m%d", &local);
+
+    const ToolRun run = Reduce({photo.string()});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(SizeOf(m_scratch / "home" / "Photos" / today / "holiday.jpg"), (PhotoSize{640, 480}));
+}
+
+struct RefusedLine {
+    const char* name;
+    std::vector<std::string> options;
+    const char* message;  // part of what is said
+};
+
+void PrintTo(const RefusedLine& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SnapwaneReduceRefusedLines : public SnapwaneReduce, public testing::WithParamInterface<RefusedLine> {};
+
+TEST_P(SnapwaneReduceRefusedLines, ExitTwoAndWriteNothing)
+{
+    const fs::path photo = Photo("photo.jpg", 1280, 960);
+    // The photo first, so that an option without its value can stand last.
+    std::vector<std::string> arguments = {photo.string()};
+    arguments.insert(arguments.end(), GetParam().options.begin(), GetParam().options.end());
+
+    const ToolRun run = Reduce(arguments);
+
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.output.find(GetParam().message), std::string::npos) << run.output;
+    EXPECT_FALSE(fs::exists(m_scratch / "home"));
+    EXPECT_EQ(FolderEntries(m_scratch.Path()), std::vector<std::string>{"in"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, SnapwaneReduceRefusedLines,
+    testing::Values(
+        RefusedLine{"WidthBelow50", {"-s", "49x480"}, "between 50 and 5000"},
+        RefusedLine{"HeightAbove5000", {"--size", "640x5001"}, "between 50 and 5000"},
+        RefusedLine{"SizeNotWxH", {"-s", "big"}, "WxH"},
+        RefusedLine{"SizeWithTrailingText", {"--size=640x480px"}, "WxH"},
+        RefusedLine{"QualityBelow10", {"-q", "9"}, "between 10 and 100"},
+        RefusedLine{"QualityAbove100", {"--quality", "101"}, "between 10 and 100"},
+        RefusedLine{"QualityNotANumber", {"-q", "high"}, "between 10 and 100"},
+        RefusedLine{"MissingValue", {"-o", "x", "-q"}, "needs a value"},
+        RefusedLine{"UnknownOption", {"--fast"}, "unknown option --fast"},
+        RefusedLine{"ArchiveNameWithFolder", {"--sfx", "a/b"}, "plain file name"},
+        RefusedLine{"AddressOfSpaces", {"--email", "  "}, "e-mail address"}),
+    [](const testing::TestParamInfo<RefusedLine>& info) { return std::string(info.param.name); });
+
+TEST_F(SnapwaneReduce, HelpAndNoPaths)
+{
+    const ToolRun help = Reduce({"--help"});
+    const ToolRun nothing = Reduce({"-q", "80"});
+
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.output.find("-s, --size"), std::string::npos);
+    EXPECT_EQ(nothing.exitCode, 2);
+    EXPECT_FALSE(fs::exists(m_scratch / "home"));
+}
+
+TEST_F(SnapwaneReduce, PacksTheOutputFolderWhenAsked)
+{
+    if (!ProgramAvailable("zip") || !ProgramAvailable("unzip"))
+        GTEST_SKIP() << "zip or unzip is not installed";
+    const fs::path photo = Photo("Photo.jpg", 1280, 960);
+
+    const ToolRun run = Reduce({"--sfx", "pics.exe", "-o", Out().string(), photo.string()});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const fs::path archive = Out() / "pics.exe.exe";
+    EXPECT_NE(run.output.find("Packed into " + archive.string()), std::string::npos) << run.output;
+    const ToolRun listing = RunProgram({"unzip", "-Z1", archive.string()});
+    EXPECT_EQ(listing.output, "photo.jpg\n");
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+#pragma once
+// Progress and the closing summary of a batch run. On a terminal a progress bar
+// shows "i of N prepared" and the photo in hand; at the end one line
+// "N reduced, M copied, K passed over" and one line per photo passed over.
+// Photos are reported strictly in list order, whoever finished them first.
+
+#include "PhotoJobList.h"
+#include "PhotoOutcome.h"
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <vector>
+
+class BatchReport {
+public:
+    BatchReport(std::ostream& out, bool terminal, std::size_t total);
+
+    // The photo at `index` is next; the bar shows how many are prepared so far.
+    void Starting(std::size_t index, const PhotoJob& job);
+    // The photo at `index` is finished (called in list order).
+    void Finished(std::size_t index, const PhotoJob& job, const PhotoOutcome& outcome);
+    // Clears the bar and writes the summary.
+    void Close();
+
+    bool AnyFailed() const { return m_failed > 0; }
+
+private:
+    void ShowBar(std::size_t prepared, const std::string& name);
+
+    std::ostream& m_out;
+    bool m_terminal;
+    std::size_t m_total;
+    std::size_t m_reduced = 0;
+    std::size_t m_copied = 0;
+    std::size_t m_failed = 0;
+    std::vector<std::string> m_passedOver;  // "path: reason"
+};

@@ -1,0 +1,51 @@
+#include "OutputFolder.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path HomeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* user = getpwuid(getuid()); user && user->pw_dir)
+        return user->pw_dir;
+    return {};
+}
+
+std::string TodaysDate()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[16] = {};
+    if (!localtime_r(&now, &local) || std::strftime(text, sizeof text, "%Y%m%d", &local) == 0)
+        return {};
+    return text;
+}
+
+}  // namespace
+
+fs::path OutputFolder::TodaysDefault()
+{
+    const fs::path home = HomeFolder();
+    if (home.empty())
+        return {};
+    return home / "Photos" / TodaysDate();
+}
+
+fs::path OutputFolder::Prepare(const std::string& given)
+{
+    const fs::path folder = given.empty() ? TodaysDefault() : fs::path(given);
+    std::error_code error;
+    if (folder.empty())
+        return {};
+    fs::create_directories(folder, error);
+    if (!fs::is_directory(folder, error))
+        return {};
+    return folder;
+}

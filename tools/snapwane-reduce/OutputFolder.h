@@ -1,0 +1,14 @@
+#pragma once
+// Where the batch reducer writes: the folder given, or today's dated folder under
+// the default output base (the home folder's Photos), created like the wizard does.
+
+#include <filesystem>
+#include <string>
+
+class OutputFolder {
+public:
+    // The folder, created with its parents when missing; empty when it cannot be had.
+    static std::filesystem::path Prepare(const std::string& given);
+    // The home folder + "/Photos" + "/" + today's local date as "%Y%m%d".
+    static std::filesystem::path TodaysDefault();
+};

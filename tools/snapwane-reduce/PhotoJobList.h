@@ -1,0 +1,28 @@
+#pragma once
+// The photos of one batch run, in the order they are reduced: the arguments in
+// their order; within a folder its photos by name, then (with -r) its subfolders
+// by name. Output paths use the lower-cased file name; the source path keeps
+// the file's real case.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct PhotoJob {
+    std::filesystem::path source;
+    std::filesystem::path output;
+    std::string displayName;  // the source's file name as given, for progress and reasons
+};
+
+class PhotoJobList {
+public:
+    // Arguments that do not exist are kept as jobs: they fail to be read like a
+    // photo deleted before its turn.
+    static std::vector<PhotoJob> Collect(const std::vector<std::string>& paths, bool recursive,
+                                         const std::filesystem::path& outputFolder);
+
+    // ".jpg" or ".jpeg" in any case.
+    static bool HasJpegExtension(const std::filesystem::path& path);
+    // ASCII letters lowered; other bytes (UTF-8 sequences included) kept as they are.
+    static std::string LowerCased(std::string name);
+};

@@ -1,0 +1,155 @@
+#include "ReduceOptions.h"
+
+#include <charconv>
+#include <map>
+
+const char* const kReduceUsage =
+    "Usage: snapwane-reduce [options] PATH...\n"
+    "Reduces JPEG photos into a box, exactly as Snapwane does: each photo larger than the box\n"
+    "in both directions is decoded, scaled down by halving and pair merging, and encoded\n"
+    "again; any other photo is copied unchanged. PATH is a photo, or a folder whose .jpg and\n"
+    ".jpeg files (any case) are taken in name order. Photos go into the output folder under\n"
+    "their lower-cased file names; a later photo of the same name replaces an earlier one.\n"
+    "\n"
+    "Options:\n"
+    "  -s, --size SIZE      320x240, 640x480, 800x600, 1024x768, WxH or original\n"
+    "                       (default 640x480). W and H lie in 50..5000; an odd one is\n"
+    "                       lowered by 1. original is the 5000x5000 box: photos are copied.\n"
+    "  -q, --quality N      JPEG quality 10..100 (default 75)\n"
+    "  -o, --output DIR     output folder, created if missing (default: today's folder\n"
+    "                       Photos/YYYYMMDD in your home folder)\n"
+    "  -r, --recursive      also take the photos of subfolders of folder arguments\n"
+    "      --sfx NAME       afterwards pack the output folder into NAME.exe, a\n"
+    "                       self-extracting archive inside it\n"
+    "      --email ADDRESS  pack (as MyNewPhotos.exe unless --sfx names it) and open the\n"
+    "                       mail program with the archive attached\n"
+    "      --help           show this text\n"
+    "\n"
+    "Photos that are not JPEG, empty, of 5,000,000 bytes or more, or smaller than 320x240\n"
+    "are passed over with their reason.\n"
+    "Exit status: 0 when nothing failed, 1 when a photo could not be read, decoded or\n"
+    "written (or packing failed), 2 when the command line was refused.\n";
+
+namespace {
+
+std::optional<int> ParseInteger(const std::string& text)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+// WxH with both sides in range, made even as the wizard's Next makes a custom size even.
+std::string ParseSize(const std::string& text, ReduceOptions& options)
+{
+    static const std::map<std::string, std::pair<int, int>> named = {{"original", {5000, 5000}}};
+    int width = 0;
+    int height = 0;
+    if (const auto it = named.find(text); it != named.end()) {
+        std::tie(width, height) = it->second;
+    } else {
+        const std::size_t x = text.find_first_of("xX");
+        const auto parsedWidth = x == std::string::npos ? std::nullopt : ParseInteger(text.substr(0, x));
+        const auto parsedHeight = x == std::string::npos ? std::nullopt : ParseInteger(text.substr(x + 1));
+        if (!parsedWidth || !parsedHeight)
+            return "the size must be WxH (for example 640x480) or original, not \"" + text + "\"";
+        width = *parsedWidth;
+        height = *parsedHeight;
+    }
+    if (width < ReduceOptions::kMinSide || width > ReduceOptions::kMaxSide || height < ReduceOptions::kMinSide ||
+        height > ReduceOptions::kMaxSide)
+        return "the width and height must lie between 50 and 5000, not " + text;
+    options.targetWidth = width - width % 2;
+    options.targetHeight = height - height % 2;
+    return {};
+}
+
+std::string ParseQuality(const std::string& text, ReduceOptions& options)
+{
+    const auto quality = ParseInteger(text);
+    if (!quality || *quality < ReduceOptions::kMinQuality || *quality > ReduceOptions::kMaxQuality)
+        return "the quality must be an integer between 10 and 100, not \"" + text + "\"";
+    options.quality = *quality;
+    return {};
+}
+
+std::string ParseArchiveName(const std::string& text, ReduceOptions& options)
+{
+    if (text.empty() || text.find('/') != std::string::npos)
+        return "the archive name must be a plain file name, not \"" + text + "\"";
+    options.archiveName = text;
+    return {};
+}
+
+// Sets the option that takes a value; returns an error message or nothing.
+std::string ApplyValue(const std::string& name, const std::string& value, ReduceOptions& options)
+{
+    if (name == "-s" || name == "--size")
+        return ParseSize(value, options);
+    if (name == "-q" || name == "--quality")
+        return ParseQuality(value, options);
+    if (name == "-o" || name == "--output") {
+        options.outputFolder = value;
+        return value.empty() ? "the output folder must not be empty" : "";
+    }
+    if (name == "--sfx")
+        return ParseArchiveName(value, options);
+    if (name == "--email") {
+        options.emailAddress = value;
+        return value.find_first_not_of(' ') == std::string::npos ? "the e-mail address must not be empty" : "";
+    }
+    return "unknown option " + name;
+}
+
+bool TakesValue(const std::string& name)
+{
+    static const char* const withValue[] = {"-s", "--size", "-q", "--quality", "-o", "--output", "--sfx", "--email"};
+    for (const char* option : withValue) {
+        if (name == option)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+ReduceOptionsParse ReduceOptionsParse::Parse(const std::vector<std::string>& arguments)
+{
+    ReduceOptions options;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || argument.front() != '-') {
+            options.paths.push_back(argument);
+            continue;
+        }
+        std::string error;
+        if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            options.showHelp = true;
+        } else if (argument == "-r" || argument == "--recursive") {
+            options.recursive = true;
+        } else if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != std::string::npos) {
+            error = TakesValue(argument.substr(0, equals))
+                        ? ApplyValue(argument.substr(0, equals), argument.substr(equals + 1), options)
+                        : "unknown option " + argument.substr(0, equals);
+        } else if (!TakesValue(argument)) {
+            error = "unknown option " + argument;
+        } else if (i + 1 == arguments.size()) {
+            error = "option " + argument + " needs a value";
+        } else {
+            error = ApplyValue(argument, arguments[++i], options);
+        }
+        if (!error.empty())
+            return {std::nullopt, error};
+    }
+    if (options.paths.empty() && !options.showHelp)
+        return {std::nullopt, "no photo or folder given"};
+    if (!options.emailAddress.empty() && options.archiveName.empty())
+        options.archiveName = "MyNewPhotos";
+    return {std::move(options), {}};
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The batch reducer's command line, read and checked before anything is written.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ReduceOptions {
+    static constexpr int kMinSide = 50;
+    static constexpr int kMaxSide = 5000;
+    static constexpr int kMinQuality = 10;
+    static constexpr int kMaxQuality = 100;
+
+    int targetWidth = 640;
+    int targetHeight = 480;
+    int quality = 75;
+    std::string outputFolder;   // empty: today's dated folder under the default output base
+    bool recursive = false;
+    std::string archiveName;    // empty: no packing
+    std::string emailAddress;   // empty: no e-mail
+    std::vector<std::string> paths;
+    bool showHelp = false;
+};
+
+// Either options, or the message that explains why the command line was refused.
+struct ReduceOptionsParse {
+    std::optional<ReduceOptions> options;
+    std::string error;
+
+    static ReduceOptionsParse Parse(const std::vector<std::string>& arguments);
+};
+
+extern const char* const kReduceUsage;

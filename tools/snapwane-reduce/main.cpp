@@ -1,0 +1,93 @@
+// snapwane-reduce: Snapwane's main job without a window, for scripts and benchmarks.
+// Reduces photos exactly as the program does, then optionally packs the output folder.
+
+#include "BatchReducer.h"
+#include "BatchReport.h"
+#include "OutputFolder.h"
+#include "PhotoJobList.h"
+#include "PhotoReducer.h"
+#include "ReduceOptions.h"
+
+#include "core/ChildProcess.h"
+#include "core/PackerCommand.h"
+
+#include <filesystem>
+#include <iostream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitRefused = 2;
+constexpr int kPackerMailNotOpened = 3;  // snapwane-pack made the archive but found no mail program
+
+fs::path ProgramFolder(const char* argv0)
+{
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return self.parent_path();
+    return fs::absolute(argv0, error).parent_path();
+}
+
+// Packs the output folder through the same command the program builds; false when no archive was made.
+bool Pack(const ReduceOptions& options, const fs::path& outputFolder, const char* argv0)
+{
+    snapwane::PackerRequest request;
+    request.outputFolder = outputFolder.string();
+    request.archiveName = options.archiveName;
+    request.makeSingleFile = true;
+    request.makeEmail = !options.emailAddress.empty();
+    request.emailAddress = options.emailAddress;
+    const auto command =
+        snapwane::PackerCommand::Build(snapwane::PackerProgramPath(ProgramFolder(argv0).string()), request);
+    if (!command)
+        return true;
+
+    std::vector<std::string> arguments = {command->Program()};
+    arguments.insert(arguments.end(), command->Arguments().begin(), command->Arguments().end());
+    const int exitCode = snapwane::ChildProcess{arguments, {}, {}, false}.Run();
+    const fs::path archive = command->Arguments()[command->Arguments().size() - 2];
+    if (exitCode == 0 || exitCode == kPackerMailNotOpened) {
+        std::cout << "Packed into " << archive.string() << '\n';
+        if (exitCode == kPackerMailNotOpened)
+            std::cout << "No mail program could be opened for " << options.emailAddress << '\n';
+        return true;
+    }
+    std::cerr << "snapwane-reduce: could not pack " << outputFolder.string() << " into " << archive.string() << '\n';
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const ReduceOptionsParse parsed = ReduceOptionsParse::Parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
+        std::cerr << "snapwane-reduce: " << parsed.error << "\nTry snapwane-reduce --help.\n";
+        return kExitRefused;
+    }
+    const ReduceOptions& options = *parsed.options;
+    if (options.showHelp) {
+        std::cout << kReduceUsage;
+        return 0;
+    }
+
+    const fs::path outputFolder = OutputFolder::Prepare(options.outputFolder);
+    if (outputFolder.empty()) {
+        std::cerr << "snapwane-reduce: the output folder cannot be created\n";
+        return kExitFailed;
+    }
+    const std::vector<PhotoJob> jobs = PhotoJobList::Collect(options.paths, options.recursive, outputFolder);
+    BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
+    const PhotoReducer reducer(options);
+    BatchReducer::Run(jobs, [&reducer](const PhotoJob& job) { return reducer.Reduce(job); }, report);
+    report.Close();
+
+    bool ok = !report.AnyFailed();
+    if (!options.archiveName.empty())
+        ok = Pack(options, outputFolder, argv[0]) && ok;
+    return ok ? 0 : kExitFailed;
+}
