@@ -3,4 +3,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/setup.sh"
-exec "$root/build/snapwane" "$@"
+if [[ -x $root/build/snapwane ]]; then
+  exec "$root/build/snapwane" "$@"
+fi
+# Until the program's window exists, the batch reducer does its main job on the arguments.
+exec "$root/build/snapwane-reduce" "$@"

@@ -23,6 +23,7 @@ public:
 
     // ".jpg" or ".jpeg" in any case.
     static bool HasJpegExtension(const std::filesystem::path& path);
-    // ASCII letters lowered; other bytes (UTF-8 sequences included) kept as they are.
+    // Letters lowered, non-ASCII ones too (Unicode simple case mapping of UTF-8 names);
+    // bytes that are not UTF-8 stay as they are.
     static std::string LowerCased(std::string name);
 };
