@@ -1,0 +1,22 @@
+#pragma once
+#include <QDialog>
+
+// The About box: the program's icon, name and version, release date, and the
+// maker's web and e-mail addresses, with buttons to open them.
+class CAboutDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static const QString kHomePage;
+    static const QString kSupportAddress;
+    static const QString kEmailSubject;
+    static const QString kReleaseDate;
+
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    // The maker's home page in the browser (button 1009, command 138).
+    static void openHomePage();
+    // A new e-mail to the maker's support address (button 1010).
+    static void writeEmail();
+};

@@ -1,0 +1,197 @@
+#include "app/CMainView.h"
+
+#include "app/CPhotoProgressDlg.h"
+#include "imaging/CColorCorrectionDlg.h"
+#include "imaging/CFullScreenDlg.h"
+#include "imaging/CPhotoListView.h"
+#include "photos/CFileProgressDlg.h"
+#include "platform/GuiThreadCall.h"
+#include "platform/NativePath.h"
+#include "platform/WidgetId.h"
+#include "res/AppResources.h"
+#include "res/ids.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTimerEvent>
+#include <QTreeWidget>
+
+const QString CMainView::kTitle = QStringLiteral("Quenfield Snapwane v1.3");
+const QString CMainView::kHelpFileName = QStringLiteral("swhelp.chm");
+
+CMainView::CMainView(QWidget* parent)
+    : QWidget(parent)
+{
+    WidgetId::set(this, ids::MainViewPane);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+
+    m_photoListView = new CPhotoListView(this);
+    WidgetId::set(m_photoListView, ids::PhotoListView);
+    m_photoListView->setMainView(this);
+    m_singlePhotoView = new CPhotoListView(this);
+    WidgetId::set(m_singlePhotoView, ids::SinglePhotoView);
+    m_singlePhotoView->setMainView(this);
+    createFileList();
+    window()->setWindowIcon(AppResources::appIcon());
+    createModelessWindows();
+    m_slideShowTimer.start(ids::SlideShowPeriodMs, this);
+    m_startFolder = NativePath::toNative(QDir::currentPath());
+    m_title = kTitle;
+    window()->setWindowTitle(m_title);
+    layOutViews();
+}
+
+CMainView::~CMainView()
+{
+    stopWorkerAndWait();
+    delete m_photoProgressDlg;
+    delete m_fileProgressDlg;
+    delete m_colorCorrectionDlg;
+    delete m_fullScreenDlg;
+    m_slideShowTimer.stop();
+    m_collection.releaseAll();
+}
+
+void CMainView::createFileList()
+{
+    m_fileList = new QTreeWidget(this);
+    WidgetId::set(m_fileList, ids::FileListControl);
+    m_fileList->setRootIsDecorated(false);
+    m_fileList->setUniformRowHeights(true);
+    m_fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fileList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_fileList->setIconSize(QSize(16, 16));
+    m_fileList->setHeaderLabels({tr("File"), tr("Folder"), tr("Size, bytes"), tr("Modified"), tr("Width x Height")});
+    const int widths[] = {110, 250, 100, 110, 100};
+    for (int column = 0; column < 5; ++column) {
+        m_fileList->setColumnWidth(column, widths[column]);
+        const Qt::Alignment alignment = column < 2 ? Qt::AlignLeft : Qt::AlignRight;
+        m_fileList->headerItem()->setTextAlignment(column, alignment | Qt::AlignVCenter);
+    }
+}
+
+void CMainView::createModelessWindows()
+{
+    m_photoProgressDlg = new CPhotoProgressDlg(this);
+    m_photoProgressDlg->hide();
+    m_fileProgressDlg = new CFileProgressDlg(this);
+    m_fileProgressDlg->hide();
+    m_colorCorrectionDlg = new CColorCorrectionDlg(m_singlePhotoView, this);
+    m_colorCorrectionDlg->hide();
+    m_fullScreenDlg = new CFullScreenDlg(m_singlePhotoView, this);
+    m_fullScreenDlg->hide();
+}
+
+void CMainView::stopWorkerAndWait()
+{
+    if (m_fileProgressDlg)
+        m_fileProgressDlg->m_bStop = 1;
+    m_reducing = false;
+    m_worker.stopAndWait();
+}
+
+QString CMainView::currentPhotoPath() const
+{
+    return m_collection.pathOf(m_currentIndex);
+}
+
+// --- State ---
+
+void CMainView::setViewMode(int mode)
+{
+    m_viewMode = mode;
+    layOutViews();
+    notifyStateChanged();
+}
+
+void CMainView::setCurrentIndex(int index)
+{
+    m_currentIndex = index;
+    notifyStateChanged();
+}
+
+void CMainView::setLoading(bool loading)
+{
+    m_loading = loading;
+    notifyStateChanged();
+}
+
+void CMainView::setReducing(bool reducing)
+{
+    m_reducing = reducing;
+    notifyStateChanged();
+}
+
+void CMainView::setSlideShow(bool on)
+{
+    m_slideShow = on;
+    notifyStateChanged();
+}
+
+void CMainView::setViewsBusy(bool busy)
+{
+    m_viewsBusy = busy;
+    notifyStateChanged();
+}
+
+void CMainView::notifyStateChanged()
+{
+    if (GuiThreadCall::isGuiThread()) {
+        if (!isLoading())
+            layOutViews(); // the layout stays frozen while a load runs
+        updateCommands();
+        return;
+    }
+    // Queued on this window: dropped if the window is gone before it runs.
+    QMetaObject::invokeMethod(this, [this] { notifyStateChanged(); }, Qt::QueuedConnection);
+}
+
+// --- Layout ---
+
+void CMainView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!isLoading())
+        layOutViews();
+}
+
+// The window of the view mode fills the client area; the other two stay
+// created and visible, collapsed to an empty rectangle.
+void CMainView::layOutViews()
+{
+    const QRect client = rect();
+    const QRect empty(0, 0, 0, 0);
+    m_fileList->setGeometry(m_viewMode == FileListMode ? client : empty);
+    m_photoListView->setGeometry(m_viewMode == PhotoListMode ? client : empty);
+    if (m_viewMode == SinglePhotoMode) {
+        if (m_singlePhotoView->geometry() != client)
+            m_singlePhotoView->setGeometry(client);
+        return; // the caption belongs to the single-photo view in this mode
+    }
+    m_singlePhotoView->setGeometry(empty);
+    m_colorCorrectionDlg->hide();
+    window()->setWindowTitle(m_title);
+}
+
+// --- Keys and timer ---
+
+void CMainView::keyPressEvent(QKeyEvent* event)
+{
+    m_singlePhotoView->handleKeyDown(event);
+    QWidget::keyPressEvent(event);
+}
+
+void CMainView::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_slideShowTimer.timerId())
+        onSlideShowTick();
+    else
+        QWidget::timerEvent(event);
+}
+
+void CMainView::onSlideShowTick()
+{
+    // Moving to the next photo comes with the navigation of the single-photo mode.
+}

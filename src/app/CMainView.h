@@ -1,0 +1,175 @@
+#pragma once
+#include <QBasicTimer>
+#include <QString>
+#include <QWidget>
+
+#include <atomic>
+#include <vector>
+
+#include "app/CommandSpec.h"
+#include "photos/CPhotoCollection.h"
+#include "platform/WorkerHost.h"
+
+class CColorCorrectionDlg;
+class CFileProgressDlg;
+class CFullScreenDlg;
+class CPhotoListView;
+class CPhotoProgressDlg;
+class CommandActions;
+class QTreeWidget;
+
+// The client window of the main frame and the centre of the program. It owns the
+// photo collection, the three views of it (thumbnail grid, file list, single
+// photo), the modeless windows and the one worker thread; it executes every
+// photo command, decides when each command is enabled or marked, and shows the
+// photo count in the status bar.
+//
+// Thread contract: everything here runs on the GUI thread, except the loading
+// and reducing flags, which a worker may clear (then it calls
+// notifyStateChanged(), which is safe from any thread).
+class CMainView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum ViewMode { PhotoListMode = 0, FileListMode = 1, SinglePhotoMode = 2 };
+
+    static const QString kTitle;
+    static const QString kHelpFileName;
+
+    explicit CMainView(QWidget* parent = nullptr);
+    ~CMainView() override;
+
+    // --- Commands (CMainViewCommands.cpp) ---
+    // The program's one command table: texts, icons, handlers, rules and marks.
+    static const std::vector<CommandSpec>& commandTable();
+    void attachCommands(CommandActions* actions);
+    // Runs the command if it is the main view's; false lets the frame route it on.
+    bool onCommand(int id);
+    // Applies every enable rule and mark to the actions, and the photo count to
+    // the status pane. The only place where the actions' state is set.
+    void updateCommands();
+    // Text of status pane 129.
+    QString statusText() const { return m_statusText; }
+
+    // --- State ---
+    int photoCount() const { return m_collection.count(); }
+    CPhotoCollection& collection() { return m_collection; }
+    int viewMode() const { return m_viewMode; }
+    void setViewMode(int mode);
+    int currentIndex() const { return m_currentIndex; }
+    void setCurrentIndex(int index);
+    bool isLoading() const { return m_loading.load(); }
+    void setLoading(bool loading);
+    bool isReducing() const { return m_reducing.load(); }
+    void setReducing(bool reducing);
+    bool isSlideShow() const { return m_slideShow; }
+    void setSlideShow(bool on);
+    bool areViewsBusy() const { return m_viewsBusy.load(); }
+    void setViewsBusy(bool busy);
+    bool isBusy() const { return isLoading() || isReducing(); }
+    const QString& title() const { return m_title; }
+    const QString& startFolder() const { return m_startFolder; }
+    // Full path of the current photo's file; empty when there is none.
+    virtual QString currentPhotoPath() const;
+
+    // Re-evaluates everything that depends on the state; callable from any thread.
+    void notifyStateChanged();
+
+    // --- Children ---
+    CPhotoListView* photoListView() const { return m_photoListView; }
+    CPhotoListView* singlePhotoView() const { return m_singlePhotoView; }
+    QTreeWidget* fileList() const { return m_fileList; }
+    CPhotoProgressDlg* photoProgressDlg() const { return m_photoProgressDlg; }
+    CFileProgressDlg* fileProgressDlg() const { return m_fileProgressDlg; }
+    CColorCorrectionDlg* colorCorrectionDlg() const { return m_colorCorrectionDlg; }
+    CFullScreenDlg* fullScreenDlg() const { return m_fullScreenDlg; }
+
+    // --- Worker ---
+    WorkerHost& worker() { return m_worker; }
+    // Asks a running worker to stop and waits for the file in hand; closing the
+    // main window does this before the collection is released.
+    void stopWorkerAndWait();
+
+Q_SIGNALS:
+    void statusTextChanged(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void createFileList();
+    void createModelessWindows();
+    void layOutViews();
+    void onSlideShowTick();
+
+    // Command handlers (CMainViewCommands.cpp).
+    void onLoadFiles();
+    void onLoadFolder();
+    void onLoadCamera();
+    void onRemovePhoto();
+    void onRemoveAll();
+    void onViewPhoto();
+    void onFileList();
+    void onPhotoList();
+    void onFirstPhoto();
+    void onPreviousPhoto();
+    void onNextPhoto();
+    void onLastPhoto();
+    void onRotateLeft();
+    void onRotateRight();
+    void onColorCorrection();
+    void onFullScreen();
+    void onSlideShow();
+    void onRunAndPrint();
+    void onReduce();
+    void onStop();
+    void onHelp();
+    void onHomePage();
+
+    // Enable rules and marks (CMainViewCommands.cpp).
+    bool isIdle() const;
+    bool hasPhotosAndIdle() const;
+    bool inSinglePhotoAndIdle() const;
+    bool canGoBack() const;
+    bool canGoForward() const;
+    bool canStartSlideShow() const;
+    bool hasCurrentPhotoInView() const;
+    bool canStop() const;
+    bool isPhotoListMode() const { return m_viewMode == PhotoListMode; }
+    bool isFileListMode() const { return m_viewMode == FileListMode; }
+    bool isSinglePhotoMode() const { return m_viewMode == SinglePhotoMode; }
+    bool isColorCorrectionShown() const;
+    bool isSlideShowOn() const { return m_slideShow; }
+
+    // Members in the order of their roles: views, title, collection, modeless
+    // windows, folders, state.
+    CPhotoListView* m_photoListView = nullptr;   // child 135, the thumbnail grid
+    CPhotoListView* m_singlePhotoView = nullptr; // child 136, the current photo
+    QString m_title;
+    QTreeWidget* m_fileList = nullptr; // child 1014
+    CPhotoCollection m_collection;
+    CPhotoProgressDlg* m_photoProgressDlg = nullptr; // template 146
+    CFileProgressDlg* m_fileProgressDlg = nullptr;   // template 148
+    QString m_startFolder;
+    int m_viewMode = PhotoListMode;
+    int m_currentIndex = -1;
+    std::atomic<bool> m_reducing{false};
+    QString m_statusText;
+    // Folder-load state: the subfolder answer of the running load and the
+    // number of photos found in the current pass.
+    std::atomic<bool> m_subfoldersAccepted{false};
+    std::atomic<bool> m_subfoldersDeclined{false};
+    std::atomic<int> m_foundCount{0};
+    std::atomic<bool> m_loading{false};
+    bool m_slideShow = false;
+    std::atomic<bool> m_viewsBusy{false};
+    CColorCorrectionDlg* m_colorCorrectionDlg = nullptr; // template 166
+    CFullScreenDlg* m_fullScreenDlg = nullptr;           // template 165
+
+    QBasicTimer m_slideShowTimer;
+    CommandActions* m_actions = nullptr; // the frame's; not owned
+    WorkerHost m_worker;
+};

@@ -1,0 +1,47 @@
+#include "app/CommandActions.h"
+
+#include "platform/WidgetId.h"
+#include "res/AppResources.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QWidget>
+
+CommandActions::CommandActions(const std::vector<CommandSpec>& table, QWidget* owner)
+    : QObject(owner)
+    , m_table(table)
+    , m_radioGroup(new QActionGroup(this))
+{
+    m_radioGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const CommandSpec& spec : m_table)
+        m_actions[spec.id] = createAction(spec, owner);
+}
+
+QAction* CommandActions::action(int id) const
+{
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+QAction* CommandActions::createAction(const CommandSpec& spec, QWidget* owner)
+{
+    auto* action = new QAction(QString::fromUtf8(spec.menuText), owner);
+    WidgetId::set(action, spec.id);
+    if (spec.icon)
+        action->setIcon(AppResources::icon(QString::fromUtf8(spec.icon)));
+    action->setStatusTip(spec.prompt ? QString::fromUtf8(spec.prompt) : QString());
+    action->setToolTip(spec.toolTip ? QString::fromUtf8(spec.toolTip) : QString());
+    if (spec.shortcut != QKeySequence::UnknownKey) {
+        action->setShortcut(spec.shortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    if (spec.mark != CommandMark::None)
+        action->setCheckable(true);
+    if (spec.mark == CommandMark::Radio)
+        m_radioGroup->addAction(action);
+    // Shortcuts work while the toolbar is hidden too.
+    owner->addAction(action);
+    const int id = spec.id;
+    connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
+    return action;
+}

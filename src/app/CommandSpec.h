@@ -1,0 +1,24 @@
+#pragma once
+#include <QKeySequence>
+
+class CMainView;
+
+// How a command shows its state in the menu and on the toolbar.
+enum class CommandMark { None, Check, Radio };
+
+// One row of the program's command table (CMainView::commandTable()): the
+// command's texts and icon, and the main view's handler, enable rule and mark.
+// A command without a handler is not the main view's: it goes on to the frame.
+struct CommandSpec
+{
+    int id;
+    const char* menuText;
+    const char* prompt;  // status-bar prompt; nullptr for none
+    const char* toolTip; // nullptr for none
+    const char* icon;    // name in res/icons; nullptr for menu-only commands
+    CommandMark mark = CommandMark::None;
+    void (CMainView::*execute)() = nullptr;
+    bool (CMainView::*isEnabled)() const = nullptr; // nullptr: always enabled
+    bool (CMainView::*isMarked)() const = nullptr;  // nullptr: never marked
+    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+};

@@ -1,0 +1,20 @@
+#include "imaging/CPhotoListView.h"
+
+CPhotoListView::CPhotoListView(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CPhotoListView::handleKeyDown(QKeyEvent*)
+{
+}
+
+void CPhotoListView::SyncSelection()
+{
+}
+
+void CPhotoListView::ResetLayout()
+{
+}

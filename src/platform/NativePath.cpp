@@ -1,0 +1,42 @@
+#include "platform/NativePath.h"
+
+#include <QDir>
+
+QChar NativePath::separator()
+{
+    return QDir::separator();
+}
+
+bool NativePath::isRoot(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    return folder.size() == 3 && folder[0].isLetter() && folder[1] == u':'
+        && (folder[2] == u'\\' || folder[2] == u'/');
+#else
+    return folder == QStringLiteral("/");
+#endif
+}
+
+QString NativePath::join(const QString& folder, const QString& name)
+{
+    return withTrailingSeparator(folder) + name;
+}
+
+QString NativePath::withTrailingSeparator(const QString& folder)
+{
+    return isRoot(folder) ? folder : folder + separator();
+}
+
+QString NativePath::toNative(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString NativePath::defaultOutputBase()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\Photos");
+#else
+    return toNative(QDir::homePath() + QStringLiteral("/Photos"));
+#endif
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/Prompts.h"
+
+// The program's prompts: QMessageBox with the title "Snapwane" and QFileDialog,
+// each owned by the active window.
+class QtPrompts : public Prompts
+{
+public:
+    static const QString kTitle;
+
+protected:
+    void showInformation(const QString& text) override;
+    bool showYesNo(const QString& text) override;
+    // Opens in the process's current folder and moves it to the folder used, so
+    // the next dialog opens there.
+    QStringList showOpenFiles(const QString& title, const QString& filter) override;
+    QString showFolderBrowser(const QString& title, const QString& start) override;
+};
