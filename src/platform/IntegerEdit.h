@@ -24,12 +24,12 @@ public:
     void setValue(int value);
 
     void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
 
 Q_SIGNALS:
     void textEdited(const QString& text);
 
 protected:
-    QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
     StepEnabled stepEnabled() const override;
 
