@@ -28,7 +28,7 @@ QPushButton* addButton(QDialogButtonBox* box, const QString& text, int id, QDial
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     WidgetId::set(this, ids::tmpl::About);
     setWindowTitle(tr("About Snapwane"));
