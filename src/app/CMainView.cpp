@@ -70,6 +70,19 @@ void CMainView::createFileList()
         const Qt::Alignment alignment = column < 2 ? Qt::AlignLeft : Qt::AlignRight;
         m_fileList->headerItem()->setTextAlignment(column, alignment | Qt::AlignVCenter);
     }
+    connect(m_fileList, &QTreeWidget::itemClicked, this, &CMainView::onFileListClicked);
+    connect(m_fileList, &QTreeWidget::itemDoubleClicked, this, &CMainView::onFileListDoubleClicked);
+}
+
+void CMainView::onFileListClicked()
+{
+    // Marks the clicked photo once the collection exists; a running load owns the list.
+}
+
+void CMainView::onFileListDoubleClicked()
+{
+    if (!isLoading())
+        onCommand(ids::cmd::ViewPhoto);
 }
 
 void CMainView::createModelessWindows()

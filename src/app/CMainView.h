@@ -101,6 +101,8 @@ protected:
 
 private:
     void createFileList();
+    void onFileListClicked();
+    void onFileListDoubleClicked();
     void createModelessWindows();
     void layOutViews();
     void onSlideShowTick();

@@ -19,8 +19,11 @@ public:
     static void inform(const QString& text);
     // A question with Yes and No; true for Yes.
     static bool askYesNo(const QString& text);
-    // Existing files chosen in an open-file dialog with multiple selection;
-    // filter is a Qt name filter ("Name (*.a *.b)"). Empty when cancelled.
+    // Existing files chosen in an open-file dialog with multiple selection.
+    // filter is the shown name followed by the patterns, space-separated, in the
+    // last parentheses; the name may hold parentheses of its own:
+    // "Jpeg photos (*.jpg, *.jpeg) (*.jpg *.jpeg)" shows "Jpeg photos (*.jpg, *.jpeg)".
+    // Patterns match in any case. Empty when cancelled.
     static QStringList chooseFiles(const QString& title, const QString& filter);
     // A folder chosen in the folder browser, opened at start; empty when cancelled.
     static QString chooseFolder(const QString& title, const QString& start);

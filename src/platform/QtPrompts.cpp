@@ -20,10 +20,31 @@ bool QtPrompts::showYesNo(const QString& text)
         == QMessageBox::Yes;
 }
 
+QString QtPrompts::caseInsensitiveFilter(const QString& filter)
+{
+    const qsizetype open = filter.lastIndexOf(u'(');
+    if (open < 0 || !filter.endsWith(u')'))
+        return filter;
+    QStringList patterns = filter.mid(open + 1, filter.size() - open - 2).split(u' ', Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+        if (pattern.contains(u'['))
+            continue; // already spells out its own character classes
+        QString anyCase;
+        for (QChar c : pattern) {
+            const QChar lower = c.toLower();
+            const QChar upper = c.toUpper();
+            anyCase += lower == upper ? QString(c) : QStringLiteral("[%1%2]").arg(lower, upper);
+        }
+        pattern = anyCase;
+    }
+    return filter.left(open + 1) + patterns.join(u' ') + u')';
+}
+
 QStringList QtPrompts::showOpenFiles(const QString& title, const QString& filter)
 {
-    const QStringList files =
-        QFileDialog::getOpenFileNames(QApplication::activeWindow(), title, QDir::currentPath(), filter);
+    const QStringList files = QFileDialog::getOpenFileNames(QApplication::activeWindow(), title,
+                                                             QDir::currentPath(), caseInsensitiveFilter(filter),
+                                                             nullptr, QFileDialog::HideNameFilterDetails);
     if (!files.isEmpty())
         QDir::setCurrent(QFileInfo(files.first()).absolutePath());
     return files;

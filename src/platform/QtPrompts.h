@@ -8,6 +8,10 @@ class QtPrompts : public Prompts
 public:
     static const QString kTitle;
 
+    // The filter handed to the file dialog: each pattern made to match in any
+    // case ("*.jpg" -> "*.[jJ][pP][gG]"), since file names on Linux keep their case.
+    static QString caseInsensitiveFilter(const QString& filter);
+
 protected:
     void showInformation(const QString& text) override;
     bool showYesNo(const QString& text) override;
