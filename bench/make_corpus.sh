@@ -64,11 +64,11 @@ packages=(lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 mate-backgrounds plasm
 mkdir -p "$work/debs" "$work/x"
 : > "$work/versions.txt"
 for package in "${packages[@]}"; do
-  if ! ls "$work/debs/${package}"_*.deb >/dev/null 2>&1; then
+  if ! compgen -G "$work/debs/${package}_*.deb" >/dev/null; then
     (cd "$work/debs" && { apt-get download "$package" >/dev/null 2>&1 ||
       { apt-get update >/dev/null && apt-get download "$package" >/dev/null; }; })
   fi
-  deb=$(ls "$work/debs/${package}"_*.deb | head -1)
+  debs=("$work/debs/${package}"_*.deb); deb=${debs[0]}
   [[ -d $work/x/$package ]] || dpkg-deb -x "$deb" "$work/x/$package"
   echo "$package $(dpkg-deb -f "$deb" Version)" >> "$work/versions.txt"
 done
