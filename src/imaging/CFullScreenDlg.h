@@ -3,9 +3,12 @@
 
 class CPhotoListView;
 
-// The black window that covers the whole screen while the current photo is shown
-// full screen. Created hidden by CMainView and kept for its whole life; the
-// drawing and the mouse and key handling come with the full-screen work.
+// The black, frameless, topmost window that covers the whole screen while the
+// current photo is shown full screen. The single-photo view draws the photo
+// into it, fitted into the screen and centred; this window hides everything
+// behind the photo, ends the full-screen display on a click with either button,
+// and hands every key to the single-photo view, so the navigation keys and
+// Escape keep working. Created hidden by CMainView and kept for its whole life.
 // GUI thread only.
 class CFullScreenDlg : public QDialog
 {
@@ -15,6 +18,14 @@ public:
     CFullScreenDlg(CPhotoListView* keyTarget, QWidget* parent);
 
     CPhotoListView* keyTarget() const { return m_keyTarget; }
+
+    // Covers the screen of the parent window and takes the keyboard.
+    void showOverScreen();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CPhotoListView* m_keyTarget; // not owned, may be null

@@ -18,3 +18,7 @@ void CPhotoListView::SyncSelection()
 void CPhotoListView::ResetLayout()
 {
 }
+
+void CPhotoListView::paintSinglePhoto(QPainter&, QSize)
+{
+}

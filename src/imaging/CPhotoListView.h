@@ -3,6 +3,7 @@
 
 class CMainView;
 class QKeyEvent;
+class QPainter;
 
 // Draws the photos of the collection for CMainView: one instance as the
 // thumbnail grid (child 135), one as the single-photo view (child 136). What it
@@ -25,6 +26,10 @@ public:
     virtual void SyncSelection();
     // Forgets the grid's layout when the collection becomes empty.
     virtual void ResetLayout();
+
+    // Decodes the current photo, fits it into target (never enlarged), draws it
+    // centred and puts its name and size into the main window's caption.
+    void paintSinglePhoto(QPainter& painter, QSize target);
 
 private:
     CMainView* m_mainView = nullptr;

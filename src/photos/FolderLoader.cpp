@@ -1,0 +1,110 @@
+#include "photos/FolderLoader.h"
+
+#include "platform/NativePath.h"
+#include "platform/Prompts.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace {
+
+// Every entry of a folder, hidden ones too, in the file system's order.
+QDirIterator entriesOf(const QString& folder)
+{
+    return QDirIterator(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+} // namespace
+
+bool FolderLoader::isJpegName(const QString& name)
+{
+    const QString lower = name.toLower();
+    if (lower.size() <= 4 || lower.size() >= 250)
+        return false;
+    return lower.endsWith(QLatin1String(".jpg")) || lower.endsWith(QLatin1String(".jpeg"));
+}
+
+void FolderLoader::beginPass()
+{
+    m_foundCount = 0;
+    m_enteredFolders.clear();
+}
+
+bool FolderLoader::enterOnce(const QString& folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty() || m_enteredFolders.contains(canonical))
+        return false;
+    m_enteredFolders.insert(canonical);
+    return true;
+}
+
+void FolderLoader::CountPhotosInFolder(const QString& folder)
+{
+    if (!enterOnce(folder))
+        return;
+    QDirIterator entries = entriesOf(folder);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        // Subfolders are counted whatever the user answers later.
+        if (entry.isDir())
+            CountPhotosInFolder(NativePath::join(folder, entry.fileName()));
+        else if (isJpegName(entry.fileName()))
+            ++m_foundCount;
+        if (m_sink.isStopRequested())
+            return;
+    }
+}
+
+void FolderLoader::LoadPhotosFromFolder(const QString& folder)
+{
+    if (m_sink.isStopRequested() || !enterOnce(folder))
+        return;
+    QDirIterator entries = entriesOf(folder);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        const QString name = entry.fileName();
+        if (entry.isDir()) {
+            // A declined subfolder, like any folder, is never taken for a photo.
+            if (!m_subfoldersDeclined && includeSubfolder())
+                LoadPhotosFromFolder(NativePath::join(folder, name));
+        } else if (isJpegName(name) && !loadFile(folder, name, name.toLower())) {
+            return;
+        }
+        if (m_sink.isStopRequested())
+            return;
+    }
+}
+
+// The question is asked once per load, at the first subfolder met.
+bool FolderLoader::includeSubfolder()
+{
+    if (m_subfoldersAccepted)
+        return true;
+    if (Prompts::askYesNo(QStringLiteral("Would you like to include all subdirectories?")))
+        m_subfoldersAccepted = true;
+    else
+        m_subfoldersDeclined = true;
+    return m_subfoldersAccepted;
+}
+
+bool FolderLoader::loadFile(const QString& folder, const QString& realName, const QString& lowerName)
+{
+    // A full collection takes no further photo: say so once and end the load.
+    if (m_sink.photoCount() >= kCapacity) {
+        Prompts::inform(QStringLiteral("You cannot load more than %1 files").arg(kCapacity));
+        m_sink.requestStop();
+        return false;
+    }
+    m_sink.showFound(m_foundCount, NativePath::join(folder, lowerName));
+    ++m_foundCount;
+    // The list shows the name lower-cased; the file is read by its real name.
+    const AppendOutcome outcome = m_sink.append(NativePath::join(folder, realName), folder, lowerName);
+    if (outcome == AppendOutcome::Stop) {
+        m_sink.requestStop();
+        return false;
+    }
+    return true;
+}

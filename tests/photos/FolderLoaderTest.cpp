@@ -1,0 +1,221 @@
+// The search and loading passes over a folder tree, with a recording sink in
+// place of the collection and scripted answers to the subfolder question.
+#include "photos/FolderLoader.h"
+#include "platform/NativePath.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const QString kSubfolderQuestion = QStringLiteral("Would you like to include all subdirectories?");
+
+struct RecordingSink : FolderLoader::Sink
+{
+    bool stop = false;
+    int stopAfterEntries = -1; // the stop flag turns on after this many polls
+    int polls = 0;
+    int startCount = 0;
+    FolderLoader::AppendOutcome outcome = FolderLoader::AppendOutcome::Appended;
+    QStringList paths, folders, names, fileLines;
+    QList<int> positions;
+
+    bool isStopRequested() override
+    {
+        ++polls;
+        if (stopAfterEntries >= 0 && polls >= stopAfterEntries)
+            stop = true;
+        return stop;
+    }
+    void requestStop() override { stop = true; }
+    void showFound(int position, const QString& fileLine) override
+    {
+        positions.append(position);
+        fileLines.append(fileLine);
+    }
+    FolderLoader::AppendOutcome append(const QString& path, const QString& folder, const QString& name) override
+    {
+        paths.append(path);
+        folders.append(folder);
+        names.append(name);
+        return outcome;
+    }
+    int photoCount() override { return startCount + int(names.size()); }
+};
+
+void touch(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+// The names as the file system enumerates the folder, subfolders expanded in place.
+QStringList enumerationOrder(const QString& folder)
+{
+    QStringList names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
+        const QString name = QString::fromStdString(entry.path().filename().string());
+        if (entry.is_directory())
+            names += enumerationOrder(folder + u'/' + name);
+        else
+            names.append(name);
+    }
+    return names;
+}
+
+class FolderLoaderTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        root = NativePath::toNative(m_dir.path());
+        for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg"})
+            touch(root + u'/' + QLatin1String(name));
+        ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("sub")));
+        for (const char* name : {"q1.jpg", "q2.jpg"})
+            touch(root + QStringLiteral("/sub/") + QLatin1String(name));
+    }
+
+    // Runs both passes as the folder load does; returns the search count.
+    int loadTree(FolderLoader& loader, const QString& folder)
+    {
+        loader.beginPass();
+        loader.CountPhotosInFolder(folder);
+        const int found = loader.foundCount();
+        loader.beginPass();
+        loader.LoadPhotosFromFolder(folder);
+        return found;
+    }
+
+    QTemporaryDir m_dir;
+    QString root;
+    RecordingSink sink;
+    ScriptedPrompts prompts;
+};
+
+TEST(FolderLoaderNames, JpegNames_ByLengthAndEndingInAnyCase)
+{
+    struct Row { const char* name; QString fileName; bool jpeg; };
+    const Row rows[] = {
+        {"upper-case .JPG", "A.JPG", true},
+        {"mixed-case .Jpeg", "b.Jpeg", true},
+        {"shortest name", "x.jpg", true},
+        {"249 characters", QString(245, u'n') + ".jpg", true},
+        {"250 characters", QString(246, u'n') + ".jpg", false},
+        {".jpe", "c.jpe", false},
+        {"jpg before another ending", "d.jpg.txt", false},
+        {"nothing but the ending", ".jpg", false},
+        {"no dot", "photojpg", false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FolderLoader::isJpegName(row.fileName), row.jpeg) << row.name;
+}
+
+TEST_F(FolderLoaderTest, AnsweredNo_LoadsTheFolderOnlyAndAsksOnce)
+{
+    ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("other")));
+    touch(root + QStringLiteral("/other/r.jpg"));
+    prompts.yesNoAnswers = {false};
+    FolderLoader loader(sink);
+
+    EXPECT_EQ(loadTree(loader, root), 6);
+    EXPECT_EQ(sink.names.size(), 3);
+    EXPECT_TRUE(loader.subfoldersDeclined());
+    EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
+}
+
+TEST_F(FolderLoaderTest, AnsweredYes_LoadsSubfoldersWhereTheyAreMet)
+{
+    ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("sub/deeper")));
+    touch(root + QStringLiteral("/sub/deeper/r.jpg"));
+    prompts.yesNoAnswers = {true};
+    FolderLoader loader(sink);
+
+    EXPECT_EQ(loadTree(loader, root), 6);
+    EXPECT_EQ(sink.names, enumerationOrder(root));
+    EXPECT_EQ(sink.positions, (QList<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
+}
+
+TEST_F(FolderLoaderTest, Names_ListedLowerCaseButReadByTheirRealName)
+{
+    QTemporaryDir dir;
+    const QString folder = NativePath::toNative(dir.path());
+    for (const char* name : {"A.JPG", "b.Jpeg", "c.jpe", "d.jpg.txt", ".jpg"})
+        touch(folder + u'/' + QLatin1String(name));
+    FolderLoader loader(sink);
+
+    EXPECT_EQ(loadTree(loader, folder), 2);
+    QStringList names = sink.names;
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"a.jpg", "b.jpeg"}));
+    for (int i = 0; i < sink.names.size(); ++i) {
+        EXPECT_EQ(sink.folders[i], folder);
+        EXPECT_EQ(sink.fileLines[i], NativePath::join(folder, sink.names[i]));
+        EXPECT_TRUE(QFile::exists(sink.paths[i])) << sink.paths[i].toStdString();
+    }
+}
+
+TEST_F(FolderLoaderTest, StopDuringSearch_EndsTheCountEarly)
+{
+    sink.stopAfterEntries = 1;
+    FolderLoader loader(sink);
+    loader.beginPass();
+    loader.CountPhotosInFolder(root);
+    EXPECT_LT(loader.foundCount(), 5);
+}
+
+TEST_F(FolderLoaderTest, StopDuringLoad_LetsTheFileInHandFinish)
+{
+    prompts.yesNoAnswers = {true};
+    sink.stopAfterEntries = 2; // the first poll is on entering the folder
+    FolderLoader loader(sink);
+    loader.beginPass();
+    loader.LoadPhotosFromFolder(root);
+    EXPECT_LE(sink.names.size(), 2);
+    EXPECT_TRUE(sink.stop);
+}
+
+TEST_F(FolderLoaderTest, NoMemory_EndsTheLoadAtThatPhoto)
+{
+    prompts.yesNoAnswers = {true};
+    sink.outcome = FolderLoader::AppendOutcome::Stop;
+    FolderLoader loader(sink);
+    loadTree(loader, root);
+    EXPECT_EQ(sink.names.size(), 1);
+    EXPECT_TRUE(sink.stop);
+}
+
+TEST_F(FolderLoaderTest, FullCollection_SaysSoOnceAndTakesNothing)
+{
+    sink.startCount = FolderLoader::kCapacity;
+    FolderLoader loader(sink);
+    loadTree(loader, root);
+    EXPECT_TRUE(sink.names.isEmpty());
+    EXPECT_EQ(prompts.messages(), QStringList{"You cannot load more than 1000 files"});
+}
+
+TEST_F(FolderLoaderTest, MissingFolder_LoadsNothing)
+{
+    FolderLoader loader(sink);
+    EXPECT_EQ(loadTree(loader, root + QStringLiteral("/missing")), 0);
+    EXPECT_TRUE(sink.names.isEmpty());
+    EXPECT_TRUE(prompts.log.isEmpty());
+}
+
+TEST_F(FolderLoaderTest, LinkBackToAnAncestor_IsNotFollowedInCircles)
+{
+    ASSERT_TRUE(QFile::link(root, root + QStringLiteral("/sub/loop")));
+    prompts.yesNoAnswers = {true};
+    FolderLoader loader(sink);
+    EXPECT_EQ(loadTree(loader, root), 5);
+    EXPECT_EQ(sink.names.size(), 5);
+}
+
+} // namespace
