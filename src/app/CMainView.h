@@ -9,6 +9,7 @@
 #include "app/CommandSpec.h"
 #include "photos/CPhotoCollection.h"
 #include "platform/WorkerHost.h"
+#include "reduce/ReductionController.h"
 
 class CColorCorrectionDlg;
 class CFileProgressDlg;
@@ -87,6 +88,7 @@ public:
 
     // --- Worker ---
     WorkerHost& worker() { return m_worker; }
+    ReductionController& reduction() { return m_reduction; }
     // Asks a running worker to stop and waits for the file in hand; closing the
     // main window does this before the collection is released.
     void stopWorkerAndWait();
@@ -174,4 +176,5 @@ private:
     QBasicTimer m_slideShowTimer;
     CommandActions* m_actions = nullptr; // the frame's; not owned
     WorkerHost m_worker;
+    ReductionController m_reduction{*this};
 };

@@ -275,7 +275,7 @@ void CMainView::onRunAndPrint()
 
 void CMainView::onReduce()
 {
-    // Starts the reduction once the reduction worker exists.
+    m_reduction.start();
 }
 
 void CMainView::onStop()

@@ -1,6 +1,7 @@
 #include "platform/NativePath.h"
 
 #include <QDir>
+#include <QFile>
 
 QChar NativePath::separator()
 {
@@ -38,5 +39,14 @@ QString NativePath::defaultOutputBase()
     return QStringLiteral("C:\\Photos");
 #else
     return toNative(QDir::homePath() + QStringLiteral("/Photos"));
+#endif
+}
+
+std::filesystem::path NativePath::toFileSystemPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 #endif
 }

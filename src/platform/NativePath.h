@@ -2,6 +2,8 @@
 #include <QChar>
 #include <QString>
 
+#include <filesystem>
+
 // Paths as the user sees them: native separators ("/" on Linux, "\" on
 // Windows), and the root rule that keeps a root folder ("/", "E:\") from getting
 // a doubled separator when a name or a separator is appended.
@@ -19,4 +21,7 @@ public:
     // Where the reduced photos go by default: the home folder + "/Photos";
     // C:\Photos on Windows.
     static QString defaultOutputBase();
+    // The path as the engine's file functions take it (file names in the local
+    // 8-bit encoding on Linux, wide names on Windows).
+    static std::filesystem::path toFileSystemPath(const QString& path);
 };

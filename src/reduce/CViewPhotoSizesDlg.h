@@ -1,0 +1,44 @@
+#pragma once
+#include "core/Corrections.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// Shows how large a reduced photo looks on the screen: a window whose outer
+// size, frame included, is the target box, at the screen's top left, with the
+// first photo of the list fitted into its client area (never enlarged) and
+// corrected exactly as its thumbnail is, drawn centred. The caption names the
+// client size. Run modally by step 1's Show size; GUI thread only.
+class CViewPhotoSizesDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CViewPhotoSizesDlg(QSize box, const QString& photoPath, const snapwane::Corrections& corrections,
+                       QWidget* parent = nullptr);
+
+    QSize box() const { return m_box; }
+    // The client size the photo was fitted into (known once the window is shown).
+    QSize clientSize() const { return m_clientSize; }
+    // The photo as drawn; null when it could not be loaded.
+    const QImage& photo() const { return m_photo; }
+    // Where the photo's top left corner is drawn in the client area.
+    QPoint photoOrigin() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void placeAtTopLeft();
+    void loadPhoto();
+
+    QSize m_box;
+    QString m_photoPath;
+    snapwane::Corrections m_corrections;
+    QSize m_clientSize;
+    QImage m_photo;
+    bool m_opened = false;
+};

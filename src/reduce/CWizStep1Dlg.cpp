@@ -1,0 +1,235 @@
+#include "reduce/CWizStep1Dlg.h"
+
+#include "platform/DataExchange.h"
+#include "platform/IntegerEdit.h"
+#include "platform/WidgetId.h"
+#include "reduce/CViewPhotoSizesDlg.h"
+#include "reduce/CWizStep2Dlg.h"
+#include "reduce/SizeChoice.h"
+#include "res/ids.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace ctl = ids::wizardStep1;
+
+namespace {
+
+IntegerEdit* createNumberEdit(QWidget* parent, int id, int minimum, int maximum, int value)
+{
+    auto* edit = new IntegerEdit(parent);
+    WidgetId::set(edit, id);
+    edit->setDigitsOnly(true);
+    edit->setRange(minimum, maximum);
+    edit->setValue(value);
+    edit->setFixedWidth(72);
+    return edit;
+}
+
+QProgressBar* createBar(QWidget* parent, int id)
+{
+    auto* bar = new QProgressBar(parent);
+    WidgetId::set(bar, id);
+    bar->setOrientation(Qt::Vertical);
+    bar->setRange(0, 100);
+    bar->setTextVisible(false);
+    bar->setFixedWidth(22);
+    return bar;
+}
+
+} // namespace
+
+CWizStep1Dlg::CWizStep1Dlg(const ReductionSettings& settings, QWidget* parent)
+    : QDialog(parent)
+    , m_settings(settings)
+{
+    WidgetId::set(this, ids::tmpl::WizardStep1);
+    setWindowTitle(tr("Reduce photos - size and quality"));
+    createControls();
+
+    exchange(false);
+    m_inputBar->setValue(100); // never changed again: the output bar is read against it
+    m_outputBar->setValue(0);
+    enableCustomSize();
+    showEstimate(SizeChoice::Size640);
+    m_settings.sizeChoice = SizeChoice::Size640;
+}
+
+void CWizStep1Dlg::createControls()
+{
+    auto* showSize = new QPushButton(tr("Show size"), this);
+    WidgetId::set(showSize, ctl::ShowSize);
+    showSize->setAutoDefault(false);
+    auto* next = new QPushButton(tr("Next >>"), this);
+    WidgetId::set(next, ctl::Next);
+    next->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    WidgetId::set(cancel, ctl::Cancel);
+    cancel->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(showSize);
+    buttons->addStretch();
+    buttons->addWidget(next);
+    buttons->addWidget(cancel);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(createSizeGroup(), 1);
+    top->addLayout(createBars());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(showSize, &QPushButton::clicked, this, &CWizStep1Dlg::onShowSize);
+    connect(next, &QPushButton::clicked, this, &CWizStep1Dlg::onNext);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The six sizes in their group, the custom box on the custom row, the quality below.
+// Each number edit has its arrows built in (they stand for the spin buttons).
+QLayout* CWizStep1Dlg::createSizeGroup()
+{
+    m_sizeGroup = new QGroupBox(this);
+    WidgetId::set(m_sizeGroup, ctl::SizeGroup);
+    auto* grid = new QGridLayout(m_sizeGroup);
+    for (int choice = 0; choice < SizeChoice::Count; ++choice) {
+        auto* button = new QRadioButton(SizeChoice::caption(choice), m_sizeGroup);
+        WidgetId::set(button, SizeChoice::controlId(choice));
+        m_sizeButtons.append(button);
+        grid->addWidget(button, choice, 0);
+        connect(button, &QRadioButton::clicked, this, [this, choice] { onSizeClicked(choice); });
+    }
+    m_widthEdit = createNumberEdit(m_sizeGroup, ctl::CustomWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide,
+                                   m_settings.customWidth);
+    m_heightEdit = createNumberEdit(m_sizeGroup, ctl::CustomHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide,
+                                    m_settings.customHeight);
+    auto* customBox = new QHBoxLayout;
+    customBox->addWidget(m_widthEdit);
+    customBox->addWidget(new QLabel(QStringLiteral("x "), m_sizeGroup));
+    customBox->addWidget(m_heightEdit);
+    customBox->addStretch();
+    grid->addLayout(customBox, SizeChoice::Custom, 1);
+    grid->setColumnMinimumWidth(1, 200);
+
+    m_qualityEdit = createNumberEdit(this, ctl::Quality, int(SizeChoice::kMinQuality), int(SizeChoice::kMaxQuality),
+                                     int(m_settings.quality));
+    auto* quality = new QHBoxLayout;
+    quality->addWidget(new QLabel(tr("JPEG quality:"), this));
+    quality->addWidget(m_qualityEdit);
+    quality->addWidget(new QLabel(QStringLiteral("10 - 100 % "), this));
+    quality->addStretch();
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(m_sizeGroup);
+    column->addLayout(quality);
+    return column;
+}
+
+QLayout* CWizStep1Dlg::createBars()
+{
+    m_inputBar = createBar(this, ctl::InputBar);
+    m_outputBar = createBar(this, ctl::OutputBar);
+    auto* grid = new QGridLayout;
+    grid->addWidget(m_inputBar, 0, 0, Qt::AlignHCenter);
+    grid->addWidget(m_outputBar, 0, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("Input"), this), 1, 0, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("Output"), this), 1, 1, Qt::AlignHCenter);
+    return grid;
+}
+
+// Reading stops at the first refused field, which keeps its previous value, as
+// do the fields after it.
+bool CWizStep1Dlg::exchange(bool reading)
+{
+    DataExchange dx(reading ? DataExchange::Read : DataExchange::Write);
+    dx.radio(m_sizeButtons, m_settings.sizeChoice);
+    dx.integer(m_widthEdit, m_settings.customWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide);
+    dx.integer(m_heightEdit, m_settings.customHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide);
+    dx.positiveInteger(m_qualityEdit, m_settings.quality, SizeChoice::kMinQuality, SizeChoice::kMaxQuality);
+    return dx.ok();
+}
+
+void CWizStep1Dlg::enableCustomSize()
+{
+    const bool custom = m_sizeButtons[SizeChoice::Custom]->isChecked();
+    m_widthEdit->setEnabled(custom);
+    m_heightEdit->setEnabled(custom);
+}
+
+void CWizStep1Dlg::showEstimate(int choice)
+{
+    const SizeChoice::Estimate estimate = SizeChoice::estimate(choice, m_settings.photoCount, m_settings.inputBytes);
+    m_sizeGroup->setTitle(estimate.groupCaption);
+    m_outputBar->setValue(estimate.outputBar);
+}
+
+// A refused field shows its message; the estimate follows the click all the same.
+void CWizStep1Dlg::onSizeClicked(int choice)
+{
+    exchange(true);
+    enableCustomSize();
+    showEstimate(choice);
+    m_settings.sizeChoice = choice;
+}
+
+// The box of the checked size. Next makes a custom box even (the user sees the
+// even values); Show size takes it as typed.
+void CWizStep1Dlg::setTargetBox(bool makeEven)
+{
+    if (makeEven && m_settings.sizeChoice == SizeChoice::Custom) {
+        m_settings.customWidth -= m_settings.customWidth % 2;
+        m_settings.customHeight -= m_settings.customHeight % 2;
+        exchange(false);
+    }
+    const QSize box = SizeChoice::box(m_settings.sizeChoice, m_settings.customWidth, m_settings.customHeight);
+    m_settings.targetWidth = box.width();
+    m_settings.targetHeight = box.height();
+}
+
+// A refused field has shown its message and kept its last accepted value, which
+// the box is made of. Step 1 ends only when step 2 ends with Start and a last
+// reading of every field succeeds.
+void CWizStep1Dlg::onNext()
+{
+    exchange(true);
+    setTargetBox(true);
+    if (!m_settings.hasUsableBox())
+        return;
+    CWizStep2Dlg step2(this);
+    if (runStep2(step2) != QDialog::Accepted)
+        return;
+    m_settings.outputFolder = step2.outputFolder();
+    m_settings.archiveName = step2.archiveName();
+    m_settings.emailAddress = step2.emailAddress();
+    m_settings.makeSingleFile = step2.makeSingleFile();
+    m_settings.makeEmail = step2.makeEmail();
+    if (exchange(true))
+        accept();
+}
+
+void CWizStep1Dlg::onShowSize()
+{
+    exchange(true);
+    setTargetBox(false);
+    if (!m_settings.hasUsableBox())
+        return;
+    CViewPhotoSizesDlg preview(QSize(m_settings.targetWidth, m_settings.targetHeight), m_settings.firstPhotoPath,
+                               m_settings.firstCorrections, this);
+    runPreview(preview);
+}
+
+int CWizStep1Dlg::runStep2(CWizStep2Dlg& step2)
+{
+    return step2.exec();
+}
+
+void CWizStep1Dlg::runPreview(CViewPhotoSizesDlg& preview)
+{
+    preview.exec();
+}

@@ -1,0 +1,193 @@
+#include "reduce/CWizStep2Dlg.h"
+
+#include "platform/DataExchange.h"
+#include "platform/NativePath.h"
+#include "platform/Prompts.h"
+#include "platform/WidgetId.h"
+#include "res/ids.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ctl = ids::wizardStep2;
+
+const QString CWizStep2Dlg::kDefaultArchiveName = QStringLiteral("MyNewPhotos");
+const QString CWizStep2Dlg::kBrowseTitle = QStringLiteral("Select a folder for output files");
+const QString CWizStep2Dlg::kEmptyFieldMessage = QStringLiteral("Field is empty");
+
+namespace {
+
+// A folder browser may hand back a root, and joining may double a separator:
+// the folder keeps single ones.
+QString withSingleSeparators(QString folder)
+{
+    const QString single(NativePath::separator());
+    const QString doubled = single + single;
+    while (folder.contains(doubled))
+        folder.replace(doubled, single);
+    return folder;
+}
+
+void makeFolder(const QString& folder)
+{
+    QDir().mkdir(folder); // an existing or impossible folder is no matter here
+}
+
+} // namespace
+
+CWizStep2Dlg::CWizStep2Dlg(QWidget* parent)
+    : QDialog(parent)
+{
+    WidgetId::set(this, ids::tmpl::WizardStep2);
+    setWindowTitle(tr("Reduce photos - output"));
+    createControls();
+
+    m_outputFolder = defaultOutputFolder();
+    m_archiveName = kDefaultArchiveName;
+    makeFolder(NativePath::defaultOutputBase());
+    makeFolder(m_outputFolder);
+    enableControls();
+    exchange(false);
+}
+
+QString CWizStep2Dlg::todayText()
+{
+    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+}
+
+QString CWizStep2Dlg::defaultOutputFolder()
+{
+    return NativePath::join(NativePath::defaultOutputBase(), todayText());
+}
+
+void CWizStep2Dlg::createControls()
+{
+    auto* folderGroup = new QGroupBox(tr("Output folder"), this);
+    m_folderEdit = new QLineEdit(folderGroup);
+    WidgetId::set(m_folderEdit, ctl::OutputFolder);
+    m_folderEdit->setMinimumWidth(320);
+    m_browseButton = new QPushButton(QStringLiteral("..."), folderGroup);
+    WidgetId::set(m_browseButton, ctl::Browse);
+    m_browseButton->setAutoDefault(false);
+    m_browseButton->setFixedWidth(32);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(m_folderEdit);
+    folderRow->addWidget(m_browseButton);
+    auto* folderLayout = new QVBoxLayout(folderGroup);
+    folderLayout->addWidget(new QLabel(tr("Where should the reduced photos be written?"), folderGroup));
+    folderLayout->addLayout(folderRow);
+
+    m_singleFileBox = new QCheckBox(tr("Merge all photos into one file (self-extracting archive)"), this);
+    WidgetId::set(m_singleFileBox, ctl::SingleFile);
+    m_archiveEdit = new QLineEdit(this);
+    WidgetId::set(m_archiveEdit, ctl::ArchiveName);
+    m_emailBox = new QCheckBox(tr("Create an e-mail with this file to"), this);
+    WidgetId::set(m_emailBox, ctl::MakeEmail);
+    m_emailEdit = new QLineEdit(this);
+    WidgetId::set(m_emailEdit, ctl::EmailAddress);
+
+    auto* packing = new QGridLayout;
+    packing->addWidget(m_singleFileBox, 0, 0, 1, 3);
+    packing->addWidget(new QLabel(tr("File name:"), this), 1, 0);
+    packing->addWidget(m_archiveEdit, 1, 1);
+    packing->addWidget(new QLabel(QStringLiteral(".exe "), this), 1, 2);
+    packing->addWidget(m_emailBox, 2, 0, 1, 3);
+    packing->addWidget(new QLabel(tr("E-mail address:"), this), 3, 0);
+    packing->addWidget(m_emailEdit, 3, 1);
+    packing->setColumnMinimumWidth(0, 110);
+
+    auto* backButton = new QPushButton(tr("<< Back"), this);
+    WidgetId::set(backButton, ctl::Back);
+    backButton->setAutoDefault(false);
+    auto* startButton = new QPushButton(tr("Start"), this);
+    WidgetId::set(startButton, ctl::Start);
+    startButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(backButton);
+    buttons->addWidget(startButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(folderGroup);
+    layout->addLayout(packing);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_browseButton, &QPushButton::clicked, this, &CWizStep2Dlg::onBrowse);
+    connect(m_singleFileBox, &QCheckBox::clicked, this, &CWizStep2Dlg::onSingleFileClicked);
+    connect(m_emailBox, &QCheckBox::clicked, this, &CWizStep2Dlg::onEmailClicked);
+    connect(startButton, &QPushButton::clicked, this, &CWizStep2Dlg::onStart);
+    connect(backButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CWizStep2Dlg::exchange(bool reading)
+{
+    DataExchange dx(reading ? DataExchange::Read : DataExchange::Write);
+    dx.text(m_folderEdit, m_outputFolder);
+    dx.text(m_archiveEdit, m_archiveName);
+    dx.text(m_emailEdit, m_emailAddress);
+    dx.check(m_singleFileBox, m_singleFile);
+    dx.check(m_emailBox, m_email);
+}
+
+// The archive name and the e-mail choice belong to the single file; the address
+// to the e-mail choice. A disabled e-mail box keeps its tick.
+void CWizStep2Dlg::enableControls()
+{
+    m_archiveEdit->setEnabled(m_singleFile != 0);
+    m_emailBox->setEnabled(m_singleFile != 0);
+    m_emailEdit->setEnabled(m_singleFile != 0 && m_email != 0);
+}
+
+void CWizStep2Dlg::onSingleFileClicked()
+{
+    exchange(true);
+    enableControls();
+}
+
+void CWizStep2Dlg::onEmailClicked()
+{
+    exchange(true);
+    m_emailEdit->setEnabled(m_email != 0);
+}
+
+// A chosen folder gets today's folder below it, created at once. Only the folder
+// edit is rewritten, so whatever else was typed stays; a cancelled browser
+// changes nothing.
+void CWizStep2Dlg::onBrowse()
+{
+    const QString chosen = Prompts::chooseFolder(kBrowseTitle, m_folderEdit->text());
+    if (chosen.isEmpty())
+        return;
+    m_outputFolder = withSingleSeparators(NativePath::toNative(chosen));
+    m_outputFolder = withSingleSeparators(NativePath::join(m_outputFolder, todayText()));
+    makeFolder(m_outputFolder);
+    m_folderEdit->setText(m_outputFolder);
+}
+
+// The folder is not checked: an empty or missing one makes the run pass every
+// photo over.
+void CWizStep2Dlg::onStart()
+{
+    exchange(true);
+    if (m_singleFile != 0 && m_archiveName.isEmpty()) {
+        Prompts::inform(kEmptyFieldMessage);
+        m_archiveEdit->setFocus();
+        return;
+    }
+    if (m_email != 0 && m_emailAddress.isEmpty()) {
+        Prompts::inform(kEmptyFieldMessage);
+        m_emailEdit->setFocus();
+        return;
+    }
+    accept();
+}

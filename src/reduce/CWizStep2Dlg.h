@@ -1,0 +1,58 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// Step 2 of the reduction wizard: where the reduced photos go, and whether the
+// output folder is packed into one self-extracting file afterwards, optionally
+// sent by e-mail. Run modally by step 1 for every press of Next; each opening
+// proposes today's folder under the default output base and creates it at once.
+// Start (OK) ends the wizard, Back (Cancel) returns to step 1. GUI thread only.
+class CWizStep2Dlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static const QString kDefaultArchiveName;
+    static const QString kBrowseTitle;
+    static const QString kEmptyFieldMessage;
+
+    explicit CWizStep2Dlg(QWidget* parent = nullptr);
+
+    // Today's local date as "%Y%m%d", the name of every dated output folder.
+    static QString todayText();
+    // The default output base + separator + today's date.
+    static QString defaultOutputFolder();
+
+    // The fields as last read from the controls (after Start: what the user chose).
+    const QString& outputFolder() const { return m_outputFolder; }
+    const QString& archiveName() const { return m_archiveName; }
+    const QString& emailAddress() const { return m_emailAddress; }
+    int makeSingleFile() const { return m_singleFile; }
+    int makeEmail() const { return m_email; }
+
+private:
+    void createControls();
+    void exchange(bool reading);
+    void enableControls();
+    void onSingleFileClicked();
+    void onEmailClicked();
+    void onBrowse();
+    void onStart();
+
+    QLineEdit* m_folderEdit = nullptr;
+    QPushButton* m_browseButton = nullptr;
+    QCheckBox* m_singleFileBox = nullptr;
+    QLineEdit* m_archiveEdit = nullptr;
+    QCheckBox* m_emailBox = nullptr;
+    QLineEdit* m_emailEdit = nullptr;
+
+    QString m_outputFolder;
+    QString m_archiveName;
+    QString m_emailAddress;
+    int m_singleFile = 0;
+    int m_email = 0;
+};

@@ -1,0 +1,86 @@
+#include "reduce/ReductionController.h"
+
+#include "app/CMainView.h"
+#include "reduce/CWizStep1Dlg.h"
+
+#include <QFileInfo>
+
+namespace {
+constexpr int kMostPhotos = 1000;
+}
+
+ReductionController::ReductionController(CMainView& view)
+    : m_view(view)
+{
+}
+
+void ReductionController::setWizardRunner(WizardRunner runner)
+{
+    m_wizardRunner = std::move(runner);
+}
+
+void ReductionController::setPhotoReducer(ReductionWorker::PhotoReducer reducer)
+{
+    m_photoReducer = std::move(reducer);
+}
+
+std::vector<ReductionPhoto> ReductionController::photosOf(CMainView& view)
+{
+    const CPhotoCollection& collection = view.collection();
+    std::vector<ReductionPhoto> photos;
+    photos.reserve(size_t(std::max(collection.count(), 0)));
+    for (int i = 0; i < collection.count(); ++i) {
+        const QFileInfo file(collection.pathOf(i));
+        photos.push_back({file.fileName().toLower(), file.filePath(), std::uint64_t(file.size()), {}});
+    }
+    return photos;
+}
+
+ReductionSettings ReductionController::settingsFor(const std::vector<ReductionPhoto>& photos)
+{
+    ReductionSettings settings;
+    settings.photoCount = int(photos.size());
+    for (const ReductionPhoto& photo : photos)
+        settings.inputBytes += photo.sizeBytes;
+    if (!photos.empty()) {
+        settings.firstPhotoPath = photos.front().sourcePath;
+        settings.firstCorrections = photos.front().corrections;
+    }
+    return settings;
+}
+
+// The reducing flag stays set through the wizard, the photos, the packer and
+// the question. Nothing happens for an empty or overfull list.
+void ReductionController::start()
+{
+    std::vector<ReductionPhoto> photos = photosOf(m_view);
+    if (photos.empty() || photos.size() > size_t(kMostPhotos))
+        return;
+    m_view.setReducing(true);
+    ReductionSettings settings = settingsFor(photos);
+    if (!runWizard(settings)) {
+        endWithoutPhotos();
+        return;
+    }
+    ReductionWorker::PhotoReducer reducer = m_photoReducer ? m_photoReducer : ReductionWorker::PhotoReducer(snapwane::ReducePhoto);
+    auto worker = std::make_shared<ReductionWorker>(m_view, std::move(settings), std::move(photos), std::move(reducer));
+    if (!m_view.worker().start([worker](const std::atomic<bool>& stop) { worker->run(stop); }))
+        endWithoutPhotos();
+}
+
+bool ReductionController::runWizard(ReductionSettings& settings) const
+{
+    if (m_wizardRunner)
+        return m_wizardRunner(settings);
+    CWizStep1Dlg wizard(settings, m_view.window());
+    if (wizard.exec() != QDialog::Accepted)
+        return false;
+    settings = wizard.settings();
+    return true;
+}
+
+void ReductionController::endWithoutPhotos()
+{
+    ReductionProgress(m_view.fileProgressDlg()).showReady();
+    m_view.setReducing(false);
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include "core/Corrections.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// What the two wizard steps gather for one reduction run, filled anew from the
+// defaults for every run; nothing of it is kept between runs. The worker reads it
+// once, after step 1 ended with OK.
+//
+// The photo count, the input total and the first photo stand for the main view:
+// the estimate and the size preview read them instead of the collection.
+struct ReductionSettings
+{
+    // Given by the worker before the wizard opens.
+    int photoCount = 0;
+    std::uint64_t inputBytes = 0; // the sum of the listed file sizes
+    QString firstPhotoPath;       // the real path of the first photo of the list
+    snapwane::Corrections firstCorrections;
+
+    // Step 2, on OK.
+    QString archiveName;
+    QString emailAddress;
+    int makeSingleFile = 0;
+    int makeEmail = 0;
+    QString outputFolder;
+
+    // Step 1: the box set by Next (handed to the worker) or Show size.
+    int targetWidth = 0;
+    int targetHeight = 0;
+    int sizeChoice = 1; // index of the checked size, see SizeChoice
+    int customWidth = 640;
+    int customHeight = 480;
+    unsigned quality = 75;
+
+    // The box lies within 50 ... 5000 and the quality within 10 ... 100.
+    bool hasUsableBox() const;
+    // ... and there is an output folder: the worker reduces only then.
+    bool isUsable() const;
+};

@@ -1,0 +1,74 @@
+#include "reduce/SizeChoice.h"
+
+#include "res/ids.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Row
+{
+    int controlId;
+    const char* caption;
+    int width;  // 0: not a preset
+    int height;
+    unsigned kilobytesPerPhoto;
+};
+
+// clang-format off
+const Row kRows[SizeChoice::Count] = {
+    {ids::wizardStep1::Size320,       "320 x 240     (~15 KBytes) ",   320, 240, 15},
+    {ids::wizardStep1::Size640,       "640 x 480     (~45 KBytes) ",   640, 480, 45},
+    {ids::wizardStep1::Size800,       "800 x 600     (~90 KBytes)  ",  800, 600, 90},
+    {ids::wizardStep1::Size1024,      "1024 x 768   (~130 KBytes) ",  1024, 768, 130},
+    {ids::wizardStep1::SizeCustom,    "Other: ",                         0,   0, 0},
+    {ids::wizardStep1::SizeUnchanged, "No change (copy only)",           0,   0, 0},
+};
+// clang-format on
+
+const Row& rowOf(int choice)
+{
+    return kRows[std::clamp(choice, 0, SizeChoice::Count - 1)];
+}
+
+QString totalCaption(std::uint64_t kilobytes)
+{
+    return QStringLiteral("Output photo size:      Total ~ %1 KBytes").arg(kilobytes);
+}
+
+} // namespace
+
+QString SizeChoice::caption(int choice)
+{
+    return QString::fromLatin1(rowOf(choice).caption);
+}
+
+int SizeChoice::controlId(int choice)
+{
+    return rowOf(choice).controlId;
+}
+
+QSize SizeChoice::box(int choice, int customWidth, int customHeight)
+{
+    if (choice == Custom)
+        return {customWidth, customHeight};
+    if (choice == Unchanged)
+        return {kUnchangedSide, kUnchangedSide};
+    const Row& row = rowOf(choice);
+    return {row.width, row.height};
+}
+
+// K = the input in whole kilobytes. The bar compares the estimated output with
+// it; an input under 1000 bytes (K = 0) cannot be smaller than any estimate, so
+// the bar is full then.
+SizeChoice::Estimate SizeChoice::estimate(int choice, int photoCount, std::uint64_t inputBytes)
+{
+    const std::uint64_t inputKilobytes = inputBytes / 1000;
+    if (choice == Custom)
+        return {QStringLiteral("Output photo size"), 0};
+    if (choice == Unchanged)
+        return {totalCaption(inputKilobytes), 100};
+    const std::uint64_t outputKilobytes = std::uint64_t(std::max(photoCount, 0)) * rowOf(choice).kilobytesPerPhoto;
+    const std::uint64_t percent = inputKilobytes == 0 ? 100 : outputKilobytes * 100 / inputKilobytes;
+    return {totalCaption(outputKilobytes), int(std::min<std::uint64_t>(percent, 100))};
+}

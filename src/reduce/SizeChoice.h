@@ -1,0 +1,34 @@
+#pragma once
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+
+// The six sizes step 1 offers, in the order of its radio buttons, with their
+// boxes and the size estimate shown in the caption of the size group.
+class SizeChoice
+{
+public:
+    enum Index { Size320 = 0, Size640, Size800, Size1024, Custom, Unchanged, Count };
+
+    static constexpr int kMinSide = 50;
+    static constexpr int kMaxSide = 5000;
+    static constexpr unsigned kMinQuality = 10;
+    static constexpr unsigned kMaxQuality = 100;
+    // No change reduces into a box no camera photo exceeds, so every photo is copied.
+    static constexpr int kUnchangedSide = 5000;
+
+    static QString caption(int choice);
+    static int controlId(int choice);
+
+    // The box of a choice; the custom one is taken as given.
+    static QSize box(int choice, int customWidth, int customHeight);
+
+    struct Estimate
+    {
+        QString groupCaption;
+        int outputBar = 0; // the output as a percentage of the input, 0 ... 100
+    };
+    // The estimate for photoCount photos of inputBytes bytes in all.
+    static Estimate estimate(int choice, int photoCount, std::uint64_t inputBytes);
+};

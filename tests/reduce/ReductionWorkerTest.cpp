@@ -1,0 +1,305 @@
+// The reduction from command 139 to "READY": scripted wizard answers, real
+// photos through the engine, the stops, the packer's command lines and the
+// final question.
+#include "ReduceTestSupport.h"
+
+#include "app/CMainFrame.h"
+#include "app/CMainView.h"
+#include "photos/CFileProgressDlg.h"
+#include "platform/GuiThreadCall.h"
+#include "reduce/ReductionController.h"
+#include "reduce/ReductionWorker.h"
+#include "res/ids.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+class ReductionRun : public ::testing::Test
+{
+protected:
+    ReductionRun()
+    {
+        frame = std::make_unique<CMainFrame>();
+        view = frame->view();
+        QDir().mkpath(outputFolder());
+        settings.outputFolder = outputFolder();
+        settings.targetWidth = 640;
+        settings.targetHeight = 480;
+        view->reduction().setWizardRunner([this](ReductionSettings& given) {
+            ++wizardRuns;
+            seenByWizard = given;
+            const int count = given.photoCount;
+            const std::uint64_t bytes = given.inputBytes;
+            given = settings;
+            given.photoCount = count;
+            given.inputBytes = bytes;
+            return wizardAnswer;
+        });
+    }
+    ~ReductionRun() override { frame.reset(); }
+
+    QString sourceFolder() const { return folder.filePath(QStringLiteral("camera")); }
+    QString outputFolder() const { return folder.filePath(QStringLiteral("out")); }
+    QString output(const QString& name) const { return outputFolder() + QLatin1Char('/') + name; }
+
+    QString addPhoto(const QString& name, int width, int height, const QString& subfolder = QStringLiteral("camera"))
+    {
+        const QString dir = folder.filePath(subfolder);
+        QDir().mkpath(dir);
+        const QString path = dir + QLatin1Char('/') + name;
+        EXPECT_TRUE(reducetest::writePhoto(path, width, height));
+        view->collection().append(path);
+        return path;
+    }
+
+    void addPhotos(int count)
+    {
+        for (int i = 1; i <= count; ++i)
+            addPhoto(QStringLiteral("IMG_%1.JPG").arg(i, 4, 10, QLatin1Char('0')), 800, 600);
+    }
+
+    // Presses Reduce photos and waits until the run has ended.
+    void reduce()
+    {
+        frame->onCommand(ids::cmd::Reduce);
+        ASSERT_TRUE(reducetest::processEventsUntil([this] { return !view->worker().isRunning(); }));
+        QCoreApplication::processEvents(); // the queued state updates
+    }
+
+    QStringList outputs() const
+    {
+        return QDir(outputFolder()).entryList(QDir::Files, QDir::Name);
+    }
+
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    RecordingShell shell;
+    std::unique_ptr<CMainFrame> frame;
+    CMainView* view = nullptr;
+    ReductionSettings settings;
+    ReductionSettings seenByWizard;
+    bool wizardAnswer = true;
+    int wizardRuns = 0;
+};
+
+TEST_F(ReductionRun, ReducesEveryPhotoIntoTheBoxUnderItsListedName)
+{
+    addPhoto(QStringLiteral("Big One.JPG"), 1600, 1200);
+    addPhoto(QStringLiteral("small.jpg"), 400, 300);
+    addPhoto(QStringLiteral("wide.jpeg"), 2000, 1000);
+    prompts.yesNoAnswers.push_back(false);
+    reduce();
+
+    EXPECT_EQ(seenByWizard.photoCount, 3);
+    EXPECT_EQ(seenByWizard.firstPhotoPath, sourceFolder() + "/Big One.JPG");
+    EXPECT_EQ(outputs(), QStringList({"big one.jpg", "small.jpg", "wide.jpeg"}));
+    EXPECT_EQ(reducetest::photoSize(output("big one.jpg")), QSize(640, 480));
+    EXPECT_EQ(reducetest::photoSize(output("wide.jpeg")), QSize(640, 320));
+    // Not larger than the box: copied byte for byte.
+    EXPECT_EQ(reducetest::fileBytes(output("small.jpg")), reducetest::fileBytes(sourceFolder() + "/small.jpg"));
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+    EXPECT_TRUE(shell.opened().isEmpty());
+    EXPECT_TRUE(shell.started().isEmpty());
+    EXPECT_FALSE(view->isReducing());
+    EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "READY");
+    EXPECT_FALSE(view->fileProgressDlg()->isVisible());
+}
+
+TEST_F(ReductionRun, NoChangeCopiesEveryPhotoAndTheLaterSameNameReplacesTheEarlier)
+{
+    addPhoto(QStringLiteral("Pic.JPG"), 800, 600, QStringLiteral("a"));
+    const QString later = addPhoto(QStringLiteral("pic.jpg"), 1024, 768, QStringLiteral("b"));
+    settings.targetWidth = settings.targetHeight = 5000;
+    reduce();
+    EXPECT_EQ(outputs(), QStringList{"pic.jpg"});
+    EXPECT_EQ(reducetest::fileBytes(output("pic.jpg")), reducetest::fileBytes(later));
+}
+
+TEST_F(ReductionRun, ADeletedSourceIsPassedOverSilently)
+{
+    addPhotos(3);
+    QFile::remove(sourceFolder() + "/IMG_0002.JPG");
+    reduce();
+    EXPECT_EQ(outputs(), QStringList({"img_0001.jpg", "img_0003.jpg"}));
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+}
+
+TEST_F(ReductionRun, AFileErrorIsReportedWithTheSourcePathAndTheRunGoesOn)
+{
+    addPhotos(3);
+    view->reduction().setPhotoReducer([](const auto& source, const auto& target, int w, int h, int q,
+                                         const snapwane::Corrections& c) {
+        if (source.filename() == "IMG_0002.JPG")
+            return snapwane::ReduceResult{snapwane::ReduceOutcome::WriteError, 0, 0, "write error"};
+        return snapwane::ReducePhoto(source, target, w, h, q, c);
+    });
+    reduce();
+    EXPECT_EQ(prompts.messages(), QStringList({"File error:\n" + sourceFolder() + "/IMG_0002.JPG",
+                                               ReductionWorker::kOpenFolderQuestion}));
+    EXPECT_EQ(outputs(), QStringList({"img_0001.jpg", "img_0003.jpg"}));
+}
+
+TEST_F(ReductionRun, UnusableSettingsPassEveryPhotoOverButStillAsk)
+{
+    addPhotos(2);
+    settings.outputFolder.clear();
+    reduce();
+    EXPECT_TRUE(outputs().isEmpty());
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+    EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "READY");
+}
+
+TEST_F(ReductionRun, ACancelledWizardTouchesNoPhoto)
+{
+    addPhotos(2);
+    wizardAnswer = false;
+    reduce();
+    EXPECT_EQ(wizardRuns, 1);
+    EXPECT_TRUE(outputs().isEmpty());
+    EXPECT_TRUE(prompts.log.isEmpty());
+    EXPECT_FALSE(view->isReducing());
+    EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "READY");
+}
+
+TEST_F(ReductionRun, AnEmptyListEndsBeforeTheWizard)
+{
+    view->reduction().start();
+    EXPECT_EQ(wizardRuns, 0);
+    EXPECT_FALSE(view->isReducing());
+}
+
+TEST_F(ReductionRun, YesPutsTheWindowAtTheTopLeftAndOpensTheFolder)
+{
+    addPhotos(1);
+    prompts.yesNoAnswers.push_back(true);
+    reduce();
+    EXPECT_EQ(frame->frameGeometry(), QRect(0, 0, 640, 480));
+    EXPECT_FALSE(frame->isMaximized());
+    EXPECT_EQ(shell.opened(), QList<QUrl>{QUrl::fromLocalFile(outputFolder())});
+    frame->hide();
+}
+
+// Stops arrive while photo 5 of 20 is in hand.
+struct StopRow
+{
+    const char* name;
+    std::function<void(CMainFrame&)> stop;
+};
+
+class ReductionStop : public ReductionRun, public ::testing::WithParamInterface<StopRow>
+{
+};
+
+TEST_P(ReductionStop, EndsAfterThePhotoInHandWithoutTheQuestion)
+{
+    addPhotos(20);
+    settings.makeSingleFile = 1;
+    settings.archiveName = QStringLiteral("MyNewPhotos");
+    std::atomic<int> reduced = 0;
+    CMainFrame* mainFrame = frame.get();
+    view->reduction().setPhotoReducer([&, mainFrame](const auto& source, const auto& target, int w, int h, int q,
+                                                     const snapwane::Corrections& c) {
+        if (++reduced == 5)
+            GuiThreadCall::run([&, mainFrame] { GetParam().stop(*mainFrame); });
+        return snapwane::ReducePhoto(source, target, w, h, q, c);
+    });
+    reduce();
+    EXPECT_EQ(reduced.load(), 5);
+    EXPECT_EQ(outputs().size(), 5);
+    EXPECT_TRUE(prompts.log.isEmpty());
+    EXPECT_TRUE(shell.started().isEmpty());
+    EXPECT_FALSE(view->isReducing());
+    EXPECT_EQ(view->fileProgressDlg()->m_bStop.load(), 0);
+    EXPECT_FALSE(view->fileProgressDlg()->isVisible());
+    EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "");
+}
+
+const StopRow kStops[] = {
+    {"StopCommand", [](CMainFrame& frame) { frame.onCommand(ids::cmd::Stop); }},
+    {"ProgressDialogStop", [](CMainFrame& frame) { frame.view()->fileProgressDlg()->m_bStop = 1; }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Stops, ReductionStop, ::testing::ValuesIn(kStops),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReductionRun, ClosingTheMainWindowStopsAfterThePhotoInHand)
+{
+    addPhotos(10);
+    std::atomic<int> reduced = 0;
+    CMainFrame* mainFrame = frame.get();
+    view->reduction().setPhotoReducer([&, mainFrame](const auto& source, const auto& target, int w, int h, int q,
+                                                     const snapwane::Corrections& c) {
+        if (++reduced == 3)
+            GuiThreadCall::run([mainFrame] { mainFrame->close(); });
+        return snapwane::ReducePhoto(source, target, w, h, q, c);
+    });
+    frame->onCommand(ids::cmd::Reduce);
+    ASSERT_TRUE(reducetest::processEventsUntil([this] { return !view->worker().isRunning(); }));
+    EXPECT_EQ(reduced.load(), 3);
+    EXPECT_EQ(outputs().size(), 3);
+    EXPECT_TRUE(prompts.log.isEmpty());
+}
+
+struct PackerRow
+{
+    const char* name;
+    const char* archiveName;
+    bool email;
+    const char* address;
+    QStringList switches;
+    const char* archiveFile;
+};
+
+class ReductionPacker : public ReductionRun, public ::testing::WithParamInterface<PackerRow>
+{
+};
+
+TEST_P(ReductionPacker, StartsThePackerBesideTheProgramAfterTheLastPhoto)
+{
+    const PackerRow& row = GetParam();
+    addPhotos(1);
+    settings.makeSingleFile = 1;
+    settings.archiveName = QString::fromUtf8(row.archiveName);
+    settings.makeEmail = row.email ? 1 : 0;
+    settings.emailAddress = QString::fromUtf8(row.address);
+    reduce();
+    const auto started = shell.started();
+    ASSERT_EQ(started.size(), 1);
+    EXPECT_EQ(started[0].program, QCoreApplication::applicationDirPath() + "/snapwane-pack");
+    const QStringList expected = row.switches + QStringList{"-sfx", output(QString::fromUtf8(row.archiveFile)),
+                                                            outputFolder()};
+    EXPECT_EQ(started[0].arguments, expected);
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+}
+
+const PackerRow kPackers[] = {
+    {"SingleFile", "MyNewPhotos", false, "", {"a", "-ep1"}, "MyNewPhotos.exe"},
+    {"NameEndingInExeGetsItAgain", "pics.exe", false, "", {"a", "-ep1"}, "pics.exe.exe"},
+    {"EmailWithSpacesRemoved", "pics", true, " me @ example.org ", {"a", "-ep1", "-iemlme@example.org"}, "pics.exe"},
+    {"EmailFlagWithoutAddress", "pics", true, "", {"a", "-ep1"}, "pics.exe"},
+    {"AddressOfSpacesOnly", "pics", true, "   ", {"a", "-ep1", "-ieml"}, "pics.exe"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Forms, ReductionPacker, ::testing::ValuesIn(kPackers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReductionRun, NoPackerWithoutAnArchiveName)
+{
+    addPhotos(1);
+    settings.makeSingleFile = 1;
+    reduce();
+    EXPECT_TRUE(shell.started().isEmpty());
+}
+
+} // namespace

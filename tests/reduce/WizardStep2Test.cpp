@@ -1,0 +1,153 @@
+// Wizard step 2: today's folder created on opening, browsing, the enabling
+// rules and the empty-field check of Start.
+#include "ReduceTestSupport.h"
+
+#include "platform/WidgetId.h"
+#include "reduce/CWizStep2Dlg.h"
+#include "res/ids.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace ctl = ids::wizardStep2;
+using reducetest::ScopedHome;
+
+class WizardStep2 : public ::testing::Test
+{
+protected:
+    template <class T = QWidget>
+    T* control(int id)
+    {
+        return WidgetId::find<T>(&dialog, id);
+    }
+    void click(int id) { control<QAbstractButton>(id)->click(); }
+    QString text(int id) { return control<QLineEdit>(id)->text(); }
+    void type(int id, const QString& typed) { control<QLineEdit>(id)->setText(typed); }
+    bool enabled(int id) { return control(id)->isEnabled(); }
+
+    ScopedHome home;
+    ScriptedPrompts prompts;
+    CWizStep2Dlg dialog;
+};
+
+TEST_F(WizardStep2, OpeningProposesTodaysFolderAndCreatesItEvenWhenGoingBack)
+{
+    EXPECT_EQ(text(ctl::OutputFolder), home.datedFolder());
+    EXPECT_EQ(text(ctl::ArchiveName), "MyNewPhotos");
+    EXPECT_EQ(text(ctl::EmailAddress), "");
+    click(ctl::Back);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(QFileInfo(home.datedFolder()).isDir());
+    EXPECT_EQ(CWizStep2Dlg::todayText().size(), 8);
+}
+
+TEST_F(WizardStep2, BrowsingToAFolderAppendsTodayAndCreatesThatFolder)
+{
+    const QString chosen = home.path() + QStringLiteral("/Out");
+    QDir().mkdir(chosen);
+    prompts.folderAnswers.push_back(chosen);
+    click(ctl::Browse);
+    const QString expected = chosen + QLatin1Char('/') + CWizStep2Dlg::todayText();
+    EXPECT_EQ(text(ctl::OutputFolder), expected);
+    EXPECT_TRUE(QFileInfo(expected).isDir());
+    EXPECT_EQ(prompts.log, QStringList{"folder: Select a folder for output files | " + home.datedFolder()});
+}
+
+TEST_F(WizardStep2, BrowsingToTheRootGivesOneSeparator)
+{
+    const QString expected = QLatin1Char('/') + CWizStep2Dlg::todayText();
+    const bool existedBefore = QFileInfo::exists(expected);
+    prompts.folderAnswers.push_back(QStringLiteral("/"));
+    click(ctl::Browse);
+    EXPECT_EQ(text(ctl::OutputFolder), expected);
+    if (!existedBefore)
+        QDir().rmdir(expected);
+}
+
+TEST_F(WizardStep2, ACancelledBrowserAndBrowsingItselfKeepWhatWasTyped)
+{
+    type(ctl::OutputFolder, QStringLiteral("/typed/folder"));
+    click(ctl::Browse); // cancelled
+    EXPECT_EQ(text(ctl::OutputFolder), "/typed/folder");
+
+    click(ctl::SingleFile);
+    type(ctl::ArchiveName, QStringLiteral("holiday"));
+    prompts.folderAnswers.push_back(home.path());
+    click(ctl::Browse);
+    EXPECT_EQ(text(ctl::ArchiveName), "holiday");
+    EXPECT_TRUE(control<QCheckBox>(ctl::SingleFile)->isChecked());
+}
+
+TEST_F(WizardStep2, TheArchiveAndEmailControlsFollowTheirCheckBoxes)
+{
+    EXPECT_FALSE(enabled(ctl::ArchiveName));
+    EXPECT_FALSE(enabled(ctl::MakeEmail));
+    EXPECT_FALSE(enabled(ctl::EmailAddress));
+
+    click(ctl::SingleFile);
+    EXPECT_TRUE(enabled(ctl::ArchiveName));
+    EXPECT_TRUE(enabled(ctl::MakeEmail));
+    EXPECT_FALSE(enabled(ctl::EmailAddress));
+
+    click(ctl::MakeEmail);
+    EXPECT_TRUE(enabled(ctl::EmailAddress));
+
+    click(ctl::SingleFile); // off again: all three disabled, the e-mail box keeps its tick
+    EXPECT_FALSE(enabled(ctl::ArchiveName));
+    EXPECT_FALSE(enabled(ctl::MakeEmail));
+    EXPECT_FALSE(enabled(ctl::EmailAddress));
+    EXPECT_TRUE(control<QCheckBox>(ctl::MakeEmail)->isChecked());
+
+    click(ctl::SingleFile);
+    EXPECT_TRUE(enabled(ctl::EmailAddress));
+}
+
+TEST_F(WizardStep2, StartRefusesAnEmptyArchiveNameWithTheFocusOnIt)
+{
+    dialog.show();
+    click(ctl::SingleFile);
+    type(ctl::ArchiveName, QString());
+    click(ctl::Start);
+    EXPECT_EQ(prompts.messages(), QStringList{"Field is empty"});
+    EXPECT_EQ(dialog.focusWidget(), control(ctl::ArchiveName));
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    dialog.close();
+}
+
+// The e-mail flag is looked at on its own, even when the single file is off.
+TEST_F(WizardStep2, StartRefusesAnEmptyAddressWithTheEmailFlagAlone)
+{
+    click(ctl::SingleFile);
+    click(ctl::MakeEmail);
+    click(ctl::SingleFile);
+    click(ctl::Start);
+    EXPECT_EQ(prompts.messages(), QStringList{"Field is empty"});
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(WizardStep2, StartHandsOnTheChoices)
+{
+    click(ctl::SingleFile);
+    click(ctl::MakeEmail);
+    type(ctl::ArchiveName, QStringLiteral("pics.exe"));
+    type(ctl::EmailAddress, QStringLiteral("me@example.org"));
+    type(ctl::OutputFolder, QString()); // not checked here
+    click(ctl::Start);
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(prompts.log.isEmpty());
+    EXPECT_EQ(dialog.outputFolder(), "");
+    EXPECT_EQ(dialog.archiveName(), "pics.exe");
+    EXPECT_EQ(dialog.emailAddress(), "me@example.org");
+    EXPECT_EQ(dialog.makeSingleFile(), 1);
+    EXPECT_EQ(dialog.makeEmail(), 1);
+}
+
+} // namespace
