@@ -33,20 +33,20 @@ QString NativePath::toNative(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+std::filesystem::path NativePath::toFileSystem(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
 QString NativePath::defaultOutputBase()
 {
 #ifdef Q_OS_WIN
     return QStringLiteral("C:\\Photos");
 #else
     return toNative(QDir::homePath() + QStringLiteral("/Photos"));
-#endif
-}
-
-std::filesystem::path NativePath::toFileSystemPath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 #endif
 }

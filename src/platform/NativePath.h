@@ -18,10 +18,10 @@ public:
     // folder followed by one separator ("/photos" -> "/photos/", "/" stays "/").
     static QString withTrailingSeparator(const QString& folder);
     static QString toNative(const QString& path);
+    // The path as the engine's file functions take it (the file system's own
+    // encoding of the name, so non-ASCII names reach the same file).
+    static std::filesystem::path toFileSystem(const QString& path);
     // Where the reduced photos go by default: the home folder + "/Photos";
     // C:\Photos on Windows.
     static QString defaultOutputBase();
-    // The path as the engine's file functions take it (file names in the local
-    // 8-bit encoding on Linux, wide names on Windows).
-    static std::filesystem::path toFileSystemPath(const QString& path);
 };

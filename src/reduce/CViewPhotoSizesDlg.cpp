@@ -62,7 +62,7 @@ void CViewPhotoSizesDlg::placeAtTopLeft()
 void CViewPhotoSizesDlg::loadPhoto()
 {
     std::vector<std::uint8_t> bytes;
-    if (snapwane::ReadWholeFile(NativePath::toFileSystemPath(m_photoPath), bytes, snapwane::kLargestPhotoFileBytes)
+    if (snapwane::ReadWholeFile(NativePath::toFileSystem(m_photoPath), bytes, snapwane::kLargestPhotoFileBytes)
         != snapwane::FileStatus::Ok)
         return;
     const snapwane::FittedPhoto fitted

@@ -97,25 +97,28 @@ QLayout* CWizStep1Dlg::createSizeGroup()
 {
     m_sizeGroup = new QGroupBox(this);
     WidgetId::set(m_sizeGroup, ctl::SizeGroup);
-    auto* grid = new QGridLayout(m_sizeGroup);
+    auto* sizes = new QVBoxLayout(m_sizeGroup);
     for (int choice = 0; choice < SizeChoice::Count; ++choice) {
         auto* button = new QRadioButton(SizeChoice::caption(choice), m_sizeGroup);
         WidgetId::set(button, SizeChoice::controlId(choice));
         m_sizeButtons.append(button);
-        grid->addWidget(button, choice, 0);
         connect(button, &QRadioButton::clicked, this, [this, choice] { onSizeClicked(choice); });
+        if (choice != SizeChoice::Custom) {
+            sizes->addWidget(button);
+            continue;
+        }
+        m_widthEdit = createNumberEdit(m_sizeGroup, ctl::CustomWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide,
+                                       m_settings.customWidth);
+        m_heightEdit = createNumberEdit(m_sizeGroup, ctl::CustomHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide,
+                                        m_settings.customHeight);
+        auto* customRow = new QHBoxLayout;
+        customRow->addWidget(button);
+        customRow->addWidget(m_widthEdit);
+        customRow->addWidget(new QLabel(QStringLiteral("x "), m_sizeGroup));
+        customRow->addWidget(m_heightEdit);
+        customRow->addStretch();
+        sizes->addLayout(customRow);
     }
-    m_widthEdit = createNumberEdit(m_sizeGroup, ctl::CustomWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide,
-                                   m_settings.customWidth);
-    m_heightEdit = createNumberEdit(m_sizeGroup, ctl::CustomHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide,
-                                    m_settings.customHeight);
-    auto* customBox = new QHBoxLayout;
-    customBox->addWidget(m_widthEdit);
-    customBox->addWidget(new QLabel(QStringLiteral("x "), m_sizeGroup));
-    customBox->addWidget(m_heightEdit);
-    customBox->addStretch();
-    grid->addLayout(customBox, SizeChoice::Custom, 1);
-    grid->setColumnMinimumWidth(1, 200);
 
     m_qualityEdit = createNumberEdit(this, ctl::Quality, int(SizeChoice::kMinQuality), int(SizeChoice::kMaxQuality),
                                      int(m_settings.quality));

@@ -69,7 +69,7 @@ void ReductionWorker::reduceOne(const ReductionPhoto& photo)
     m_progress.showFileName(photo.listedName);
     const QString output = outputPathOf(m_settings.outputFolder, photo.listedName);
     const snapwane::ReduceResult result = m_reducer(
-        NativePath::toFileSystemPath(photo.sourcePath), NativePath::toFileSystemPath(output), m_settings.targetWidth,
+        NativePath::toFileSystem(photo.sourcePath), NativePath::toFileSystem(output), m_settings.targetWidth,
         m_settings.targetHeight, int(m_settings.quality), photo.corrections);
     if (result.IsFileError())
         Prompts::inform(QStringLiteral("File error:\n") + photo.sourcePath);

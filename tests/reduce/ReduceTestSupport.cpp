@@ -33,7 +33,7 @@ bool writePhoto(const QString& path, int width, int height, int quality)
 
 QSize photoSize(const QString& path)
 {
-    const snapwane::PhotoFileCheck check = snapwane::CheckPhotoFile(NativePath::toFileSystemPath(path));
+    const snapwane::PhotoFileCheck check = snapwane::CheckPhotoFile(NativePath::toFileSystem(path));
     if (check.width <= 0 || check.height <= 0)
         return {-1, -1};
     return {check.width, check.height};
