@@ -186,6 +186,67 @@ PixelBuffer ReadPixels(DecodeSession& session, int scale)
     return pixels;
 }
 
+// ---- decoding row by row ----------------------------------------------------
+
+struct RowSession {
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    std::span<const std::uint8_t> jpeg;
+    bool created = false;
+    bool finished = false;
+    bool started = false;
+    // Filled by RowDecoder::Read before ReadRowsStep:
+    std::uint8_t* rows = nullptr;
+    std::size_t stride = 0;
+    int maxRows = 0;
+    int rowsRead = 0;
+};
+
+void CreateRowSessionStep(void* context)
+{
+    jpeg_create_decompress(&static_cast<RowSession*>(context)->info);
+}
+
+void ReadRowHeaderStep(void* context)
+{
+    auto& session = *static_cast<RowSession*>(context);
+    jpeg_abort_decompress(&session.info); // the previous photo, whatever state it ended in
+    jpeg_mem_src(&session.info, session.jpeg.data(), static_cast<unsigned long>(session.jpeg.size()));
+    jpeg_read_header(&session.info, TRUE);
+}
+
+void StartRowsStep(void* context)
+{
+    auto& session = *static_cast<RowSession*>(context);
+    jpeg_decompress_struct& info = session.info;
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    info.out_color_space = JCS_EXT_RGBX; // the same values as JCS_RGB, one spare byte per pixel
+    jpeg_start_decompress(&info);
+    session.started = info.output_components == 4 && info.output_width == info.image_width
+        && info.output_height == info.image_height;
+}
+
+void ReadRowsStep(void* context)
+{
+    auto& session = *static_cast<RowSession*>(context);
+    jpeg_decompress_struct& info = session.info;
+    while (session.rowsRead < session.maxRows && info.output_scanline < info.output_height) {
+        JSAMPROW rows[16];
+        const int wanted = std::min(session.maxRows - session.rowsRead, 16);
+        for (int i = 0; i < wanted; ++i)
+            rows[i] = session.rows + session.stride * std::size_t(session.rowsRead + i);
+        const JDIMENSION got = jpeg_read_scanlines(&info, rows, JDIMENSION(wanted));
+        if (got == 0)
+            ERREXIT(&info, JERR_INPUT_EOF);
+        session.rowsRead += int(got);
+    }
+    if (info.output_scanline == info.output_height && !session.finished) {
+        jpeg_finish_decompress(&info);
+        session.finished = true;
+    }
+}
+
 // ---- encoding -------------------------------------------------------------
 
 // A destination of fixed capacity: running out of room is an error.
@@ -312,6 +373,68 @@ std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const std::uint8_t* p
 std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const PixelBuffer& pixels, int quality)
 {
     return Encode(pixels.data(), pixels.width(), pixels.height(), pixels.channels(), quality);
+}
+
+} // namespace snapwane
+
+namespace snapwane {
+
+struct JpegCodec::RowDecoder::Session : RowSession {};
+
+JpegCodec::RowDecoder::RowDecoder() : m_session(std::make_unique<Session>())
+{
+    m_session->info.err = InstallErrorManager(m_session->errors);
+    m_session->created = RunGuarded(m_session->errors, CreateRowSessionStep, m_session.get());
+}
+
+JpegCodec::RowDecoder::~RowDecoder()
+{
+    if (m_session->created)
+        jpeg_destroy_decompress(&m_session->info);
+}
+
+JpegCodec::RowDecoder::Start JpegCodec::RowDecoder::Begin(std::span<const std::uint8_t> jpeg)
+{
+    Session& session = *m_session;
+    session.started = false;
+    session.finished = false;
+    session.jpeg = jpeg;
+    if (!session.created || !FitsLibraryByteCount(jpeg.size())
+        || !RunGuarded(session.errors, ReadRowHeaderStep, &session) || AcceptedChannels(session.info) == 0)
+        return Start::Unreadable;
+    if (session.info.num_components == 4)
+        return Start::NeedsWholeDecode;
+    if (!RunGuarded(session.errors, StartRowsStep, &session) || !session.started) {
+        session.started = false;
+        return Start::Unreadable;
+    }
+    return Start::Decoding;
+}
+
+int JpegCodec::RowDecoder::width() const noexcept
+{
+    return m_session->started ? int(m_session->info.output_width) : 0;
+}
+
+int JpegCodec::RowDecoder::height() const noexcept
+{
+    return m_session->started ? int(m_session->info.output_height) : 0;
+}
+
+int JpegCodec::RowDecoder::Read(std::uint8_t* rows, std::size_t stride, int maxRows)
+{
+    Session& session = *m_session;
+    if (!session.started)
+        return -1;
+    session.rows = rows;
+    session.stride = stride;
+    session.maxRows = maxRows;
+    session.rowsRead = 0;
+    if (!RunGuarded(session.errors, ReadRowsStep, &session)) {
+        session.started = false;
+        return -1;
+    }
+    return session.rowsRead;
 }
 
 } // namespace snapwane

@@ -38,7 +38,9 @@
 
 #include "core/PixelBuffer.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -57,6 +59,46 @@ public:
     static std::optional<std::vector<std::uint8_t>> Encode(const std::uint8_t* pixels, int width,
                                                            int height, int channels, int quality);
     static std::optional<std::vector<std::uint8_t>> Encode(const PixelBuffer& pixels, int quality);
+
+    class RowDecoder;
+};
+
+// Decodes photos at full size a few rows at a time, for work that never needs the
+// whole photo in memory. The pixels are exactly those of Decode(jpeg, 1, ...)
+// (same library settings), delivered 4 bytes per pixel: red, green, blue and one
+// unused byte, `width()` pixels per row (odd widths included: the caller leaves
+// out the last column as Decode does). Grey photos come as three equal bytes.
+// One decoder serves photo after photo and keeps its library state and memory in
+// between; not shared between threads. Nothing is printed or thrown.
+class JpegCodec::RowDecoder {
+public:
+    enum class Start {
+        Decoding,        // rows can be read
+        Unreadable,      // the header cannot be read or is refused (as Decode refuses it)
+        NeedsWholeDecode // CMYK or YCCK: use Decode
+    };
+
+    RowDecoder();
+    ~RowDecoder();
+    RowDecoder(const RowDecoder&) = delete;
+    RowDecoder& operator=(const RowDecoder&) = delete;
+
+    // Reads the header and starts the decode. `jpeg` must stay valid until the
+    // last row is read or the next Begin.
+    Start Begin(std::span<const std::uint8_t> jpeg);
+
+    int width() const noexcept;  // as stored in the header
+    int height() const noexcept;
+
+    // Decodes up to `maxRows` next rows into `rows`, `stride` bytes apart (at
+    // least 4 x width()). Returns the number of rows decoded; 0 once every row is
+    // read and the stream is finished; -1 when the library failed on the way
+    // (the decode is over then, as Decode would have failed).
+    int Read(std::uint8_t* rows, std::size_t stride, int maxRows);
+
+private:
+    struct Session;
+    std::unique_ptr<Session> m_session;
 };
 
 } // namespace snapwane

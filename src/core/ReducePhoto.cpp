@@ -4,6 +4,7 @@
 #include "core/Fitting.h"
 #include "core/JpegCodec.h"
 #include "core/PixelOps.h"
+#include "core/StreamingReducer.h"
 #include "core/TextFormat.h"
 
 #include <new>
@@ -51,22 +52,16 @@ PixelBuffer ApplyCorrections(PixelBuffer photo, const Corrections& corrections)
     return Rotate(std::move(photo), corrections.rotation);
 }
 
-ReduceResult ReducePhotoUnguarded(const std::filesystem::path& source, const std::filesystem::path& output,
-                                  int targetWidth, int targetHeight, int quality, const Corrections& corrections)
+ReduceResult ReduceLoadedUnguarded(std::span<const std::uint8_t> file, const std::filesystem::path& source,
+                                   const std::filesystem::path& output, int targetWidth, int targetHeight,
+                                   int quality, const Corrections& corrections)
 {
+    thread_local StreamingReducer reducer; // its decoder and row buffers serve the thread's next photo
     if (targetWidth <= 0 || targetHeight <= 0)
         return Outcome(ReduceOutcome::InvalidTarget);
-    std::vector<std::uint8_t> file;
-    if (const FileStatus read = ReadWholeFile(source, file); read != FileStatus::Ok)
-        return Outcome(FromFileStatus(read));
-    int sourceWidth = 0, sourceHeight = 0, width = 0, height = 0, channels = 0;
+    int sourceWidth = 0, sourceHeight = 0, channels = 0;
     JpegCodec::Decode(file, JpegCodec::kHeaderOnly, sourceWidth, sourceHeight, channels);
-    PixelBuffer photo = JpegCodec::Decode(file, 1, width, height, channels);
-    std::vector<std::uint8_t>().swap(file);
-    if (!photo)
-        return Outcome(ReduceOutcome::NotDecodable);
-
-    ReducedPixels reduced = ReducePixels(ExpandGreyToRgb(std::move(photo)), targetWidth, targetHeight, corrections);
+    const ReducedPixels reduced = reducer.Reduce(file, targetWidth, targetHeight, corrections);
     if (reduced.outcome == ReduceOutcome::Copied) {
         const FileStatus copy = CopyFileReplacing(source, output);
         return copy == FileStatus::Ok ? Outcome(ReduceOutcome::Copied, sourceWidth, sourceHeight)
@@ -122,14 +117,38 @@ ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight,
     return result;
 }
 
-ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesystem::path& output,
-                         int targetWidth, int targetHeight, int quality, const Corrections& corrections)
+ReducedPixels ReduceJpegPlain(std::span<const std::uint8_t> jpeg, int targetWidth, int targetHeight,
+                              const Corrections& corrections)
+{
+    if (targetWidth <= 0 || targetHeight <= 0)
+        return {ReduceOutcome::InvalidTarget, {}};
+    int width = 0, height = 0, channels = 0;
+    PixelBuffer photo = JpegCodec::Decode(jpeg, 1, width, height, channels);
+    if (!photo)
+        return {ReduceOutcome::NotDecodable, {}};
+    return ReducePixels(ExpandGreyToRgb(std::move(photo)), targetWidth, targetHeight, corrections);
+}
+
+ReduceResult ReduceLoadedPhoto(std::span<const std::uint8_t> file, const std::filesystem::path& source,
+                               const std::filesystem::path& output, int targetWidth, int targetHeight, int quality,
+                               const Corrections& corrections)
 {
     try {
-        return ReducePhotoUnguarded(source, output, targetWidth, targetHeight, quality, corrections);
+        return ReduceLoadedUnguarded(file, source, output, targetWidth, targetHeight, quality, corrections);
     } catch (const std::bad_alloc&) {
         return Outcome(ReduceOutcome::NoMemory);
     }
+}
+
+ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesystem::path& output,
+                         int targetWidth, int targetHeight, int quality, const Corrections& corrections)
+{
+    if (targetWidth <= 0 || targetHeight <= 0)
+        return Outcome(ReduceOutcome::InvalidTarget);
+    thread_local std::vector<std::uint8_t> file; // kept for the thread's next photo
+    if (const FileStatus read = ReadWholeFile(source, file); read != FileStatus::Ok)
+        return Outcome(FromFileStatus(read));
+    return ReduceLoadedPhoto(file, source, output, targetWidth, targetHeight, quality, corrections);
 }
 
 std::string DescribeReduceOutcome(ReduceOutcome outcome)

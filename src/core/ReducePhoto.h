@@ -14,6 +14,10 @@
 //  6. halve the width while W / tw >= 2, then one merge pass to tw with an odd
 //     tw raised to the next even number; the same for the height;
 //  7. encode at `quality` and write.
+// Steps 2 to 6 run row by row as the decoder delivers the rows (StreamingReducer),
+// with exactly the result of doing them one after the other on the whole photo
+// (ReduceJpegPlain, kept as the reference). Each thread keeps its decoder and
+// buffers for its next photo.
 // Outputs (the reduced file and the copy) are written into a temporary file in
 // the output folder and renamed over the target when complete: on failure the
 // old file stays as it was and no temporary file remains. The output may be the
@@ -24,7 +28,9 @@
 #include "core/Corrections.h"
 #include "core/PixelBuffer.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 
 namespace snapwane {
@@ -62,6 +68,12 @@ struct ReduceResult {
 ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesystem::path& output,
                          int targetWidth, int targetHeight, int quality, const Corrections& corrections);
 
+// ReducePhoto on a source whose bytes are already in memory (`file`); `source`
+// is still needed for the copy.
+ReduceResult ReduceLoadedPhoto(std::span<const std::uint8_t> file, const std::filesystem::path& source,
+                               const std::filesystem::path& output, int targetWidth, int targetHeight, int quality,
+                               const Corrections& corrections);
+
 // Steps 3 to 6 on decoded RGB pixels of W x H: outcome Reduced with the reduced
 // pixels, Copied (the photo is not larger than the box; no pixels), DoesNotFit,
 // InvalidTarget or NoMemory (no pixels).
@@ -70,6 +82,12 @@ struct ReducedPixels {
     PixelBuffer pixels;
 };
 ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight, const Corrections& corrections);
+
+// Steps 2 to 6 on JPEG bytes, the plain way: the whole photo decoded into one
+// buffer, then the operations one after the other. NotDecodable when the bytes
+// do not decode.
+ReducedPixels ReduceJpegPlain(std::span<const std::uint8_t> jpeg, int targetWidth, int targetHeight,
+                              const Corrections& corrections);
 
 // Step 6 alone: halvings and one merge pass per direction (odd targets raised)
 // into the fitted box. Empty on allocation failure.
