@@ -43,7 +43,8 @@ PhotoCheck CheckPhotoBytes(std::span<const std::uint8_t> jpeg, int& width, int& 
 PhotoFileCheck CheckPhotoFile(const std::filesystem::path& path, std::vector<std::uint8_t>* bytes)
 {
     PhotoFileCheck result;
-    std::vector<std::uint8_t> file;
+    std::vector<std::uint8_t> ownBytes;
+    std::vector<std::uint8_t>& file = bytes ? *bytes : ownBytes; // the caller's buffer keeps its room for the next file
     switch (ReadWholeFile(path, file, kLargestPhotoFileBytes)) {
     case FileStatus::Ok: break;
     case FileStatus::TooLarge: {
@@ -58,8 +59,6 @@ PhotoFileCheck CheckPhotoFile(const std::filesystem::path& path, std::vector<std
     }
     result.fileBytes = file.size();
     result.check = CheckPhotoBytes(file, result.width, result.height);
-    if (bytes)
-        *bytes = std::move(file);
     return result;
 }
 

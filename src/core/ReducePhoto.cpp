@@ -52,30 +52,27 @@ PixelBuffer ApplyCorrections(PixelBuffer photo, const Corrections& corrections)
     return Rotate(std::move(photo), corrections.rotation);
 }
 
-ReduceResult ReduceLoadedUnguarded(std::span<const std::uint8_t> file, const std::filesystem::path& source,
-                                   const std::filesystem::path& output, int targetWidth, int targetHeight,
+PreparedReduction PrepareUnguarded(std::span<const std::uint8_t> file, int targetWidth, int targetHeight,
                                    int quality, const Corrections& corrections)
 {
     thread_local StreamingReducer reducer; // its decoder and row buffers serve the thread's next photo
-    if (targetWidth <= 0 || targetHeight <= 0)
-        return Outcome(ReduceOutcome::InvalidTarget);
-    int sourceWidth = 0, sourceHeight = 0, channels = 0;
-    JpegCodec::Decode(file, JpegCodec::kHeaderOnly, sourceWidth, sourceHeight, channels);
+    PreparedReduction prepared;
+    int channels = 0;
+    if (targetWidth > 0 && targetHeight > 0)
+        JpegCodec::Decode(file, JpegCodec::kHeaderOnly, prepared.width, prepared.height, channels);
     const ReducedPixels reduced = reducer.Reduce(file, targetWidth, targetHeight, corrections);
-    if (reduced.outcome == ReduceOutcome::Copied) {
-        const FileStatus copy = CopyFileReplacing(source, output);
-        return copy == FileStatus::Ok ? Outcome(ReduceOutcome::Copied, sourceWidth, sourceHeight)
-                                      : Outcome(FromFileStatus(copy));
-    }
+    prepared.outcome = reduced.outcome;
     if (reduced.outcome != ReduceOutcome::Reduced)
-        return Outcome(reduced.outcome);
-
-    const std::optional<std::vector<std::uint8_t>> stream = JpegCodec::Encode(reduced.pixels, quality);
-    if (!stream)
-        return Outcome(ReduceOutcome::EncodeFailed);
-    if (const FileStatus write = WriteFileReplacing(output, *stream); write != FileStatus::Ok)
-        return Outcome(FromFileStatus(write));
-    return Outcome(ReduceOutcome::Reduced, reduced.pixels.width(), reduced.pixels.height());
+        return prepared;
+    std::optional<std::vector<std::uint8_t>> stream = JpegCodec::Encode(reduced.pixels, quality);
+    if (!stream) {
+        prepared.outcome = ReduceOutcome::EncodeFailed;
+        return prepared;
+    }
+    prepared.width = reduced.pixels.width();
+    prepared.height = reduced.pixels.height();
+    prepared.stream = std::move(*stream);
+    return prepared;
 }
 
 } // namespace
@@ -129,15 +126,30 @@ ReducedPixels ReduceJpegPlain(std::span<const std::uint8_t> jpeg, int targetWidt
     return ReducePixels(ExpandGreyToRgb(std::move(photo)), targetWidth, targetHeight, corrections);
 }
 
-ReduceResult ReduceLoadedPhoto(std::span<const std::uint8_t> file, const std::filesystem::path& source,
-                               const std::filesystem::path& output, int targetWidth, int targetHeight, int quality,
-                               const Corrections& corrections)
+PreparedReduction PrepareReduction(std::span<const std::uint8_t> file, int targetWidth, int targetHeight,
+                                   int quality, const Corrections& corrections)
 {
     try {
-        return ReduceLoadedUnguarded(file, source, output, targetWidth, targetHeight, quality, corrections);
+        return PrepareUnguarded(file, targetWidth, targetHeight, quality, corrections);
     } catch (const std::bad_alloc&) {
-        return Outcome(ReduceOutcome::NoMemory);
+        PreparedReduction prepared;
+        prepared.outcome = ReduceOutcome::NoMemory;
+        return prepared;
     }
+}
+
+ReduceResult CommitReduction(const PreparedReduction& prepared, const std::filesystem::path& source,
+                             const std::filesystem::path& output)
+{
+    FileStatus status = FileStatus::Ok;
+    if (prepared.outcome == ReduceOutcome::Copied)
+        status = CopyFileReplacing(source, output);
+    else if (prepared.outcome == ReduceOutcome::Reduced)
+        status = WriteFileReplacing(output, prepared.stream);
+    else
+        return Outcome(prepared.outcome);
+    return status == FileStatus::Ok ? Outcome(prepared.outcome, prepared.width, prepared.height)
+                                    : Outcome(FromFileStatus(status));
 }
 
 ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesystem::path& output,
@@ -148,7 +160,7 @@ ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesys
     thread_local std::vector<std::uint8_t> file; // kept for the thread's next photo
     if (const FileStatus read = ReadWholeFile(source, file); read != FileStatus::Ok)
         return Outcome(FromFileStatus(read));
-    return ReduceLoadedPhoto(file, source, output, targetWidth, targetHeight, quality, corrections);
+    return CommitReduction(PrepareReduction(file, targetWidth, targetHeight, quality, corrections), source, output);
 }
 
 std::string DescribeReduceOutcome(ReduceOutcome outcome)

@@ -32,6 +32,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace snapwane {
 
@@ -68,11 +69,21 @@ struct ReduceResult {
 ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesystem::path& output,
                          int targetWidth, int targetHeight, int quality, const Corrections& corrections);
 
-// ReducePhoto on a source whose bytes are already in memory (`file`); `source`
-// is still needed for the copy.
-ReduceResult ReduceLoadedPhoto(std::span<const std::uint8_t> file, const std::filesystem::path& source,
-                               const std::filesystem::path& output, int targetWidth, int targetHeight, int quality,
-                               const Corrections& corrections);
+// ReducePhoto in two halves, so that several photos can be worked on at once and
+// still be written one after the other in their order: PrepareReduction decodes,
+// reduces and encodes the source's bytes (`file`) and writes nothing;
+// CommitReduction then writes the encoded photo (or copies the source) to
+// `output` and says what was done. ReducePhoto is the two in a row.
+struct PreparedReduction {
+    ReduceOutcome outcome = ReduceOutcome::NotDecodable; // Reduced: `stream` is to be written; Copied: copy the source
+    int width = 0;                                       // of the reduced photo, or the source's when copied
+    int height = 0;
+    std::vector<std::uint8_t> stream;
+};
+PreparedReduction PrepareReduction(std::span<const std::uint8_t> file, int targetWidth, int targetHeight,
+                                   int quality, const Corrections& corrections);
+ReduceResult CommitReduction(const PreparedReduction& prepared, const std::filesystem::path& source,
+                             const std::filesystem::path& output);
 
 // Steps 3 to 6 on decoded RGB pixels of W x H: outcome Reduced with the reduced
 // pixels, Copied (the photo is not larger than the box; no pixels), DoesNotFit,

@@ -174,6 +174,42 @@ TEST_F(SnapwaneReduce, LaterPhotoOfTheSameNameReplacesTheEarlier)
     EXPECT_EQ(SizeOf(Out() / "same.jpg"), (PhotoSize{360, 480}));
 }
 
+// Several photos at once must look exactly like one after the other: the same
+// report in the same order, the same files with the same bytes. The list holds a
+// later photo of the same name and a photo whose source is an earlier one's output.
+TEST_F(SnapwaneReduce, AnyNumberOfJobs_GivesTheSameReportAndTheSameFiles)
+{
+    const std::vector<std::string> listed = {"in/Big.jpg", "out/big.jpg", "in/one/Same.jpg", "in/two/same.JPG",
+                                             "in/small.jpg", "in/p1.jpg", "in/p2.jpg", "in/p3.jpg", "in/p4.jpg",
+                                             "in/p5.jpg", "in/p6.jpg", "in/p7.jpg"};
+    ToolRun firstRun;
+    std::vector<std::string> firstFiles;
+    for (const char* jobs : {"1", "2", "5"}) {
+        SCOPED_TRACE(std::string("-j ") + jobs);
+        const fs::path root = m_scratch / (std::string("run") + jobs);
+        for (const std::string& name : listed) {
+            const int width = name == "in/Big.jpg" ? 2000 : name == "in/small.jpg" ? 300 : 700 + 60 * int(name.size() % 7);
+            if (!name.starts_with("out/"))
+                WriteFile(root / name, MakeJpeg(width, name == "in/Big.jpg" ? 1500 : 600));
+        }
+        std::vector<std::string> arguments = {BuiltTool("snapwane-reduce").string(), "-j", jobs, "-o", "out"};
+        arguments.insert(arguments.end(), listed.begin(), listed.end());
+        const ToolRun run = RunProgram(arguments, root);
+        std::vector<std::string> files;
+        for (const std::string& name : FolderEntries(root / "out"))
+            files.push_back(name + ": " + ReadFile(root / "out" / name));
+        if (firstFiles.empty()) {
+            firstRun = run;
+            firstFiles = files;
+            EXPECT_NE(run.output.find("10 reduced, 1 copied, 1 passed over"), std::string::npos) << run.output;
+            continue;
+        }
+        EXPECT_EQ(run.exitCode, firstRun.exitCode);
+        EXPECT_EQ(run.output, firstRun.output);
+        EXPECT_EQ(files, firstFiles);
+    }
+}
+
 TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
 {
     const fs::path good = Photo("good.jpg", 1280, 960);

@@ -1,19 +1,23 @@
 #pragma once
-// Runs the per-photo work over the job list and commits each result to the report
-// in list order. Photos are independent except through their outputs, so the work
-// can later be spread over several threads while the commits stay in this order.
+// Runs the per-photo work over the job list, several photos at once, and commits
+// each result (writes its output and reports it) strictly in list order: progress,
+// the later of two same-named photos replacing the earlier, and the output are
+// exactly those of one photo after the other. A photo whose source is an earlier
+// photo's output is read only after that output is written.
 
 #include "BatchReport.h"
 #include "PhotoJobList.h"
-#include "PhotoOutcome.h"
+#include "PhotoReducer.h"
 
-#include <functional>
+#include <cstddef>
 #include <vector>
 
 class BatchReducer {
 public:
-    using PhotoWork = std::function<PhotoOutcome(const PhotoJob&)>;
+    // `threads` photos at once (1: one after the other); every photo is attempted
+    // whatever happened to the one before.
+    static void Run(const std::vector<PhotoJob>& jobs, const PhotoReducer& reducer, int threads, BatchReport& report);
 
-    // One photo at a time; every photo is attempted whatever happened to the one before.
-    static void Run(const std::vector<PhotoJob>& jobs, const PhotoWork& work, BatchReport& report);
+    // For each job, the latest earlier job whose output is its source, or -1.
+    static std::vector<std::ptrdiff_t> SourceWaits(const std::vector<PhotoJob>& jobs);
 };

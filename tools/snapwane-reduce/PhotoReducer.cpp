@@ -3,6 +3,9 @@
 #include "core/PhotoRules.h"
 #include "core/ReducePhoto.h"
 
+#include <cstdint>
+#include <vector>
+
 using namespace snapwane;
 
 namespace {
@@ -43,14 +46,25 @@ PhotoReducer::PhotoReducer(const ReduceOptions& options)
 {
 }
 
-PhotoOutcome PhotoReducer::Reduce(const PhotoJob& job) const
+PhotoReducer::Prepared PhotoReducer::Prepare(const PhotoJob& job) const
 {
-    const PhotoFileCheck check = CheckPhotoFile(job.source);
-    if (check.check != PhotoCheck::Accepted)
-        return {ResultOfCheck(check.check), DescribePhotoCheck(check.check)};
-
+    thread_local std::vector<std::uint8_t> file;  // keeps its room for the thread's next photo
+    Prepared prepared;
+    const PhotoFileCheck check = CheckPhotoFile(job.source, &file);
+    if (check.check != PhotoCheck::Accepted) {
+        prepared.refused = PhotoOutcome{ResultOfCheck(check.check), DescribePhotoCheck(check.check)};
+        return prepared;
+    }
     // The batch reducer has no corrections: photos go out as they are stored.
-    const ReduceResult result = ReducePhoto(job.source, job.output, m_targetWidth, m_targetHeight, m_quality, {});
+    prepared.reduction = PrepareReduction(file, m_targetWidth, m_targetHeight, m_quality, {});
+    return prepared;
+}
+
+PhotoOutcome PhotoReducer::Commit(const PhotoJob& job, const Prepared& prepared) const
+{
+    if (prepared.refused)
+        return *prepared.refused;
+    const ReduceResult result = CommitReduction(prepared.reduction, job.source, job.output);
     const PhotoResult photoResult = ResultOfReduction(result.outcome);
     if (photoResult == PhotoResult::Reduced || photoResult == PhotoResult::Copied)
         return {photoResult, {}};

@@ -19,6 +19,9 @@ const char* const kReduceUsage =
     "  -o, --output DIR     output folder, created if missing (default: today's folder\n"
     "                       Photos/YYYYMMDD in your home folder)\n"
     "  -r, --recursive      also take the photos of subfolders of folder arguments\n"
+    "  -j, --jobs N         work on N photos at once (default: one per processor core);\n"
+    "                       photos are still reported and written in their order, and\n"
+    "                       the output is the same for any N\n"
     "      --sfx NAME       afterwards pack the output folder into NAME.exe, a\n"
     "                       self-extracting archive inside it\n"
     "      --email ADDRESS  pack (as MyNewPhotos.exe unless --sfx names it) and open the\n"
@@ -76,6 +79,15 @@ std::string ParseQuality(const std::string& text, ReduceOptions& options)
     return {};
 }
 
+std::string ParseJobs(const std::string& text, ReduceOptions& options)
+{
+    const auto jobs = ParseInteger(text);
+    if (!jobs || *jobs < 1 || *jobs > ReduceOptions::kMaxJobs)
+        return "the number of jobs must be an integer between 1 and 256, not \"" + text + "\"";
+    options.jobs = *jobs;
+    return {};
+}
+
 std::string ParseArchiveName(const std::string& text, ReduceOptions& options)
 {
     if (text.empty() || text.find('/') != std::string::npos)
@@ -95,6 +107,8 @@ std::string ApplyValue(const std::string& name, const std::string& value, Reduce
         options.outputFolder = value;
         return value.empty() ? "the output folder must not be empty" : "";
     }
+    if (name == "-j" || name == "--jobs")
+        return ParseJobs(value, options);
     if (name == "--sfx")
         return ParseArchiveName(value, options);
     if (name == "--email") {
@@ -106,7 +120,8 @@ std::string ApplyValue(const std::string& name, const std::string& value, Reduce
 
 bool TakesValue(const std::string& name)
 {
-    static const char* const withValue[] = {"-s", "--size", "-q", "--quality", "-o", "--output", "--sfx", "--email"};
+    static const char* const withValue[] = {"-s", "--size", "-q", "--quality", "-o", "--output", "-j", "--jobs",
+                                              "--sfx", "--email"};
     for (const char* option : withValue) {
         if (name == option)
             return true;

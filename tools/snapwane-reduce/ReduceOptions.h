@@ -10,10 +10,12 @@ struct ReduceOptions {
     static constexpr int kMaxSide = 5000;
     static constexpr int kMinQuality = 10;
     static constexpr int kMaxQuality = 100;
+    static constexpr int kMaxJobs = 256;
 
     int targetWidth = 640;
     int targetHeight = 480;
     int quality = 75;
+    int jobs = 0;               // photos worked on at once; 0: one per processor core
     std::string outputFolder;   // empty: today's dated folder under the default output base
     bool recursive = false;
     std::string archiveName;    // empty: no packing

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -83,7 +84,9 @@ int main(int argc, char** argv)
     const std::vector<PhotoJob> jobs = PhotoJobList::Collect(options.paths, options.recursive, outputFolder);
     BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
     const PhotoReducer reducer(options);
-    BatchReducer::Run(jobs, [&reducer](const PhotoJob& job) { return reducer.Reduce(job); }, report);
+    const unsigned cores = std::thread::hardware_concurrency();
+    const int threads = options.jobs > 0 ? options.jobs : int(cores > 0 ? cores : 1);
+    BatchReducer::Run(jobs, reducer, threads, report);
     report.Close();
 
     bool ok = !report.AnyFailed();
