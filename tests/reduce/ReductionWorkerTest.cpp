@@ -7,13 +7,18 @@
 #include "app/CMainView.h"
 #include "photos/CFileProgressDlg.h"
 #include "platform/GuiThreadCall.h"
+#include "platform/WidgetId.h"
 #include "reduce/ReductionController.h"
 #include "reduce/ReductionWorker.h"
 #include "res/ids.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedPrompts.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -170,6 +175,39 @@ TEST_F(ReductionRun, ACancelledWizardTouchesNoPhoto)
     EXPECT_TRUE(prompts.log.isEmpty());
     EXPECT_FALSE(view->isReducing());
     EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "READY");
+}
+
+// The real wizard: step 1 runs step 2 on top of itself, modally, on the GUI thread.
+TEST_F(ReductionRun, TheWizardStepsHandTheirChoicesToTheRun)
+{
+    reducetest::ScopedHome home;
+    addPhotos(2);
+    view->reduction().setWizardRunner({});
+    QTimer driver; // answers whichever step is open, one answer at a time
+    bool answering = false;
+    QObject::connect(&driver, &QTimer::timeout, [this, &answering] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || answering)
+            return;
+        answering = true;
+        const int step = WidgetId::of(modal);
+        QTimer::singleShot(0, modal, [this, modal, step, &answering] {
+            answering = false; // the clicks below open the next step inside this call
+            if (step == ids::tmpl::WizardStep1) {
+                WidgetId::find<QAbstractButton>(modal, ids::wizardStep1::Size320)->click();
+                WidgetId::find<QAbstractButton>(modal, ids::wizardStep1::Next)->click();
+            } else if (step == ids::tmpl::WizardStep2) {
+                WidgetId::find<QLineEdit>(modal, ids::wizardStep2::OutputFolder)->setText(outputFolder());
+                WidgetId::find<QAbstractButton>(modal, ids::wizardStep2::Start)->click();
+            }
+        });
+    });
+    driver.start(0);
+    reduce();
+    driver.stop();
+    EXPECT_EQ(outputs(), QStringList({"img_0001.jpg", "img_0002.jpg"}));
+    EXPECT_EQ(reducetest::photoSize(output("img_0001.jpg")), QSize(320, 240));
+    EXPECT_TRUE(QFileInfo(home.datedFolder()).isDir());
 }
 
 TEST_F(ReductionRun, AnEmptyListEndsBeforeTheWizard)
