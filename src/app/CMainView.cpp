@@ -4,6 +4,7 @@
 #include "imaging/CColorCorrectionDlg.h"
 #include "imaging/CFullScreenDlg.h"
 #include "imaging/CPhotoListView.h"
+#include "photos/CFileListView.h"
 #include "photos/CFileProgressDlg.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
@@ -12,10 +13,8 @@
 #include "res/ids.h"
 
 #include <QDir>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QTimerEvent>
-#include <QTreeWidget>
 
 const QString CMainView::kTitle = QStringLiteral("Quenfield Snapwane v1.3");
 const QString CMainView::kHelpFileName = QStringLiteral("swhelp.chm");
@@ -56,27 +55,14 @@ CMainView::~CMainView()
 
 void CMainView::createFileList()
 {
-    m_fileList = new QTreeWidget(this);
-    WidgetId::set(m_fileList, ids::FileListControl);
-    m_fileList->setRootIsDecorated(false);
-    m_fileList->setUniformRowHeights(true);
-    m_fileList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_fileList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_fileList->setIconSize(QSize(16, 16));
-    m_fileList->setHeaderLabels({tr("File"), tr("Folder"), tr("Size, bytes"), tr("Modified"), tr("Width x Height")});
-    const int widths[] = {110, 250, 100, 110, 100};
-    for (int column = 0; column < 5; ++column) {
-        m_fileList->setColumnWidth(column, widths[column]);
-        const Qt::Alignment alignment = column < 2 ? Qt::AlignLeft : Qt::AlignRight;
-        m_fileList->headerItem()->setTextAlignment(column, alignment | Qt::AlignVCenter);
-    }
-    connect(m_fileList, &QTreeWidget::itemClicked, this, &CMainView::onFileListClicked);
-    connect(m_fileList, &QTreeWidget::itemDoubleClicked, this, &CMainView::onFileListDoubleClicked);
+    m_fileList = new CFileListView(&m_collection, this);
+    connect(m_fileList, &QAbstractItemView::clicked, this, &CMainView::onFileListClicked);
+    connect(m_fileList, &QAbstractItemView::doubleClicked, this, &CMainView::onFileListDoubleClicked);
 }
 
 void CMainView::onFileListClicked()
 {
-    // Marks the clicked photo once the collection exists; a running load owns the list.
+    m_collectionEditor.markSelectedRow(); // ignored while a load runs
 }
 
 void CMainView::onFileListDoubleClicked()

@@ -8,16 +8,17 @@
 
 #include "app/CommandSpec.h"
 #include "photos/CPhotoCollection.h"
+#include "photos/CollectionEditor.h"
 #include "platform/WorkerHost.h"
 #include "reduce/ReductionController.h"
 
 class CColorCorrectionDlg;
+class CFileListView;
 class CFileProgressDlg;
 class CFullScreenDlg;
 class CPhotoListView;
 class CPhotoProgressDlg;
 class CommandActions;
-class QTreeWidget;
 
 // The client window of the main frame and the centre of the program. It owns the
 // photo collection, the three views of it (thumbnail grid, file list, single
@@ -56,6 +57,9 @@ public:
     // --- State ---
     int photoCount() const { return m_collection.count(); }
     CPhotoCollection& collection() { return m_collection; }
+    const CPhotoCollection& collection() const { return m_collection; }
+    // Append, remove, remove all and the selection sync of the collection.
+    CollectionEditor& collectionEditor() { return m_collectionEditor; }
     int viewMode() const { return m_viewMode; }
     void setViewMode(int mode);
     int currentIndex() const { return m_currentIndex; }
@@ -80,7 +84,7 @@ public:
     // --- Children ---
     CPhotoListView* photoListView() const { return m_photoListView; }
     CPhotoListView* singlePhotoView() const { return m_singlePhotoView; }
-    QTreeWidget* fileList() const { return m_fileList; }
+    CFileListView* fileList() const { return m_fileList; }
     CPhotoProgressDlg* photoProgressDlg() const { return m_photoProgressDlg; }
     CFileProgressDlg* fileProgressDlg() const { return m_fileProgressDlg; }
     CColorCorrectionDlg* colorCorrectionDlg() const { return m_colorCorrectionDlg; }
@@ -153,8 +157,9 @@ private:
     CPhotoListView* m_photoListView = nullptr;   // child 135, the thumbnail grid
     CPhotoListView* m_singlePhotoView = nullptr; // child 136, the current photo
     QString m_title;
-    QTreeWidget* m_fileList = nullptr; // child 1014
+    CFileListView* m_fileList = nullptr; // child 1014, shows m_collection
     CPhotoCollection m_collection;
+    CollectionEditor m_collectionEditor{*this};
     CPhotoProgressDlg* m_photoProgressDlg = nullptr; // template 146
     CFileProgressDlg* m_fileProgressDlg = nullptr;   // template 148
     QString m_startFolder;

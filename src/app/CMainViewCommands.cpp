@@ -5,6 +5,7 @@
 #include "imaging/CColorCorrectionDlg.h"
 #include "imaging/CFullScreenDlg.h"
 #include "imaging/CPhotoListView.h"
+#include "photos/FileLoader.h"
 #include "platform/NativePath.h"
 #include "platform/Shell.h"
 #include "res/ids.h"
@@ -181,7 +182,7 @@ bool CMainView::isColorCorrectionShown() const
 
 void CMainView::onLoadFiles()
 {
-    // Starts the file loader once photo loading exists.
+    FileLoader::start(*this);
 }
 
 void CMainView::onLoadFolder()
@@ -196,12 +197,12 @@ void CMainView::onLoadCamera()
 
 void CMainView::onRemovePhoto()
 {
-    // Removes the selected photos once the collection exists.
+    m_collectionEditor.removeSelected();
 }
 
 void CMainView::onRemoveAll()
 {
-    // Empties the collection once it exists.
+    m_collectionEditor.removeAll();
 }
 
 void CMainView::onViewPhoto()

@@ -1,10 +1,116 @@
 #include "photos/CFileProgressDlg.h"
 
+#include "platform/GuiThreadCall.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+const QString CFileProgressDlg::kReadyCaption = QStringLiteral("READY");
+
 CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_progress(new QProgressBar(this))
+    , m_fileName(new QLabel(tr("File"), this))
+    , m_stop(new QPushButton(tr("Stop"), this))
 {
     WidgetId::set(this, ids::tmpl::FileProgress);
+    WidgetId::set(m_progress, ids::fileProgress::Bar);
+    WidgetId::set(m_fileName, ids::fileProgress::FileName);
+    WidgetId::set(m_stop, ids::fileProgress::Stop);
+    setModal(false);
+    setWindowTitle(tr("Loading photos..."));
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_fileName->setAlignment(Qt::AlignCenter);
+    // A long path must not widen the window: it is cut at the label's edge.
+    m_fileName->setMinimumWidth(1);
+    m_fileName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_stop->setAutoDefault(false);
+    connect(m_stop, &QPushButton::clicked, this, &CFileProgressDlg::OnStop);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_stop);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_progress);
+    layout->addWidget(m_fileName);
+    layout->addLayout(buttons);
+    resize(450, 110);
+}
+
+void CFileProgressDlg::onGuiThread(std::function<void()> change)
+{
+    if (GuiThreadCall::isGuiThread()) {
+        change();
+        return;
+    }
+    // Queued on this window: dropped if the window is gone before it runs.
+    QMetaObject::invokeMethod(this, std::move(change), Qt::QueuedConnection);
+}
+
+void CFileProgressDlg::SetCaption(const QString& text)
+{
+    onGuiThread([this, text] { setWindowTitle(text); });
+}
+
+void CFileProgressDlg::SetFileName(const QString& text)
+{
+    onGuiThread([this, text] { m_fileName->setText(text); });
+}
+
+void CFileProgressDlg::SetRange(int low, int high)
+{
+    onGuiThread([this, low, high] { m_progress->setRange(low, high); });
+}
+
+void CFileProgressDlg::SetPosition(int position)
+{
+    onGuiThread([this, position] { m_progress->setValue(position); });
+}
+
+void CFileProgressDlg::ShowDialog()
+{
+    onGuiThread([this] { show(); });
+}
+
+void CFileProgressDlg::HideDialog()
+{
+    onGuiThread([this] { hide(); });
+}
+
+void CFileProgressDlg::OnStop()
+{
+    hide();
+    m_bStop = 1;
+}
+
+void CFileProgressDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+// No close box and no Escape: only Stop ends the window's part in a run.
+void CFileProgressDlg::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+void CFileProgressDlg::reject()
+{
 }

@@ -1,18 +1,61 @@
 #pragma once
 #include <QDialog>
+#include <QString>
 
 #include <atomic>
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
 
 // The modeless progress window of every long file operation (the loaders and
-// the reduction): bar, file-name line, caption and Stop button. Owned by
-// CMainView for its whole life, created hidden. Its controls come with the
-// loaders; m_bStop is the stop flag the workers poll between two files.
+// the reduction): bar (1024), file-name line (1025), the caption as the
+// operation's status line, and a Stop button (1). Owned by CMainView for its
+// whole life and created hidden; it does no work itself: the workers drive it
+// and poll m_bStop between two files.
+//
+// Threads: the window belongs to the GUI thread. The Set/Show/Hide operations
+// may be called from any thread; from a worker they are queued onto the GUI
+// thread and carried out in the order they were called.
 class CFileProgressDlg : public QDialog
 {
     Q_OBJECT
 
 public:
+    static const QString kReadyCaption; // "READY", the caption after a normal end
+
     explicit CFileProgressDlg(QWidget* parent);
 
+    void SetCaption(const QString& text);
+    void SetFileName(const QString& text);
+    // The bar's range and position: the full int range, so it always shows the
+    // true count.
+    void SetRange(int low, int high);
+    void SetPosition(int position);
+    void ShowDialog();
+    void HideDialog();
+
+    QProgressBar* progressBar() const { return m_progress; }
+    QLabel* fileNameLine() const { return m_fileName; }
+
+    // The Stop button: hides the window at once and asks the worker to stop.
+    void OnStop();
+
+    // 1 asks the running worker to stop. Set by Stop (and by a worker that must
+    // end its own run); every worker resets it to 0 when it starts and when it
+    // handles a stop.
     std::atomic<int> m_bStop{0};
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void onGuiThread(std::function<void()> change);
+
+    QProgressBar* m_progress;
+    QLabel* m_fileName;
+    QPushButton* m_stop;
 };

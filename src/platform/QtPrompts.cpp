@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <memory>
+
 const QString QtPrompts::kTitle = QStringLiteral("Snapwane");
 
 void QtPrompts::showInformation(const QString& text)
@@ -40,11 +42,23 @@ QString QtPrompts::caseInsensitiveFilter(const QString& filter)
     return filter.left(open + 1) + patterns.join(u' ') + u')';
 }
 
+QFileDialog* QtPrompts::createOpenFilesDialog(QWidget* parent, const QString& title, const QString& filter)
+{
+    auto* dialog = new QFileDialog(parent, title, QDir::currentPath(), caseInsensitiveFilter(filter));
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    return dialog;
+}
+
 QStringList QtPrompts::showOpenFiles(const QString& title, const QString& filter)
 {
-    const QStringList files = QFileDialog::getOpenFileNames(QApplication::activeWindow(), title,
-                                                             QDir::currentPath(), caseInsensitiveFilter(filter),
-                                                             nullptr, QFileDialog::HideNameFilterDetails);
+    std::unique_ptr<QFileDialog> dialog(createOpenFilesDialog(QApplication::activeWindow(), title, filter));
+    if (dialog->exec() != QDialog::Accepted)
+        return {};
+    QStringList files;
+    for (const QString& file : dialog->selectedFiles())
+        files.append(QDir::toNativeSeparators(file));
     if (!files.isEmpty())
         QDir::setCurrent(QFileInfo(files.first()).absolutePath());
     return files;

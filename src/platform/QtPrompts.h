@@ -1,6 +1,9 @@
 #pragma once
 #include "platform/Prompts.h"
 
+class QFileDialog;
+class QWidget;
+
 // The program's prompts: QMessageBox with the title "Snapwane" and QFileDialog,
 // each owned by the active window.
 class QtPrompts : public Prompts
@@ -11,6 +14,10 @@ public:
     // The filter handed to the file dialog: each pattern made to match in any
     // case ("*.jpg" -> "*.[jJ][pP][gG]"), since file names on Linux keep their case.
     static QString caseInsensitiveFilter(const QString& filter);
+    // The open-file dialog as showOpenFiles runs it: existing files, multiple
+    // selection, opened in the current folder, the filter's patterns matching in
+    // any case and only its name shown.
+    static QFileDialog* createOpenFilesDialog(QWidget* parent, const QString& title, const QString& filter);
 
 protected:
     void showInformation(const QString& text) override;

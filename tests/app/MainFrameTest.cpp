@@ -6,6 +6,7 @@
 #include "platform/NativePath.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
+#include "support/FakePhotos.h"
 #include "support/RecordingShell.h"
 
 #include <QAction>
@@ -187,7 +188,7 @@ TEST_F(MainFrame, RunAndPrintOpensTheCurrentPhotosFile)
 {
     CMainView* view = frame.view();
     for (const char* path : {"/photos/a b.jpg", "/photos/ü.jpg", "/photos/c.jpg"})
-        view->collection().append(QString::fromUtf8(path));
+        appendUnloadedPhoto(view->collection(), QString::fromUtf8(path));
     view->setViewMode(CMainView::SinglePhotoMode);
     view->setCurrentIndex(1);
     action(cmd::RunAndPrint)->trigger();

@@ -5,6 +5,7 @@
 #include "imaging/CColorCorrectionDlg.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
+#include "support/FakePhotos.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -85,7 +86,7 @@ protected:
     {
         CMainView* view = frame.view();
         for (int i = 0; i < count; ++i)
-            view->collection().append(QStringLiteral("/photos/p%1.jpg").arg(i));
+            appendUnloadedPhoto(view->collection(), QStringLiteral("/photos/p%1.jpg").arg(i));
         view->notifyStateChanged();
     }
 

@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CMainView.h"
 #include "platform/WorkerHost.h"
+#include "support/FakePhotos.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ TEST(WorkerHost, ClosingTheMainWindowStopsTheWorkerAfterTheFileInHand)
 {
     auto frame = std::make_unique<CMainFrame>();
     CMainView* view = frame->view();
-    view->collection().append(QStringLiteral("/photos/a.jpg"));
+    appendUnloadedPhoto(view->collection(), QStringLiteral("/photos/a.jpg"));
     DummyLoad load;
     view->setLoading(true);
     ASSERT_TRUE(view->worker().start([&](const std::atomic<bool>& stop) { load.run(stop, view); }));

@@ -11,6 +11,7 @@
 #include "reduce/ReductionController.h"
 #include "reduce/ReductionWorker.h"
 #include "res/ids.h"
+#include "support/FakePhotos.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedPrompts.h"
 
@@ -64,7 +65,7 @@ protected:
         QDir().mkpath(dir);
         const QString path = dir + QLatin1Char('/') + name;
         EXPECT_TRUE(reducetest::writePhoto(path, width, height));
-        view->collection().append(path);
+        appendUnloadedPhoto(view->collection(), path);
         return path;
     }
 

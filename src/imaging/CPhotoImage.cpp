@@ -1,0 +1,204 @@
+#include "imaging/CPhotoImage.h"
+
+#include "app/CMainView.h"
+#include "app/CPhotoProgressDlg.h"
+#include "core/Fitting.h"
+#include "platform/NativePath.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPaintDevice>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool withinSanityBound(int width, int height)
+{
+    return width > 0 && width < CPhotoImage::kSizeSanityBound && height > 0
+        && height < CPhotoImage::kSizeSanityBound;
+}
+
+// A file that could not be read at all is refused before the object changes.
+bool refusedBeforeDecoding(snapwane::PhotoCheck check)
+{
+    using snapwane::PhotoCheck;
+    return check == PhotoCheck::CannotOpen || check == PhotoCheck::ReadError || check == PhotoCheck::Empty
+        || check == PhotoCheck::TooLarge || check == PhotoCheck::NoMemory;
+}
+
+// The 16-bit display word in 5-6-5 form, built byte by byte.
+quint16 toRgb565(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    const unsigned high = (red & 0xF8u) + (green >> 5);
+    const unsigned low = ((blue >> 3) + ((green & 0xFCu) << 3)) & 0xFFu;
+    return static_cast<quint16>((high << 8) | low);
+}
+
+// The held pixels as an image laid out for a display of `depth` bits; a null
+// image for any other depth (or when memory runs out).
+QImage toDisplayImage(const snapwane::PixelBuffer& pixels, int depth, int width, int height)
+{
+    const QImage::Format format = depth == 32 ? QImage::Format_RGB32
+        : depth == 24                         ? QImage::Format_BGR888
+        : depth == 16                         ? QImage::Format_RGB16
+                                              : QImage::Format_Invalid;
+    if (format == QImage::Format_Invalid)
+        return {};
+    QImage image(width, height, format);
+    if (image.isNull())
+        return {};
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* source = pixels.row(y);
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < width; ++x, source += 3) {
+            if (depth == 32) {
+                reinterpret_cast<QRgb*>(line)[x] = qRgb(source[0], source[1], source[2]);
+            } else if (depth == 24) {
+                line[3 * x] = source[2];
+                line[3 * x + 1] = source[1];
+                line[3 * x + 2] = source[0];
+            } else {
+                reinterpret_cast<quint16*>(line)[x] = toRgb565(source[0], source[1], source[2]);
+            }
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+CPhotoImage::~CPhotoImage()
+{
+    ReleasePixels();
+}
+
+bool CPhotoImage::LoadFromFile(const QString& path, int boxWidth, int boxHeight)
+{
+    if (m_busy.load(std::memory_order_acquire))
+        return false;
+    std::vector<std::uint8_t> bytes;
+    const snapwane::PhotoFileCheck file = snapwane::CheckPhotoFile(NativePath::toFileSystemPath(path), &bytes);
+    if (refusedBeforeDecoding(file.check))
+        return false;
+    showReadingPath(path);
+    if (!LoadFromMemory(bytes, boxWidth, boxHeight))
+        return false; // the small window keeps the path, as a sign of the failed file
+    showReadingPath(QString());
+    m_path = path;
+    return true;
+}
+
+bool CPhotoImage::LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight)
+{
+    if (!tryMarkBusy())
+        return false;
+    bool loaded = false;
+    try {
+        loaded = loadFromMemory(jpeg, boxWidth, boxHeight);
+    } catch (...) {
+        m_pixels = {}; // a failed load holds no pixels
+    }
+    clearBusy();
+    return loaded;
+}
+
+bool CPhotoImage::loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight)
+{
+    m_heldWidth = m_heldHeight = m_bytesPerPixel = 0;
+    m_bufferLength = 0;
+    m_pixels = {};
+    snapwane::FittedPhoto photo = snapwane::LoadFittedPhoto(jpeg, boxWidth, boxHeight, corrections());
+    if (photo.check == snapwane::PhotoCheck::NotJpeg || photo.check == snapwane::PhotoCheck::TooSmall
+        || photo.check == snapwane::PhotoCheck::Empty)
+        return false;
+    m_bytesPerPixel = 3; // grey photos come back as RGB too
+    m_sourceWidth = photo.sourceWidth;
+    m_sourceHeight = photo.sourceHeight;
+    m_bufferLength = std::uint64_t(photo.sourceWidth) * std::uint64_t(photo.sourceHeight) * 3u;
+    if (!photo.pixels)
+        return false;
+    m_pixels = std::move(photo.pixels);
+    m_heldWidth = m_pixels.width();
+    m_heldHeight = m_pixels.height();
+    return m_bufferLength != 0;
+}
+
+snapwane::PixelBuffer CPhotoImage::DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight)
+{
+    snapwane::PixelBuffer pixels = snapwane::DecodeToFit(jpeg, boxWidth, boxHeight, m_rotation);
+    m_heldWidth = pixels.width();
+    m_heldHeight = pixels.height();
+    m_bytesPerPixel = pixels.channels();
+    return pixels;
+}
+
+bool CPhotoImage::Draw(QPainter& painter, int x, int y, int cx, int cy)
+{
+    if (m_pixels.empty() || !tryMarkBusy())
+        return false;
+    const QPaintDevice* device = painter.device();
+    const int depth = device ? device->depth() : 0;
+    if (depth != 16 && depth != 24 && depth != 32) {
+        clearBusy();
+        return false;
+    }
+    // Never read past the held pixels, whatever size the caller asks for.
+    const int width = std::clamp(cx, 0, m_pixels.width());
+    const int height = std::clamp(cy, 0, m_pixels.height());
+    if (width > 0 && height > 0) {
+        const QImage image = toDisplayImage(m_pixels, depth, width, height);
+        if (!image.isNull())
+            painter.drawImage(QPoint(x, y), image);
+    }
+    clearBusy();
+    return true;
+}
+
+QSize CPhotoImage::GetSize() const
+{
+    if (!withinSanityBound(m_heldWidth, m_heldHeight))
+        return QSize(0, 0);
+    return QSize(m_heldWidth, m_heldHeight);
+}
+
+QSize CPhotoImage::GetSourceSize() const
+{
+    if (!withinSanityBound(m_heldWidth, m_heldHeight))
+        return QSize(0, 0);
+    return QSize(m_sourceWidth, m_sourceHeight);
+}
+
+QString CPhotoImage::GetDisplayName() const
+{
+    const qsizetype cut = std::max(m_path.lastIndexOf(u'/'), m_path.lastIndexOf(NativePath::separator()));
+    const QString name = m_path.mid(cut + 1);
+    if (name.size() >= kDisplayNameLength)
+        return name.left(kDisplayNameLength) + QStringLiteral("...");
+    return name;
+}
+
+void CPhotoImage::ReleasePixels()
+{
+    if (!tryMarkBusy())
+        return; // a load or a draw holds the pixels; the destructor frees them
+    m_pixels = {};
+    clearBusy();
+}
+
+snapwane::Corrections CPhotoImage::corrections() const
+{
+    snapwane::Corrections corrections;
+    corrections.brightness = m_brightness;
+    corrections.contrast = m_contrast;
+    corrections.grey = m_grey != 0;
+    corrections.rotation = m_rotation;
+    return corrections;
+}
+
+void CPhotoImage::showReadingPath(const QString& path) const
+{
+    if (m_owner && m_owner->photoProgressDlg())
+        m_owner->photoProgressDlg()->SetCaption(path);
+}

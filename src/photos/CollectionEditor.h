@@ -1,0 +1,57 @@
+#pragma once
+#include <QString>
+
+#include "photos/PhotoRecord.h"
+
+class CMainView;
+
+// The collection's operations that also move the main view's state: the GUI
+// half of the append step, Remove selected (132), Remove all (133), and keeping
+// the file list's selection, the photos' selected flags and the current index
+// in step. Works on the main view's collection and file list; GUI thread only.
+class CollectionEditor
+{
+public:
+    static const QString kRemoveAllQuestion;
+
+    enum class AppendAnswer { Appended, Skipped, Stop };
+
+    // For a loader's worker thread: hands a loaded record to the GUI thread,
+    // which appends it; false when it was not appended (full, or the main
+    // window is closing).
+    static bool appendFromWorker(CMainView& view, PhotoRecord& record);
+    // The whole append step of one file, for a loader's worker thread: the file
+    // is read and its thumbnail made on the calling thread, the row appended on
+    // the GUI thread. Stop when no photo object could be had (noMemoryMessage is
+    // shown) or the main window is closing; Skipped for a file that is no
+    // acceptable photo.
+    static AppendAnswer appendFileFromWorker(CMainView& view, const QString& path, const QString& noMemoryMessage);
+
+    explicit CollectionEditor(CMainView& view) : m_view(view) {}
+
+    // Appends a loaded record; the first photo of an empty collection becomes
+    // current and selected at once. false when the collection is full.
+    bool append(PhotoRecord record);
+    // Removes the selected row. The row above becomes current and selected;
+    // after removing row 0 no row is selected and the current index stays
+    // where it was, moved onto the last photo if it no longer reaches one.
+    void removeSelected();
+    // Asks first; anything but Yes changes nothing.
+    void removeAll();
+
+    // A click on the file list: the clicked row's photo becomes the one marked
+    // (ignored while a load runs). The current index does not move.
+    void markSelectedRow();
+    // After a move of the current photo in the single-photo mode: the current
+    // photo alone is marked and its row selected (not while the views prepare
+    // an image).
+    void markCurrentPhoto();
+    // The end of every load: row 0 selected and focused, and current.
+    void selectFirstRow();
+
+private:
+    void markOnly(int index);
+    void afterEmptied();
+
+    CMainView& m_view;
+};

@@ -1,0 +1,173 @@
+#include "photos/FileLoader.h"
+
+#include "app/CMainView.h"
+#include "imaging/CPhotoListView.h"
+#include "photos/CFileListView.h"
+#include "photos/CFileProgressDlg.h"
+#include "photos/PhotoPrefetcher.h"
+#include "platform/GuiThreadCall.h"
+#include "platform/Prompts.h"
+
+#include <QSet>
+
+
+const QString FileLoader::kDialogTitle = QStringLiteral("Select and add JPEG photos");
+// The name as the dialog shows it, then the patterns it matches (in any case):
+// the file dialog reads the last parentheses as a space-separated list, where a
+// comma would break the match.
+const QString FileLoader::kFilter = QStringLiteral("Jpeg photos (*.jpg, *.jpeg) (*.jpg *.jpeg)");
+const QString FileLoader::kNoMemoryMessage = QStringLiteral("There is no free memory");
+const QString FileLoader::kCountCaption = QStringLiteral("%1 of %2 loaded");
+
+namespace {
+
+// The key two paths share when they name the same file (Windows ignores case).
+QString pathKey(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return path.toLower();
+#else
+    return path;
+#endif
+}
+
+} // namespace
+
+bool FileLoader::start(CMainView& view)
+{
+    view.setLoading(true);
+    const bool started = view.worker().start([&view](const std::atomic<bool>& closing) {
+        FileLoader(view).run(closing);
+    });
+    if (!started)
+        view.setLoading(false);
+    return started;
+}
+
+FileLoader::FileLoader(CMainView& view)
+    : m_view(view)
+    , m_progress(*view.fileProgressDlg())
+{
+}
+
+void FileLoader::run(const std::atomic<bool>& closing)
+{
+    bool stopped = false;
+    try {
+        m_progress.m_bStop = 0;
+        const QStringList files = Prompts::chooseFiles(kDialogTitle, kFilter);
+        if (!files.isEmpty() && !closing) {
+            int rowsHeld = 0;
+            const std::vector<Choice> choices = planChoices(files, rowsHeld);
+            stopped = !loadChoices(choices, rowsHeld, closing);
+        }
+    } catch (...) {
+        stopped = true; // never leave the program in the loading state
+    }
+    finish(stopped);
+}
+
+// Which chosen files are loaded: not those held already or chosen twice, and no
+// shell shortcuts (names ending in "lnk", any case).
+std::vector<FileLoader::Choice> FileLoader::planChoices(const QStringList& files, int& rowsHeld) const
+{
+    QSet<QString> held;
+    GuiThreadCall::run([&] {
+        const CPhotoCollection& collection = m_view.collection();
+        rowsHeld = collection.count();
+        for (int i = 0; i < collection.count(); ++i)
+            held.insert(pathKey(collection.pathOf(i)));
+    });
+    std::vector<Choice> choices;
+    choices.reserve(static_cast<std::size_t>(files.size()));
+    for (const QString& file : files) {
+        Choice choice{file, file.toLower(), false};
+        const QString key = pathKey(file);
+        choice.passOver = held.contains(key) || choice.shownPath.endsWith(QLatin1String("lnk"));
+        held.insert(key);
+        choices.push_back(std::move(choice));
+    }
+    return choices;
+}
+
+// false when the load ended through a stop (Stop button, no memory, capacity,
+// or the main window closing).
+bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, const std::atomic<bool>& closing)
+{
+    const int chosen = static_cast<int>(choices.size());
+    const int expected = rowsHeld + chosen;
+    m_progress.m_bStop = 0;
+    m_progress.SetRange(0, chosen);
+    m_progress.SetPosition(0);
+    m_progress.ShowDialog();
+
+    QStringList toLoad;
+    for (const Choice& choice : choices) {
+        if (!choice.passOver)
+            toLoad.append(choice.path);
+    }
+    PhotoPrefetcher ahead(toLoad, &m_view);
+    int taken = 0;
+    for (int i = 0; i < chosen; ++i) {
+        // The capacity is checked before each file, so a full collection never grows.
+        if (rowsHeld >= CPhotoCollection::kCapacity) {
+            Prompts::inform(CPhotoCollection::kCapacityMessage);
+            return false;
+        }
+        const Choice& choice = choices[static_cast<std::size_t>(i)];
+        m_progress.SetPosition(i);
+        m_progress.SetFileName(choice.shownPath);
+        if (!choice.passOver) {
+            PhotoPrefetcher::Loaded loaded = ahead.take(taken++);
+            if (loaded.outcome == PhotoRecord::Outcome::NoMemory) {
+                Prompts::inform(kNoMemoryMessage);
+                m_progress.m_bStop = 1;
+            } else if (loaded.outcome == PhotoRecord::Outcome::Loaded
+                       && CollectionEditor::appendFromWorker(m_view, loaded.record)) {
+                ++rowsHeld;
+                m_progress.SetCaption(kCountCaption.arg(rowsHeld).arg(expected));
+            }
+        }
+        if (m_progress.m_bStop.load() != 0 || closing)
+            return false;
+    }
+    return true;
+}
+
+void FileLoader::finish(bool stopped)
+{
+    const bool done = GuiThreadCall::run([this, stopped] {
+        if (stopped)
+            finishStopped(m_view);
+        else
+            finishNormally(m_view);
+    });
+    if (!done)
+        m_view.setLoading(false); // the main window is closing: nothing left to show
+}
+
+void FileLoader::finishNormally(CMainView& view)
+{
+    view.setLoading(false);
+    view.fileList()->setFocus();
+    view.collectionEditor().selectFirstRow();
+    CFileProgressDlg& progress = *view.fileProgressDlg();
+    progress.SetPosition(0);
+    progress.SetFileName(QString());
+    progress.SetCaption(CFileProgressDlg::kReadyCaption);
+    progress.HideDialog();
+    view.photoListView()->setFocus();
+    view.update();
+}
+
+void FileLoader::finishStopped(CMainView& view)
+{
+    CFileProgressDlg& progress = *view.fileProgressDlg();
+    progress.m_bStop = 0;
+    progress.SetCaption(QString());
+    progress.HideDialog();
+    view.setLoading(false);
+    view.fileList()->setFocus();
+    view.collectionEditor().selectFirstRow();
+    view.update();
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <vector>
+
+class CFileProgressDlg;
+class CMainView;
+
+// Loading chosen JPEG files (command 130). Everything after the click runs on
+// the main view's worker thread: the open-file dialog, then each chosen file is
+// read and made into its thumbnail (ahead, on every core) and handed to the GUI
+// thread, which appends it, in the order of the selection; the file progress
+// dialog counts them and its Stop button ends the load after the file in hand.
+// Duplicates (same real path) and shell shortcuts are passed over silently, as
+// are files that are no acceptable photo.
+//
+// Threads: start() on the GUI thread; run() on the worker. The worker never
+// touches a widget or the collection itself: it asks the GUI thread
+// (GuiThreadCall) and drives the progress dialog through its queued setters.
+class FileLoader
+{
+public:
+    static const QString kDialogTitle;     // "Select and add JPEG photos"
+    static const QString kFilter;          // "Jpeg photos (*.jpg, *.jpeg)", matching any case
+    static const QString kNoMemoryMessage; // "There is no free memory"
+    static const QString kCountCaption;    // "%1 of %2 loaded"
+
+    // Sets the loading flag and starts the load; false when a worker runs already.
+    static bool start(CMainView& view);
+
+    explicit FileLoader(CMainView& view);
+    // The whole load; closing is the worker's stop (the main window closes).
+    void run(const std::atomic<bool>& closing);
+
+    // The end steps every loader shares, run on the GUI thread. After a normal
+    // end (all files done, or the dialog cancelled) the dialog reads "READY" and
+    // the thumbnail view has the focus; after a stop the caption is empty and
+    // the bar and file-name line keep their last values. Both clear the loading
+    // flag and make row 0 selected and current.
+    static void finishNormally(CMainView& view);
+    static void finishStopped(CMainView& view);
+
+private:
+    struct Choice
+    {
+        QString path;      // as chosen: the real path
+        QString shownPath; // lower case, for the file-name line
+        bool passOver = false; // duplicate or shortcut
+    };
+
+    std::vector<Choice> planChoices(const QStringList& files, int& rowsHeld) const;
+    bool loadChoices(const std::vector<Choice>& choices, int rowsHeld, const std::atomic<bool>& closing);
+    void finish(bool stopped);
+
+    CMainView& m_view;
+    CFileProgressDlg& m_progress;
+};

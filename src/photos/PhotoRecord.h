@@ -1,0 +1,39 @@
+#pragma once
+#include <QIcon>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+#include "imaging/CPhotoImage.h"
+
+class CMainView;
+
+// One photo of the collection: the details its file-list row shows and its
+// CPhotoImage, which holds the thumbnail and the corrections. A loader makes
+// the record on its worker thread (Load) and hands it to the GUI thread, which
+// appends it (CollectionEditor::append); from then on it belongs to the
+// collection and is used on the GUI thread.
+struct PhotoRecord
+{
+    enum class Outcome {
+        Loaded,   // ready to append
+        Skipped,  // the file cannot be read or is no acceptable photo: no row
+        NoMemory, // no photo object could be had: the load must end
+    };
+
+    QString path;                 // the file's real path (reads and reloads use it)
+    QString name;                 // file name in lower case (column "File")
+    QString folder;               // folder in lower case, ending with one separator (column "Folder")
+    std::uintmax_t fileBytes = 0; // column "Size, bytes"
+    QString modified;             // last write, local time, "%Y.%m.%d  %H:%M"; empty when unknown
+    QIcon icon;                   // the small file-type icon; set on the GUI thread
+    std::unique_ptr<CPhotoImage> image;
+
+    // A record that only describes path (name and folder from it); no file is
+    // touched and the image is empty.
+    static PhotoRecord Describe(const QString& path);
+    // Reads the file's details and loads its thumbnail (192 x 144). Any thread;
+    // never throws.
+    static Outcome Load(const QString& path, CMainView* owner, PhotoRecord& record);
+};

@@ -1,0 +1,220 @@
+// The collection and its file list: what a row shows, the first photo, Remove
+// selected, Remove all and the selection sync of a click.
+#include "LoaderFixture.h"
+
+#include "imaging/CPhotoImage.h"
+#include "photos/CollectionEditor.h"
+#include "photos/PhotoRecord.h"
+#include "support/FakePhotos.h"
+
+#include <QHeaderView>
+#include <QRegularExpression>
+
+namespace {
+
+using phototest::PhotoFolder;
+
+class Collection : public LoaderFixture
+{
+protected:
+    QString cell(int row, int column)
+    {
+        return collection().index(row, column).data().toString();
+    }
+
+    // Loads count photos and shows the file list, as a user would see it.
+    void loadPhotos(int count)
+    {
+        load(folder.writeMany(QStringLiteral("photo"), count));
+        ASSERT_EQ(collection().count(), count);
+        view()->setViewMode(CMainView::FileListMode);
+    }
+
+    void remove(int row)
+    {
+        view()->fileList()->selectRow(row);
+        frame.onCommand(ids::cmd::RemovePhoto);
+    }
+};
+
+TEST_F(Collection, RowShowsTheFilesDetails)
+{
+    const QString path = folder.writeJpeg(QStringLiteral("Beach Day.JPG"), 1600, 1200);
+    PhotoRecord record;
+    ASSERT_EQ(PhotoRecord::Load(path, view(), record), PhotoRecord::Outcome::Loaded);
+    const std::uintmax_t bytes = record.fileBytes;
+    ASSERT_TRUE(view()->collectionEditor().append(std::move(record)));
+
+    EXPECT_EQ(cell(0, 0), QStringLiteral("beach day.jpg"));
+    EXPECT_EQ(cell(0, 1), QDir::toNativeSeparators(folder.path(QString())).toLower() + QDir::separator());
+    EXPECT_EQ(cell(0, 2).remove(u' ').toULongLong(), bytes);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}\\.\\d\\d\\.\\d\\d  \\d\\d:\\d\\d$")).match(cell(0, 3)).hasMatch())
+        << cell(0, 3).toStdString();
+    EXPECT_EQ(cell(0, 4), QStringLiteral("1600 x 1200"));
+    EXPECT_FALSE(collection().index(0, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
+    EXPECT_TRUE(collection().index(0, 1).data(Qt::DecorationRole).isNull());
+}
+
+TEST_F(Collection, FileListHasFiveColumnsWithTheirHeadersWidthsAndAlignments)
+{
+    const QStringList headers = {QStringLiteral("File"), QStringLiteral("Folder"), QStringLiteral("Size, bytes"),
+                                 QStringLiteral("Modified"), QStringLiteral("Width x Height")};
+    const int widths[] = {110, 250, 100, 110, 100};
+    CFileListView* list = view()->fileList();
+    ASSERT_EQ(collection().columnCount(), 5);
+    for (int column = 0; column < 5; ++column) {
+        EXPECT_EQ(collection().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), headers[column]);
+        EXPECT_EQ(list->columnWidth(column), widths[column]);
+        const auto alignment = collection().headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
+        EXPECT_EQ(bool(alignment & Qt::AlignRight), column >= 2) << column;
+    }
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(list->iconSize(), QSize(16, 16));
+}
+
+struct SizeRow
+{
+    const char* name;
+    std::uintmax_t bytes;
+    const char* shown;
+};
+
+const SizeRow kSizes[] = {
+    {"UnderAThousand", 999, "999"},
+    {"Thousands", 1234, "1 234"},
+    {"OneMillion", 1000000, "1 000 000"},
+    {"Billions", 4294967296u, "4 294 967 296"},
+};
+
+class CollectionSizes : public Collection, public ::testing::WithParamInterface<SizeRow>
+{
+};
+
+TEST_P(CollectionSizes, AreGroupedByThrees)
+{
+    PhotoRecord record = PhotoRecord::Describe(QStringLiteral("/photos/a.jpg"));
+    record.fileBytes = GetParam().bytes;
+    ASSERT_TRUE(collection().append(std::move(record)));
+    EXPECT_EQ(cell(0, 2), QString::fromUtf8(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, CollectionSizes, ::testing::ValuesIn(kSizes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Collection, PhotoThatDoesNotLoadLeavesNoRow)
+{
+    PhotoRecord record;
+    EXPECT_EQ(PhotoRecord::Load(folder.writeJpeg(QStringLiteral("tall.jpg"), 250, 400), view(), record),
+              PhotoRecord::Outcome::Skipped);
+    EXPECT_EQ(PhotoRecord::Load(folder.path(QStringLiteral("missing.jpg")), view(), record),
+              PhotoRecord::Outcome::Skipped);
+    EXPECT_FALSE(collection().append(std::move(record)));
+    EXPECT_EQ(collection().rowCount(), 0);
+}
+
+TEST_F(Collection, FirstPhotoIsCurrentAndSelectedAtOnce)
+{
+    for (const char* name : {"a.jpg", "b.jpg"}) {
+        PhotoRecord record;
+        ASSERT_EQ(PhotoRecord::Load(folder.writeJpeg(QString::fromUtf8(name), 640, 480), view(), record),
+                  PhotoRecord::Outcome::Loaded);
+        view()->collectionEditor().append(std::move(record));
+        EXPECT_EQ(view()->currentIndex(), 0);
+        EXPECT_EQ(collection().photo(0).m_selected, 1);
+    }
+    EXPECT_EQ(collection().photo(1).m_selected, 0);
+}
+
+TEST_F(Collection, RemovingTheOnlyPhotoReturnsToThePhotoList)
+{
+    loadPhotos(1);
+    remove(0);
+    EXPECT_EQ(collection().count(), 0);
+    EXPECT_EQ(view()->currentIndex(), -1);
+    EXPECT_EQ(view()->viewMode(), CMainView::PhotoListMode);
+    EXPECT_FALSE(frame.commands()->action(ids::cmd::RemoveAll)->isEnabled());
+}
+
+TEST_F(Collection, RemovingARowSelectsTheRowAbove)
+{
+    loadPhotos(4);
+    const QString third = collection().pathOf(2);
+    const QString fourth = collection().pathOf(3);
+    remove(3);
+    EXPECT_EQ(collection().count(), 3);
+    EXPECT_EQ(view()->fileList()->selectedRow(), 2);
+    EXPECT_EQ(view()->currentIndex(), 2);
+    EXPECT_EQ(collection().pathOf(2), third);
+    EXPECT_FALSE(collection().containsPath(fourth));
+}
+
+TEST_F(Collection, RemovingRowZeroLeavesNoRowSelected)
+{
+    loadPhotos(3);
+    const QString second = collection().pathOf(1);
+    view()->setCurrentIndex(2);
+    remove(0);
+    EXPECT_EQ(view()->fileList()->selectedRow(), -1);
+    EXPECT_EQ(collection().pathOf(0), second);
+    EXPECT_EQ(view()->currentIndex(), 1); // no longer below the count: the last photo
+
+    view()->setCurrentIndex(0);
+    remove(0);
+    EXPECT_EQ(view()->currentIndex(), 0); // still reaches a photo: kept
+    EXPECT_EQ(collection().count(), 1);
+}
+
+TEST_F(Collection, RemoveSelectedWithoutASelectionDoesNothing)
+{
+    loadPhotos(2);
+    view()->fileList()->clearRowSelection();
+    frame.onCommand(ids::cmd::RemovePhoto);
+    EXPECT_EQ(collection().count(), 2);
+}
+
+TEST_F(Collection, RemoveAllAsksFirstAndNoChangesNothing)
+{
+    loadPhotos(3);
+    prompts.yesNoAnswers = {false};
+    frame.onCommand(ids::cmd::RemoveAll);
+    EXPECT_EQ(collection().count(), 3);
+    EXPECT_EQ(view()->viewMode(), CMainView::FileListMode);
+    EXPECT_EQ(prompts.messages(), QStringList{CollectionEditor::kRemoveAllQuestion});
+
+    prompts.yesNoAnswers = {true};
+    frame.onCommand(ids::cmd::RemoveAll);
+    EXPECT_EQ(collection().count(), 0);
+    EXPECT_EQ(view()->currentIndex(), -1);
+    EXPECT_EQ(view()->viewMode(), CMainView::PhotoListMode);
+    EXPECT_EQ(prompts.messages().last(), QStringLiteral("Remove all files from the list, are you sure?"));
+}
+
+TEST_F(Collection, ClickMarksTheClickedPhotoOnlyAndKeepsTheCurrentIndex)
+{
+    loadPhotos(3);
+    view()->fileList()->selectRow(2);
+    view()->collectionEditor().markSelectedRow();
+    EXPECT_EQ(collection().photo(0).m_selected, 0);
+    EXPECT_EQ(collection().photo(2).m_selected, 1);
+    EXPECT_EQ(view()->currentIndex(), 0);
+
+    view()->setLoading(true); // a click while loading is ignored
+    view()->fileList()->selectRow(1);
+    view()->collectionEditor().markSelectedRow();
+    EXPECT_EQ(collection().photo(1).m_selected, 0);
+    view()->setLoading(false);
+}
+
+TEST_F(Collection, MoveOfTheCurrentPhotoMarksItsRowInSinglePhotoMode)
+{
+    loadPhotos(3);
+    view()->setViewMode(CMainView::SinglePhotoMode);
+    view()->setCurrentIndex(2);
+    view()->collectionEditor().markCurrentPhoto();
+    EXPECT_EQ(view()->fileList()->selectedRow(), 2);
+    EXPECT_EQ(collection().photo(2).m_selected, 1);
+    EXPECT_EQ(collection().photo(0).m_selected, 0);
+}
+
+} // namespace
