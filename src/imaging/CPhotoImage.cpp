@@ -79,7 +79,7 @@ bool CPhotoImage::LoadFromFile(const QString& path, int boxWidth, int boxHeight)
     if (m_busy.load(std::memory_order_acquire))
         return false;
     std::vector<std::uint8_t> bytes;
-    const snapwane::PhotoFileCheck file = snapwane::CheckPhotoFile(NativePath::toFileSystemPath(path), &bytes);
+    const snapwane::PhotoFileCheck file = snapwane::CheckPhotoFile(NativePath::toFileSystem(path), &bytes);
     if (refusedBeforeDecoding(file.check))
         return false;
     showReadingPath(path);

@@ -28,7 +28,7 @@ PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CMainView* owner, Ph
         return Outcome::NoMemory;
     }
     try {
-        const std::filesystem::path file = NativePath::toFileSystemPath(path);
+        const std::filesystem::path file = NativePath::toFileSystem(path);
         std::error_code error;
         record.fileBytes = std::filesystem::file_size(file, error);
         if (error) {
