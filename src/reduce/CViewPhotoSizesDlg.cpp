@@ -1,9 +1,5 @@
 #include "reduce/CViewPhotoSizesDlg.h"
 
-#include "core/FileIo.h"
-#include "core/Fitting.h"
-#include "core/PhotoRules.h"
-#include "platform/NativePath.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
 
@@ -16,8 +12,11 @@ CViewPhotoSizesDlg::CViewPhotoSizesDlg(QSize box, const QString& photoPath, cons
     : QDialog(parent)
     , m_box(box)
     , m_photoPath(photoPath)
-    , m_corrections(corrections)
 {
+    m_photo.m_brightness = corrections.brightness;
+    m_photo.m_contrast = corrections.contrast;
+    m_photo.m_grey = corrections.grey ? 1 : 0;
+    m_photo.m_rotation = corrections.rotation;
     WidgetId::set(this, ids::tmpl::PhotoSizes);
     auto* closeButton = new QPushButton(tr("Close"), this);
     WidgetId::set(closeButton, ids::photoSizes::Close);
@@ -30,7 +29,8 @@ CViewPhotoSizesDlg::CViewPhotoSizesDlg(QSize box, const QString& photoPath, cons
 
 QPoint CViewPhotoSizesDlg::photoOrigin() const
 {
-    return {(m_clientSize.width() - m_photo.width()) / 2, (m_clientSize.height() - m_photo.height()) / 2};
+    const QSize photo = m_photo.GetSize();
+    return {(m_clientSize.width() - photo.width()) / 2, (m_clientSize.height() - photo.height()) / 2};
 }
 
 // The window is placed and the photo loaded once, when it first appears: only
@@ -43,7 +43,8 @@ void CViewPhotoSizesDlg::showEvent(QShowEvent* event)
     m_opened = true;
     placeAtTopLeft();
     m_clientSize = size();
-    loadPhoto();
+    // Fitted, turned and corrected exactly as a thumbnail, never enlarged.
+    m_photo.LoadFromFile(m_photoPath, m_clientSize.width(), m_clientSize.height());
     setWindowTitle(QStringLiteral("%1 x %2").arg(m_clientSize.width()).arg(m_clientSize.height()));
     update();
 }
@@ -59,26 +60,10 @@ void CViewPhotoSizesDlg::placeAtTopLeft()
     move(0, 0); // a top-level window's position is that of its frame
 }
 
-void CViewPhotoSizesDlg::loadPhoto()
-{
-    std::vector<std::uint8_t> bytes;
-    if (snapwane::ReadWholeFile(NativePath::toFileSystem(m_photoPath), bytes, snapwane::kLargestPhotoFileBytes)
-        != snapwane::FileStatus::Ok)
-        return;
-    const snapwane::FittedPhoto fitted
-        = snapwane::LoadFittedPhoto(bytes, m_clientSize.width(), m_clientSize.height(), m_corrections);
-    const snapwane::PixelBuffer& pixels = fitted.pixels;
-    if (fitted.check != snapwane::PhotoCheck::Accepted || pixels.empty() || pixels.channels() != 3)
-        return;
-    m_photo = QImage(pixels.data(), pixels.width(), pixels.height(), int(pixels.rowBytes()), QImage::Format_RGB888)
-                  .copy();
-}
-
 void CViewPhotoSizesDlg::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
-    if (m_photo.isNull())
-        return;
+    const QSize photo = m_photo.GetSize();
     QPainter painter(this);
-    painter.drawImage(photoOrigin(), m_photo);
+    m_photo.Draw(painter, photoOrigin().x(), photoOrigin().y(), photo.width(), photo.height());
 }

@@ -1,8 +1,8 @@
 #pragma once
 #include "core/Corrections.h"
+#include "imaging/CPhotoImage.h"
 
 #include <QDialog>
-#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -22,8 +22,8 @@ public:
     QSize box() const { return m_box; }
     // The client size the photo was fitted into (known once the window is shown).
     QSize clientSize() const { return m_clientSize; }
-    // The photo as drawn; null when it could not be loaded.
-    const QImage& photo() const { return m_photo; }
+    // The size of the photo as drawn; 0 x 0 when it could not be loaded.
+    QSize photoSize() const { return m_photo.GetSize(); }
     // Where the photo's top left corner is drawn in the client area.
     QPoint photoOrigin() const;
 
@@ -33,12 +33,10 @@ protected:
 
 private:
     void placeAtTopLeft();
-    void loadPhoto();
 
     QSize m_box;
     QString m_photoPath;
-    snapwane::Corrections m_corrections;
     QSize m_clientSize;
-    QImage m_photo;
+    CPhotoImage m_photo;
     bool m_opened = false;
 };

@@ -1,9 +1,9 @@
 #include "reduce/ReductionController.h"
 
 #include "app/CMainView.h"
+#include "photos/CPhotoCollection.h"
 #include "reduce/CWizStep1Dlg.h"
 
-#include <QFileInfo>
 
 namespace {
 constexpr int kMostPhotos = 1000;
@@ -30,8 +30,9 @@ std::vector<ReductionPhoto> ReductionController::photosOf(CMainView& view)
     std::vector<ReductionPhoto> photos;
     photos.reserve(size_t(std::max(collection.count(), 0)));
     for (int i = 0; i < collection.count(); ++i) {
-        const QFileInfo file(collection.pathOf(i));
-        photos.push_back({file.fileName().toLower(), file.filePath(), std::uint64_t(file.size()), {}});
+        const PhotoRecord& record = collection.record(i);
+        const snapwane::Corrections corrections = record.image ? record.image->corrections() : snapwane::Corrections{};
+        photos.push_back({record.name, record.path, std::uint64_t(record.fileBytes), corrections});
     }
     return photos;
 }

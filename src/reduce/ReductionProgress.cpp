@@ -2,52 +2,29 @@
 
 #include "photos/CFileProgressDlg.h"
 #include "platform/GuiThreadCall.h"
-#include "platform/WidgetId.h"
-#include "res/ids.h"
-
-#include <QLabel>
-#include <QProgressBar>
-
-namespace {
-
-QProgressBar* barOf(CFileProgressDlg* dialog)
-{
-    return WidgetId::find<QProgressBar>(dialog, ids::fileProgress::Bar);
-}
-
-QLabel* fileNameOf(CFileProgressDlg* dialog)
-{
-    return WidgetId::find<QLabel>(dialog, ids::fileProgress::FileName);
-}
-
-} // namespace
 
 void ReductionProgress::begin(int count)
 {
     m_dialog->m_bStop = 0;
     GuiThreadCall::run([dialog = m_dialog, count] {
-        dialog->show();
-        if (QProgressBar* bar = barOf(dialog)) {
-            bar->setRange(0, count);
-            bar->setValue(0);
-        }
+        dialog->ShowDialog();
+        dialog->SetRange(0, count);
+        dialog->SetPosition(0);
     });
 }
 
 void ReductionProgress::showFileName(const QString& name)
 {
     GuiThreadCall::run([dialog = m_dialog, name] {
-        if (QLabel* label = fileNameOf(dialog))
-            label->setText(name);
+        dialog->SetFileName(name);
     });
 }
 
 void ReductionProgress::showPrepared(int prepared, int count)
 {
     GuiThreadCall::run([dialog = m_dialog, prepared, count] {
-        dialog->setWindowTitle(QStringLiteral("%1 of %2 prepared").arg(prepared).arg(count));
-        if (QProgressBar* bar = barOf(dialog))
-            bar->setValue(prepared);
+        dialog->SetCaption(QStringLiteral("%1 of %2 prepared").arg(prepared).arg(count));
+        dialog->SetPosition(prepared);
     });
 }
 
@@ -65,18 +42,16 @@ void ReductionProgress::endStopped()
 void ReductionProgress::endPhotos()
 {
     GuiThreadCall::run([dialog = m_dialog] {
-        dialog->setWindowTitle(QString());
-        dialog->hide();
+        dialog->SetCaption(QString());
+        dialog->HideDialog();
     });
 }
 
 void ReductionProgress::showReady()
 {
     GuiThreadCall::run([dialog = m_dialog] {
-        if (QProgressBar* bar = barOf(dialog))
-            bar->setValue(0);
-        if (QLabel* label = fileNameOf(dialog))
-            label->setText(QString());
-        dialog->setWindowTitle(QStringLiteral("READY"));
+        dialog->SetPosition(0);
+        dialog->SetFileName(QString());
+        dialog->SetCaption(CFileProgressDlg::kReadyCaption);
     });
 }

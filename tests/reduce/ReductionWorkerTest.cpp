@@ -104,12 +104,17 @@ TEST_F(ReductionRun, ReducesEveryPhotoIntoTheBoxUnderItsListedName)
     addPhoto(QStringLiteral("Big One.JPG"), 1600, 1200);
     addPhoto(QStringLiteral("small.jpg"), 400, 300);
     addPhoto(QStringLiteral("wide.jpeg"), 2000, 1000);
+    addPhoto(QStringLiteral("turned.jpg"), 1600, 1200);
+    view->collection().photo(0).m_brightness = 20;
+    view->collection().photo(3).m_rotation = 90;
     prompts.yesNoAnswers.push_back(false);
     reduce();
 
-    EXPECT_EQ(seenByWizard.photoCount, 3);
+    EXPECT_EQ(seenByWizard.photoCount, 4);
     EXPECT_EQ(seenByWizard.firstPhotoPath, sourceFolder() + "/Big One.JPG");
-    EXPECT_EQ(outputs(), QStringList({"big one.jpg", "small.jpg", "wide.jpeg"}));
+    EXPECT_EQ(seenByWizard.firstCorrections.brightness, 20);
+    EXPECT_EQ(outputs(), QStringList({"big one.jpg", "small.jpg", "turned.jpg", "wide.jpeg"}));
+    EXPECT_EQ(reducetest::photoSize(output("turned.jpg")), QSize(360, 480));
     EXPECT_EQ(reducetest::photoSize(output("big one.jpg")), QSize(640, 480));
     EXPECT_EQ(reducetest::photoSize(output("wide.jpeg")), QSize(640, 320));
     // Not larger than the box: copied byte for byte.
