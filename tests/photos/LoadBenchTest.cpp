@@ -1,0 +1,67 @@
+// How long loading a folder of photos takes: the whole of command 130, and the
+// thumbnail pipeline alone on one thread and on every core. Runs only when
+// SNAPWANE_LOAD_BENCH_DIR names a folder of JPEG files (bench/load_photos.sh);
+// it reports times and checks only that every photo loaded.
+#include "LoaderFixture.h"
+
+#include "photos/PhotoPrefetcher.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+namespace {
+
+QStringList BenchPhotos()
+{
+    const QString folder = qEnvironmentVariable("SNAPWANE_LOAD_BENCH_DIR");
+    if (folder.isEmpty())
+        return {};
+    QStringList files;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}, QDir::Files, QDir::Name))
+        files.append(dir.filePath(name));
+    return files;
+}
+
+class LoadBench : public LoaderFixture
+{
+};
+
+TEST_F(LoadBench, ChosenFilesThroughTheLoadCommand)
+{
+    const QStringList files = BenchPhotos();
+    if (files.isEmpty())
+        GTEST_SKIP() << "set SNAPWANE_LOAD_BENCH_DIR to a folder of JPEG photos";
+    QElapsedTimer clock;
+    clock.start();
+    load(files);
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(collection().count(), files.size());
+    std::printf("load command: %lld photos in %lld ms\n", static_cast<long long>(files.size()),
+                static_cast<long long>(elapsed));
+}
+
+TEST_F(LoadBench, ThumbnailsOnOneThreadAndOnEveryCore)
+{
+    const QStringList files = BenchPhotos();
+    if (files.isEmpty())
+        GTEST_SKIP() << "set SNAPWANE_LOAD_BENCH_DIR to a folder of JPEG photos";
+    for (int threads : {1, 0}) {
+        QElapsedTimer clock;
+        clock.start();
+        int loaded = 0;
+        {
+            PhotoPrefetcher ahead(files, nullptr, threads);
+            for (int i = 0; i < ahead.size(); ++i)
+                loaded += ahead.take(i).outcome == PhotoRecord::Outcome::Loaded ? 1 : 0;
+        }
+        const qint64 elapsed = clock.elapsed();
+        EXPECT_EQ(loaded, files.size());
+        std::printf("thumbnails, %s: %d photos in %lld ms\n", threads == 1 ? "one thread" : "every core", loaded,
+                    static_cast<long long>(elapsed));
+    }
+}
+
+} // namespace
