@@ -1,0 +1,57 @@
+// snapwane-thumbnails: the collection's thumbnails exactly as loading makes them.
+
+#include "ToolTestSupport.h"
+
+#include "core/Fitting.h"
+#include "core/JpegCodec.h"
+#include "core/PixelBuffer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tooltest;
+using snapwane::PixelBuffer;
+
+std::string MakeJpeg(int width, int height)
+{
+    PixelBuffer pixels = PixelBuffer::Allocate(width, height, 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels.data()[i] = static_cast<std::uint8_t>((i * 2654435761u) >> 24);
+    const auto bytes = snapwane::JpegCodec::Encode(pixels, 90);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+}
+
+std::string ThumbnailAsPortablePixmap(const std::string& jpeg)
+{
+    const auto photo = snapwane::LoadFittedPhoto(
+        {reinterpret_cast<const std::uint8_t*>(jpeg.data()), jpeg.size()}, 0, 0, {});
+    const PixelBuffer& pixels = photo.pixels;
+    return "P6\n" + std::to_string(pixels.width()) + ' ' + std::to_string(pixels.height()) + "\n255\n"
+        + std::string(reinterpret_cast<const char*>(pixels.data()), pixels.size());
+}
+
+TEST(SnapwaneThumbnails, AnyNumberOfJobs_GivesLoadingsThumbnailsAndCountsTheRefused)
+{
+    ScratchFolder scratch;
+    const std::string wide = MakeJpeg(1603, 1201), tall = MakeJpeg(700, 1500);
+    WriteFile(scratch / "in" / "wide.jpg", wide);
+    WriteFile(scratch / "in" / "tall.jpg", tall);
+    WriteFile(scratch / "in" / "small.jpg", MakeJpeg(300, 200));
+    for (const char* jobs : {"1", "3"}) {
+        SCOPED_TRACE(jobs);
+        const fs::path out = scratch / (std::string("out") + jobs);
+        fs::create_directories(out);
+        const ToolRun run = RunProgram({BuiltTool("snapwane-thumbnails").string(), "-j", jobs, "-o", out.string(),
+                                        (scratch / "in" / "wide.jpg").string(), (scratch / "in" / "small.jpg").string(),
+                                        (scratch / "in" / "tall.jpg").string()});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.output, "2 loaded, 1 refused\n");
+        EXPECT_EQ(FolderEntries(out), (std::vector<std::string>{"tall.ppm", "wide.ppm"}));
+        EXPECT_EQ(ReadFile(out / "wide.ppm"), ThumbnailAsPortablePixmap(wide));
+        EXPECT_EQ(ReadFile(out / "tall.ppm"), ThumbnailAsPortablePixmap(tall));
+    }
+    EXPECT_EQ(RunProgram({BuiltTool("snapwane-thumbnails").string(), "-j", "0", "x.jpg"}).exitCode, 2);
+}
+
+}  // namespace
