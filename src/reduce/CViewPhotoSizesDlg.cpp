@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
 
 CViewPhotoSizesDlg::CViewPhotoSizesDlg(QSize box, const QString& photoPath, const snapwane::Corrections& corrections,
@@ -33,31 +34,39 @@ QPoint CViewPhotoSizesDlg::photoOrigin() const
     return {(m_clientSize.width() - photo.width()) / 2, (m_clientSize.height() - photo.height()) / 2};
 }
 
-// The window is placed and the photo loaded once, when it first appears: only
-// then does the frame the desktop adds have a size.
 void CViewPhotoSizesDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_opened)
-        return;
-    m_opened = true;
-    placeAtTopLeft();
-    m_clientSize = size();
-    // Fitted, turned and corrected exactly as a thumbnail, never enlarged.
-    m_photo.LoadFromFile(m_photoPath, m_clientSize.width(), m_clientSize.height());
-    setWindowTitle(QStringLiteral("%1 x %2").arg(m_clientSize.width()).arg(m_clientSize.height()));
-    update();
+    fitFrameToBox();
 }
 
-// The outer size, frame and caption included, is the box: the client area is
-// the box less the frame.
-void CViewPhotoSizesDlg::placeAtTopLeft()
+// A desktop frames a new window only after it appears, and then moves it: the
+// window is fitted again once the frame is known.
+void CViewPhotoSizesDlg::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    if (isVisible())
+        QTimer::singleShot(0, this, &CViewPhotoSizesDlg::fitFrameToBox);
+}
+
+// The outer size, frame and caption included, is the box at the screen's top
+// left: the client area is the box less the frame. The photo is fitted into the
+// client area (again whenever that changes) exactly as a thumbnail is made,
+// never enlarged.
+void CViewPhotoSizesDlg::fitFrameToBox()
 {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const QSize client(std::max(1, m_box.width() - frame.left() - frame.right()),
                        std::max(1, m_box.height() - frame.top() - frame.bottom()));
+    if (frameGeometry().topLeft() != QPoint(0, 0))
+        move(0, 0); // a top-level window's position is that of its frame
+    if (client == m_clientSize)
+        return;
     setFixedSize(client);
-    move(0, 0); // a top-level window's position is that of its frame
+    m_clientSize = client;
+    m_photo.LoadFromFile(m_photoPath, client.width(), client.height());
+    setWindowTitle(QStringLiteral("%1 x %2").arg(client.width()).arg(client.height()));
+    update();
 }
 
 void CViewPhotoSizesDlg::paintEvent(QPaintEvent* event)

@@ -29,14 +29,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void placeAtTopLeft();
+    void fitFrameToBox();
 
     QSize m_box;
     QString m_photoPath;
     QSize m_clientSize;
     CPhotoImage m_photo;
-    bool m_opened = false;
 };

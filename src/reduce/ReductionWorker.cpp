@@ -6,9 +6,9 @@
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCoreApplication>
-#include <QWindow>
 
 const QString ReductionWorker::kOpenFolderQuestion
     = QStringLiteral("Would you like to open the output folder with new photos?");
@@ -105,13 +105,6 @@ void ReductionWorker::offerOutputFolder() const
 {
     if (!Prompts::askYesNo(kOpenFolderQuestion))
         return;
-    GuiThreadCall::run([view = &m_view] {
-        QWidget* window = view->window();
-        window->showNormal();
-        const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
-        window->move(0, 0);
-        window->resize(640 - frame.left() - frame.right(), 480 - frame.top() - frame.bottom());
-        window->update();
-    });
+    GuiThreadCall::run([view = &m_view] { WindowPlacement::showNormalAt(view->window(), QRect(0, 0, 640, 480)); });
     Shell::openPath(m_settings.outputFolder);
 }
