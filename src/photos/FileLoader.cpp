@@ -117,21 +117,30 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
         const Choice& choice = choices[static_cast<std::size_t>(i)];
         m_progress.SetPosition(i);
         m_progress.SetFileName(choice.shownPath);
-        if (!choice.passOver) {
-            PhotoPrefetcher::Loaded loaded = ahead.take(taken++);
-            if (loaded.outcome == PhotoRecord::Outcome::NoMemory) {
-                Prompts::inform(kNoMemoryMessage);
-                m_progress.m_bStop = 1;
-            } else if (loaded.outcome == PhotoRecord::Outcome::Loaded
-                       && CollectionEditor::appendFromWorker(m_view, loaded.record)) {
-                ++rowsHeld;
-                m_progress.SetCaption(kCountCaption.arg(rowsHeld).arg(expected));
-            }
+        if (!choice.passOver && appendNext(ahead, taken++)) {
+            ++rowsHeld;
+            m_progress.SetCaption(kCountCaption.arg(rowsHeld).arg(expected));
         }
         if (m_progress.m_bStop.load() != 0 || closing)
             return false;
     }
     return true;
+}
+
+// Takes the next loaded photo and appends it; true when it was appended. No
+// memory for a photo object ends the load.
+bool FileLoader::appendNext(PhotoPrefetcher& ahead, int index)
+{
+    PhotoPrefetcher::Loaded loaded = ahead.take(index);
+    switch (loaded.outcome) {
+    case PhotoRecord::Outcome::Loaded: return CollectionEditor::appendFromWorker(m_view, loaded.record);
+    case PhotoRecord::Outcome::NoMemory:
+        Prompts::inform(kNoMemoryMessage);
+        m_progress.m_bStop = 1;
+        return false;
+    case PhotoRecord::Outcome::Skipped: break;
+    }
+    return false;
 }
 
 void FileLoader::finish(bool stopped)

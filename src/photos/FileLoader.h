@@ -7,6 +7,7 @@
 
 class CFileProgressDlg;
 class CMainView;
+class PhotoPrefetcher;
 
 // Loading chosen JPEG files (command 130). Everything after the click runs on
 // the main view's worker thread: the open-file dialog, then each chosen file is
@@ -52,6 +53,7 @@ private:
 
     std::vector<Choice> planChoices(const QStringList& files, int& rowsHeld) const;
     bool loadChoices(const std::vector<Choice>& choices, int rowsHeld, const std::atomic<bool>& closing);
+    bool appendNext(PhotoPrefetcher& ahead, int index);
     void finish(bool stopped);
 
     CMainView& m_view;

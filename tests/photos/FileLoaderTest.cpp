@@ -191,12 +191,15 @@ TEST(FileDialogFilter, MatchesJpegNamesInAnyCase)
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     auto* model = dialog->findChild<QFileSystemModel*>();
     ASSERT_NE(model, nullptr);
+    const QString folder = QDir::cleanPath(files.path(QString()));
     bool loaded = false;
-    QObject::connect(model, &QFileSystemModel::directoryLoaded, [&](const QString&) { loaded = true; });
-    dialog->setDirectory(files.path(QString()));
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, [&](const QString& path) {
+        loaded = loaded || QDir::cleanPath(path) == folder; // the current folder may come first
+    });
+    dialog->setDirectory(folder);
     ASSERT_TRUE(phototest::WaitUntil([&] { return loaded; }));
 
-    const QModelIndex root = model->index(QDir::cleanPath(files.path(QString())));
+    const QModelIndex root = model->index(folder);
     QStringList shown;
     for (int row = 0; row < model->rowCount(root); ++row)
         shown.append(model->index(row, 0, root).data().toString());
