@@ -63,7 +63,8 @@ void ReductionController::start()
         endWithoutPhotos();
         return;
     }
-    ReductionWorker::PhotoReducer reducer = m_photoReducer ? m_photoReducer : ReductionWorker::PhotoReducer(snapwane::ReducePhoto);
+    ReductionWorker::PhotoReducer reducer
+        = m_photoReducer ? m_photoReducer : ReductionWorker::PhotoReducer(snapwane::ReducePhoto);
     auto worker = std::make_shared<ReductionWorker>(m_view, std::move(settings), std::move(photos), std::move(reducer));
     if (!m_view.worker().start([worker](const std::atomic<bool>& stop) { worker->run(stop); }))
         endWithoutPhotos();

@@ -5,8 +5,9 @@ class CFileProgressDlg;
 
 // The reduction's side of the main view's progress dialog: the worker thread
 // drives it through calls that the GUI thread carries out while the worker
-// waits, so what the dialog shows keeps step with the photo in hand. After a stop that releases waiting workers (the main window closing)
-// the calls do nothing, so the dialog is never touched from the worker's thread.
+// waits, so what the dialog shows keeps step with the photo in hand. After a
+// stop that releases waiting workers (the main window closing) the calls do
+// nothing.
 class ReductionProgress
 {
 public:
