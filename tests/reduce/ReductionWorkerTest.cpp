@@ -137,6 +137,15 @@ TEST_F(ReductionRun, NoChangeCopiesEveryPhotoAndTheLaterSameNameReplacesTheEarli
     EXPECT_EQ(reducetest::fileBytes(output("pic.jpg")), reducetest::fileBytes(later));
 }
 
+TEST_F(ReductionRun, OddNamesAreReadUnderTheirRealNamesAndWrittenLowerCased)
+{
+    addPhoto(QStringLiteral("Été \"quoted\" 'n' spaced.JPG"), 800, 600);
+    addPhoto(QStringLiteral("ÄÖÜ.jpeg"), 800, 600);
+    reduce();
+    EXPECT_EQ(outputs(), QStringList({QStringLiteral("äöü.jpeg"), QStringLiteral("été \"quoted\" 'n' spaced.jpg")}));
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+}
+
 TEST_F(ReductionRun, ADeletedSourceIsPassedOverSilently)
 {
     addPhotos(3);
@@ -169,6 +178,15 @@ TEST_F(ReductionRun, UnusableSettingsPassEveryPhotoOverButStillAsk)
     EXPECT_TRUE(outputs().isEmpty());
     EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
     EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "READY");
+}
+
+TEST_F(ReductionRun, AMissingOutputFolderFailsEveryPhotoSilently)
+{
+    addPhotos(2);
+    settings.outputFolder = folder.filePath(QStringLiteral("typed/but/never/made"));
+    reduce();
+    EXPECT_FALSE(QFileInfo::exists(settings.outputFolder));
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
 }
 
 TEST_F(ReductionRun, ACancelledWizardTouchesNoPhoto)
