@@ -8,7 +8,6 @@
 // NAME.ppm. Prints one line "N loaded, M refused"; exit code 1 when any photo was
 // refused, 2 for a bad command line.
 
-#include "core/FileIo.h"
 #include "core/Fitting.h"
 #include "core/OrderedJobRunner.h"
 #include "core/PhotoRules.h"
@@ -80,8 +79,9 @@ int main(int argc, char** argv)
     std::size_t loaded = 0, refused = 0;
     OrderedJobRunner::Work work;
     work.prepare = [&](std::size_t i) {
+        // As the program's photo object loads: the file rules, then the fitted copy.
         thread_local std::vector<std::uint8_t> bytes;
-        if (ReadWholeFile(options.photos[i], bytes, kLargestPhotoFileBytes) == FileStatus::Ok)
+        if (CheckPhotoFile(options.photos[i], &bytes).check == PhotoCheck::Accepted)
             thumbnails[i] = LoadFittedPhoto(bytes, 0, 0, {});
     };
     work.commit = [&](std::size_t i) {
