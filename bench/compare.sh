@@ -4,8 +4,12 @@
 # Snapwane against its peers and against the decoder itself, on the same photos, in
 # one go. Every round runs every command once, in turn (so a machine that changes
 # speed during the run slows all of them alike); the table shows the median wall
-# time of the whole job over the rounds and the largest peak resident memory of a
-# single process, then the ratios the project aims for.
+# time of the whole job over the rounds, its median processor time (user + system:
+# what the job costs whatever else the machine is doing) and the largest peak
+# resident memory of a single process, then the ratios the project aims for (of
+# the wall times, with the same ratio of processor times beside them). On a
+# machine busy with other work the wall times of jobs that use every core mean
+# little: compare on an otherwise idle machine.
 #
 #   reduce to 640 x 480, quality 75:
 #     snapwane-reduce -j 1 and with one job per core; ImageMagick mogrify -resize;
@@ -95,13 +99,13 @@ commands+=(
   "thumbs:djpeg -scale 1/8, $cores streams|$scratch/djpeg-all.sh $cores 1/8 ${photos[*]}"
 )
 
-# Runs command i once; appends "seconds peak-kB" to its record.
+# Runs command i once; appends "wall-seconds peak-kB user-seconds system-seconds" to its record.
 run_once() {
   local i=$1 spec=${commands[$1]} out="$scratch/out"
   rm -rf "$out" && mkdir -p "$out"
   local line=${spec#*|}
   # shellcheck disable=SC2086  # the command line is a list of words
-  /usr/bin/time -f "%e %M" -o "$scratch/time" ${line//\{out\}/$out} >/dev/null 2>"$scratch/stderr" ||
+  /usr/bin/time -f "%e %M %U %S" -o "$scratch/time" ${line//\{out\}/$out} >/dev/null 2>"$scratch/stderr" ||
     { echo "failed: ${spec%%|*}" >&2; cat "$scratch/stderr" >&2; exit 1; }
   cat "$scratch/time" >> "$scratch/record.$i"
 }
@@ -118,21 +122,25 @@ for ((i = 0; i < ${#commands[@]}; i++)); do
   spec=${commands[$i]} label=${spec%%|*}
   seconds=$(cut -d' ' -f1 "$scratch/record.$i" | median)
   peak=$(cut -d' ' -f2 "$scratch/record.$i" | sort -g | tail -1)
-  printf '%s|%s|%s|%s\n' "${label%%:*}" "${label#*:}" "$seconds" "$peak"
+  cpu=$(awk '{ print $3 + $4 }' "$scratch/record.$i" | median)
+  printf '%s|%s|%s|%s|%s\n' "${label%%:*}" "${label#*:}" "$seconds" "$peak" "$cpu"
 done > "$scratch/table"
 
 awk -F'|' -v cores="$cores" '
-  { group[NR] = $1; name[NR] = $2; sec[NR] = $3; mb[NR] = $4 / 1024; by[$2] = $3; peak[$2] = $4 / 1024 }
+  { group[NR] = $1; name[NR] = $2; sec[NR] = $3; mb[NR] = $4 / 1024; cpu[NR] = $5
+    by[$2] = $3; peak[$2] = $4 / 1024; cpuBy[$2] = $5 }
   function have(n) { return n in by }
   function ratio(label, a, b, goal) {
-    if (have(a) && have(b)) printf "  %-52s %6.2f   (goal <= %s)\n", label, by[a] / by[b], goal
+    if (have(a) && have(b))
+      printf "  %-52s %6.2f   (goal <= %s; processor time %.2f)\n", label, by[a] / by[b], goal, cpuBy[a] / cpuBy[b]
   }
   END {
     title["reduce"] = "reduce to 640 x 480, q75"; title["floor"] = "the floor: full-size decode"
     title["thumbs"] = "192 x 144 thumbnails"
-    printf "%-30s %-34s %9s %9s\n", "job", "tool", "median s", "peak MB"
+    printf "%-30s %-34s %9s %9s %9s\n", "job", "tool", "median s", "cpu s", "peak MB"
     for (i = 1; i <= NR; i++) {
-      printf "%-30s %-34s %9.2f %9.1f\n", (group[i] != group[i - 1]) ? title[group[i]] : "", name[i], sec[i], mb[i]
+      printf "%-30s %-34s %9.2f %9.2f %9.1f\n", (group[i] != group[i - 1]) ? title[group[i]] : "", name[i], sec[i],
+        cpu[i], mb[i]
     }
     all = "snapwane-reduce -j " cores
     fastest = ""

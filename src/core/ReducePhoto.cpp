@@ -57,11 +57,12 @@ PreparedReduction PrepareUnguarded(std::span<const std::uint8_t> file, int targe
 {
     thread_local StreamingReducer reducer; // its decoder and row buffers serve the thread's next photo
     PreparedReduction prepared;
-    int channels = 0;
-    if (targetWidth > 0 && targetHeight > 0)
-        JpegCodec::Decode(file, JpegCodec::kHeaderOnly, prepared.width, prepared.height, channels);
     const ReducedPixels reduced = reducer.Reduce(file, targetWidth, targetHeight, corrections);
     prepared.outcome = reduced.outcome;
+    if (reduced.outcome == ReduceOutcome::Copied) {
+        int channels = 0; // the copy reports the size as stored
+        JpegCodec::Decode(file, JpegCodec::kHeaderOnly, prepared.width, prepared.height, channels);
+    }
     if (reduced.outcome != ReduceOutcome::Reduced)
         return prepared;
     std::optional<std::vector<std::uint8_t>> stream = JpegCodec::Encode(reduced.pixels, quality);

@@ -32,8 +32,8 @@ AxisPlan PlanAxis(int size, int fitted, MergeSum precision)
             ++plan.halvings;
         if (size != target) {
             plan.taps = PlanMerges(size, target, precision);
-            if (plan.taps.empty())
-                throw std::bad_alloc(); // cannot happen for target < size <= 2 target but memory
+            if (plan.taps.empty()) // only for sizes the steps above rule out
+                throw std::bad_alloc();
             size = target;
         }
     }
@@ -72,6 +72,8 @@ struct StreamingReducer::Geometry {
     bool quarterTurn = false;
     bool rowsBackwards = false;
     bool rowsBottomUp = false;
+    int turnedWidth = 0; // the photo's size after the turn
+    int turnedHeight = 0;
     AxisPlan along;
     AxisPlan across;
     int outputWidth = 0;
@@ -90,31 +92,43 @@ ReducedPixels StreamingReducer::Reduce(std::span<const std::uint8_t> jpeg, int t
         case JpegCodec::RowDecoder::Start::NeedsWholeDecode:
             return ReduceJpegPlain(jpeg, targetWidth, targetHeight, corrections);
         }
-        Geometry geometry;
-        geometry.decodedWidth = m_decoder.width();
-        geometry.width = geometry.decodedWidth & ~1; // the last column of an odd width is left out
-        geometry.height = m_decoder.height();
-        const int rotation = corrections.rotation;
-        geometry.quarterTurn = rotation == 90 || rotation == 270;
-        geometry.rowsBackwards = rotation == 180 || rotation == 270;
-        geometry.rowsBottomUp = rotation == 180 || rotation == 90;
-        const int turnedWidth = geometry.quarterTurn ? geometry.height : geometry.width;
-        const int turnedHeight = geometry.quarterTurn ? geometry.width : geometry.height;
-        if (targetWidth >= turnedWidth || targetHeight >= turnedHeight)
-            return {DrainRows() ? ReduceOutcome::Copied : ReduceOutcome::NotDecodable, {}};
-        const BoxSize fitted = FitBoxToPhoto(turnedWidth, turnedHeight, targetWidth, targetHeight);
-        if (fitted.width <= 0 || fitted.height <= 0)
-            return {DrainRows() ? ReduceOutcome::DoesNotFit : ReduceOutcome::NotDecodable, {}};
-        AxisPlan widthPlan = PlanAxis(turnedWidth, fitted.width, MergeSum::Double);
-        AxisPlan heightPlan = PlanAxis(turnedHeight, fitted.height, MergeSum::Single);
-        geometry.outputWidth = widthPlan.size;
-        geometry.outputHeight = heightPlan.size;
-        geometry.along = std::move(geometry.quarterTurn ? heightPlan : widthPlan);
-        geometry.across = std::move(geometry.quarterTurn ? widthPlan : heightPlan);
-        return ReduceRows(geometry, corrections);
+        Geometry geometry = TurnedGeometry(m_decoder.width(), m_decoder.height(), corrections.rotation);
+        return FitAndReduce(geometry, targetWidth, targetHeight, corrections);
     } catch (const std::bad_alloc&) {
         return {ReduceOutcome::NoMemory, {}};
     }
+}
+
+StreamingReducer::Geometry StreamingReducer::TurnedGeometry(int decodedWidth, int height, int rotation)
+{
+    Geometry geometry;
+    geometry.decodedWidth = decodedWidth;
+    geometry.width = decodedWidth & ~1; // the last column of an odd width is left out
+    geometry.height = height;
+    geometry.quarterTurn = rotation == 90 || rotation == 270;
+    geometry.rowsBackwards = rotation == 180 || rotation == 270;
+    geometry.rowsBottomUp = rotation == 180 || rotation == 90;
+    geometry.turnedWidth = geometry.quarterTurn ? geometry.height : geometry.width;
+    geometry.turnedHeight = geometry.quarterTurn ? geometry.width : geometry.height;
+    return geometry;
+}
+
+// The copy and fitting rules of ReducePixels on the turned size, then the rows.
+ReducedPixels StreamingReducer::FitAndReduce(Geometry& geometry, int targetWidth, int targetHeight,
+                                             const Corrections& corrections)
+{
+    if (targetWidth >= geometry.turnedWidth || targetHeight >= geometry.turnedHeight)
+        return {DrainRows() ? ReduceOutcome::Copied : ReduceOutcome::NotDecodable, {}};
+    const BoxSize fitted = FitBoxToPhoto(geometry.turnedWidth, geometry.turnedHeight, targetWidth, targetHeight);
+    if (fitted.width <= 0 || fitted.height <= 0)
+        return {DrainRows() ? ReduceOutcome::DoesNotFit : ReduceOutcome::NotDecodable, {}};
+    AxisPlan widthPlan = PlanAxis(geometry.turnedWidth, fitted.width, MergeSum::Double);
+    AxisPlan heightPlan = PlanAxis(geometry.turnedHeight, fitted.height, MergeSum::Single);
+    geometry.outputWidth = widthPlan.size;
+    geometry.outputHeight = heightPlan.size;
+    geometry.along = std::move(geometry.quarterTurn ? heightPlan : widthPlan);
+    geometry.across = std::move(geometry.quarterTurn ? widthPlan : heightPlan);
+    return ReduceRows(geometry, corrections);
 }
 
 ReducedPixels StreamingReducer::ReduceRows(const Geometry& geometry, const Corrections& corrections)

@@ -44,6 +44,8 @@ private:
     };
     struct Geometry;
 
+    static Geometry TurnedGeometry(int decodedWidth, int height, int rotation);
+    ReducedPixels FitAndReduce(Geometry& geometry, int targetWidth, int targetHeight, const Corrections& corrections);
     ReducedPixels ReduceRows(const Geometry& geometry, const Corrections& corrections);
     void PrepareSteps(const Geometry& geometry);
     bool DecodeRows(const Geometry& geometry, const Corrections& corrections, PixelBuffer& output);
