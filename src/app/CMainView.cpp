@@ -114,6 +114,12 @@ void CMainView::setCurrentIndex(int index)
 void CMainView::setLoading(bool loading)
 {
     m_loading = loading;
+    if (!loading) { // the photo views drew nothing while the load ran
+        QMetaObject::invokeMethod(this, [this] {
+            m_photoListView->viewport()->update();
+            m_singlePhotoView->viewport()->update();
+        });
+    }
     notifyStateChanged();
 }
 
@@ -129,10 +135,10 @@ void CMainView::setSlideShow(bool on)
     notifyStateChanged();
 }
 
+// Set and cleared around every paint of a photo view: no command depends on it.
 void CMainView::setViewsBusy(bool busy)
 {
     m_viewsBusy = busy;
-    notifyStateChanged();
 }
 
 void CMainView::notifyStateChanged()
@@ -188,9 +194,4 @@ void CMainView::timerEvent(QTimerEvent* event)
         onSlideShowTick();
     else
         QWidget::timerEvent(event);
-}
-
-void CMainView::onSlideShowTick()
-{
-    // Moving to the next photo comes with the navigation of the single-photo mode.
 }

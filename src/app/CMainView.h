@@ -16,6 +16,7 @@ class CColorCorrectionDlg;
 class CFileListView;
 class CFileProgressDlg;
 class CFullScreenDlg;
+class CPhotoImage;
 class CPhotoListView;
 class CPhotoProgressDlg;
 class CommandActions;
@@ -78,6 +79,18 @@ public:
     // Full path of the current photo's file; empty when there is none.
     virtual QString currentPhotoPath() const;
 
+    // The photo at the current index; nullptr when the index reaches none.
+    CPhotoImage* currentPhoto() const;
+
+    // --- Navigation (CMainViewNavigation.cpp) ---
+    enum class PhotoMove { First, Previous, Next, Last };
+    // Moves the current photo in the single-photo mode, then selects its row,
+    // repaints it, marks it and lets an open colour correction follow; false
+    // when the move does not apply.
+    bool moveCurrentPhoto(PhotoMove move);
+    // One tick of the slide-show clock.
+    void onSlideShowTick();
+
     // Re-evaluates everything that depends on the state; callable from any thread.
     void notifyStateChanged();
 
@@ -111,7 +124,7 @@ private:
     void onFileListDoubleClicked();
     void createModelessWindows();
     void layOutViews();
-    void onSlideShowTick();
+    void rotateCurrentPhoto(int degrees);
 
     // Command handlers (CMainViewCommands.cpp).
     void onLoadFiles();
@@ -167,11 +180,6 @@ private:
     int m_currentIndex = -1;
     std::atomic<bool> m_reducing{false};
     QString m_statusText;
-    // Folder-load state: the subfolder answer of the running load and the
-    // number of photos found in the current pass.
-    std::atomic<bool> m_subfoldersAccepted{false};
-    std::atomic<bool> m_subfoldersDeclined{false};
-    std::atomic<int> m_foundCount{0};
     std::atomic<bool> m_loading{false};
     bool m_slideShow = false;
     std::atomic<bool> m_viewsBusy{false};

@@ -5,6 +5,7 @@
 #include "imaging/CColorCorrectionDlg.h"
 #include "imaging/CFullScreenDlg.h"
 #include "imaging/CPhotoListView.h"
+#include "photos/FolderLoadJob.h"
 #include "photos/FileLoader.h"
 #include "platform/NativePath.h"
 #include "platform/Shell.h"
@@ -187,7 +188,7 @@ void CMainView::onLoadFiles()
 
 void CMainView::onLoadFolder()
 {
-    // Starts the folder loader once photo loading exists.
+    FolderLoadJob::start(*this);
 }
 
 void CMainView::onLoadCamera()
@@ -205,11 +206,6 @@ void CMainView::onRemoveAll()
     m_collectionEditor.removeAll();
 }
 
-void CMainView::onViewPhoto()
-{
-    // Opens the file list's selected photo once the collection exists.
-}
-
 void CMainView::onFileList()
 {
     setViewMode(FileListMode);
@@ -221,47 +217,11 @@ void CMainView::onPhotoList()
     m_photoListView->setFocus();
 }
 
-void CMainView::onFirstPhoto()
-{
-    // Navigation of the single-photo mode.
-}
-
-void CMainView::onPreviousPhoto()
-{
-    // Navigation of the single-photo mode.
-}
-
-void CMainView::onNextPhoto()
-{
-    // Navigation of the single-photo mode.
-}
-
-void CMainView::onLastPhoto()
-{
-    // Navigation of the single-photo mode.
-}
-
-void CMainView::onRotateLeft()
-{
-    // Turns the current photo once photos can be reloaded.
-}
-
-void CMainView::onRotateRight()
-{
-    // Turns the current photo once photos can be reloaded.
-}
-
 void CMainView::onColorCorrection()
 {
     if (m_viewMode != SinglePhotoMode)
         return;
     m_colorCorrectionDlg->setVisible(!m_colorCorrectionDlg->isVisible());
-}
-
-void CMainView::onFullScreen()
-{
-    if (m_viewMode == SinglePhotoMode)
-        m_fullScreenDlg->showFullScreen();
 }
 
 void CMainView::onSlideShow()

@@ -1,21 +1,51 @@
 #pragma once
 #include <QDialog>
 
+class CPhotoImage;
 class CPhotoListView;
+class QCheckBox;
+class QSlider;
 
 // Modeless window for the brightness, contrast and grey-scale corrections of the
-// current photo. Created hidden by CMainView and kept for its whole life; shown
-// and hidden by the colour correction command. Its controls come with the
-// colour correction work. GUI thread only.
+// current photo. Each change is stored in the photo at once, its thumbnail is
+// remade from its file and the single-photo view repainted: there is no preview,
+// no undo and no apply step. A slider stores its value when the mouse lets go of
+// it (keyboard moves wait for the next release); the grey box when clicked.
+// Hide and Cancel only hide the window. Created hidden by CMainView and kept for
+// its whole life. GUI thread only.
 class CColorCorrectionDlg : public QDialog
 {
     Q_OBJECT
 
 public:
+    static constexpr int kSliderMaximum = 127;
+    static constexpr int kSliderMiddle = 63; // no correction
+
     CColorCorrectionDlg(CPhotoListView* singlePhotoView, QWidget* parent);
 
     CPhotoListView* singlePhotoView() const { return m_singlePhotoView; }
 
+    // Hide (Enter) and Cancel (Escape) keep every correction made.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QSlider* makeSlider(int id);
+    CPhotoImage* currentPhoto() const;
+    void notifyMainView();
+    void loadCurrentCorrections();
+    void storeBrightness();
+    void storeContrast();
+    void storeGrey();
+    // Remakes the thumbnail with the stored corrections and repaints the photo.
+    void reloadCurrentPhoto(CPhotoImage& photo);
+
     CPhotoListView* m_singlePhotoView; // not owned
+    QSlider* m_brightnessSlider = nullptr; // 1013
+    QSlider* m_contrastSlider = nullptr;   // 1011
+    QCheckBox* m_greyBox = nullptr;        // 1029
 };

@@ -54,3 +54,11 @@ void CFullScreenDlg::keyPressEvent(QKeyEvent* event)
     // Not the dialog's own handling: Enter has no default button to press here.
     QWidget::keyPressEvent(event);
 }
+
+// The single-photo view showed black while this window covered it.
+void CFullScreenDlg::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (m_keyTarget)
+        m_keyTarget->viewport()->update();
+}

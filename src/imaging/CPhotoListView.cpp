@@ -1,24 +1,307 @@
 #include "imaging/CPhotoListView.h"
 
+#include "app/CMainView.h"
+#include "imaging/CFullScreenDlg.h"
+#include "imaging/CPhotoImage.h"
+#include "imaging/GridGeometry.h"
+#include "photos/CFileListView.h"
+#include "res/ids.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+
+// Sets the shared views-busy flag for one paint and clears it on every way out.
+class ViewsBusyScope
+{
+public:
+    explicit ViewsBusyScope(CMainView& mainView) : m_mainView(mainView) { m_mainView.setViewsBusy(true); }
+    ~ViewsBusyScope() { m_mainView.setViewsBusy(false); }
+    ViewsBusyScope(const ViewsBusyScope&) = delete;
+    ViewsBusyScope& operator=(const ViewsBusyScope&) = delete;
+
+private:
+    CMainView& m_mainView;
+};
+
+QFont captionFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(16);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
+    return font;
+}
+
+// The outline through the frame's corners, 3 pixels wide.
+void drawCellFrame(QPainter& painter, QPoint cell, const QColor& colour)
+{
+    const QRect frame = GridGeometry::cellFrame(cell);
+    const QPoint outline[] = {frame.topLeft(), frame.topRight(), frame.bottomRight(), frame.bottomLeft(),
+                              frame.topLeft()};
+    painter.setPen(QPen(colour, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPolyline(outline, 5);
+}
+
+} // namespace
+
+const QColor CPhotoListView::kFrameColour(75, 75, 75);
+const QColor CPhotoListView::kSelectionColour(0, 0, 255);
+
 CPhotoListView::CPhotoListView(QWidget* parent)
     : QAbstractScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every paint covers what it is asked to; a click's paint leaves the
+    // thumbnails standing as they are.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    verticalScrollBar()->setSingleStep(20);
 }
 
-void CPhotoListView::handleKeyDown(QKeyEvent*)
+bool CPhotoListView::isMode(int mode) const
 {
+    return m_mainView && m_mainView->viewMode() == mode;
 }
+
+bool CPhotoListView::isIgnoringInput() const
+{
+    return !m_mainView || m_mainView->areViewsBusy() || m_mainView->isLoading();
+}
+
+bool CPhotoListView::isFullScreenShown() const
+{
+    return m_mainView && m_mainView->fullScreenDlg() && m_mainView->fullScreenDlg()->isVisible();
+}
+
+int CPhotoListView::photoAt(QPoint viewportPoint) const
+{
+    if (!m_mainView)
+        return -1;
+    return GridGeometry::hitTest(viewportPoint, verticalScrollBar()->value(), viewport()->width(),
+                                 m_mainView->photoCount());
+}
+
+// --- Painting ---
+
+void CPhotoListView::paintEvent(QPaintEvent*)
+{
+    if (!m_mainView || m_mainView->isLoading() || m_mainView->areViewsBusy()
+        || m_mainView->viewMode() == CMainView::FileListMode)
+        return;
+    ViewsBusyScope busy(*m_mainView);
+    QPainter painter(viewport());
+    if (m_mainView->viewMode() == CMainView::PhotoListMode) {
+        paintGrid(painter, viewport()->size());
+    } else {
+        painter.fillRect(viewport()->rect(), Qt::black);
+        if (isFullScreenShown())
+            m_mainView->fullScreenDlg()->update(); // the photo goes onto the screen
+        else
+            paintSinglePhoto(painter, viewport()->size());
+    }
+    m_framesOnly = false;
+}
+
+void CPhotoListView::paintGrid(QPainter& painter, QSize target)
+{
+    window()->setWindowTitle(m_mainView->title());
+    const int scrollY = verticalScrollBar()->value();
+    if (!m_framesOnly)
+        painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    painter.translate(0, -scrollY);
+    painter.setFont(captionFont());
+    const int columns = GridGeometry::columns(target.width());
+    const int count = m_mainView->photoCount();
+    for (int i = 0; columns > 0 && i < count; ++i) {
+        const QPoint cell = GridGeometry::cellOrigin(i, columns);
+        if (!GridGeometry::isInDrawingBand(cell.y(), scrollY, target.height()))
+            continue;
+        paintCell(painter, m_mainView->collection().photo(i), cell);
+    }
+    m_gridHeight = GridGeometry::gridHeight(count, columns);
+    updateScrollSizes(count, target);
+}
+
+void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cell)
+{
+    drawCellFrame(painter, cell, kFrameColour);
+    if (photo.m_selected)
+        drawCellFrame(painter, cell, kSelectionColour);
+    if (!m_framesOnly) {
+        const QSize held = photo.GetSize();
+        const QPoint at = GridGeometry::thumbnailOrigin(cell, held);
+        // A photo being loaded or without pixels keeps its frame alone.
+        if (!photo.Draw(painter, at.x(), at.y(), held.width(), held.height()))
+            return;
+    }
+    const QSize source = photo.GetSourceSize();
+    const QString sizeText = QStringLiteral("%1 x %2").arg(source.width()).arg(source.height());
+    const QColor background = palette().color(QPalette::Base);
+    painter.setPen(palette().color(QPalette::Text));
+    for (const auto& [rect, text] : {std::pair{GridGeometry::nameCaptionRect(cell), photo.GetDisplayName()},
+                                     std::pair{GridGeometry::sizeCaptionRect(cell), sizeText}}) {
+        painter.fillRect(rect, background); // text drawn on its own background, as over a thumbnail left standing
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+    }
+}
+
+// The scroll range follows the grid: total height grid height + 2. It is set
+// again when the photo count, the view's size or the grid's height changed.
+void CPhotoListView::updateScrollSizes(int photoCount, QSize target)
+{
+    const QRect client(QPoint(0, 0), target);
+    const int total = GridGeometry::scrollHeight(m_gridHeight);
+    QScrollBar* bar = verticalScrollBar();
+    if (photoCount == m_lastPhotoCount && client == m_lastClientRect
+        && bar->maximum() == qMax(0, total - target.height()))
+        return;
+    m_lastPhotoCount = photoCount;
+    m_lastClientRect = client;
+    bar->setPageStep(qMax(1, target.height()));
+    bar->setRange(0, qMax(0, total - target.height()));
+}
+
+void CPhotoListView::repaintSinglePhoto()
+{
+    viewport()->update();
+    if (isFullScreenShown())
+        m_mainView->fullScreenDlg()->update();
+}
+
+void CPhotoListView::paintSinglePhoto(QPainter& painter, QSize target)
+{
+    if (!isMode(CMainView::SinglePhotoMode) || m_mainView->isLoading() || target.isEmpty())
+        return;
+    const CPhotoImage* current = m_mainView->currentPhoto();
+    if (!current)
+        return;
+    // A fresh decode with the corrections the photo has now, never kept.
+    CPhotoImage shown;
+    shown.setOwner(m_mainView);
+    shown.m_brightness = current->m_brightness;
+    shown.m_contrast = current->m_contrast;
+    shown.m_grey = current->m_grey;
+    shown.m_rotation = current->m_rotation;
+    if (!shown.LoadFromFile(current->GetPath(), target.width(), target.height()))
+        return;
+    const QSize held = shown.GetSize();
+    const QPoint at = GridGeometry::centredOrigin(target, held);
+    shown.Draw(painter, at.x(), at.y(), held.width(), held.height());
+    const QSize source = shown.GetSourceSize();
+    window()->setWindowTitle(shown.GetDisplayName() + QStringLiteral(" %1x%2").arg(source.width()).arg(source.height())
+                             + QStringLiteral(" - ") + m_mainView->title());
+}
+
+// --- Mouse ---
+
+void CPhotoListView::mousePressEvent(QMouseEvent* event)
+{
+    // While a paint or a load runs, a click is not even passed on.
+    if (isIgnoringInput())
+        return;
+    if (event->button() == Qt::LeftButton) {
+        if (isMode(CMainView::SinglePhotoMode))
+            return;
+        const int index = photoAt(event->position().toPoint());
+        if (index >= 0)
+            selectPhoto(index);
+    } else if (event->button() == Qt::RightButton) {
+        if (isMode(CMainView::SinglePhotoMode) && !isFullScreenShown()) {
+            m_mainView->setViewMode(CMainView::PhotoListMode);
+            m_mainView->photoListView()->setFocus();
+            m_mainView->photoListView()->viewport()->update();
+        }
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CPhotoListView::selectPhoto(int index)
+{
+    CPhotoCollection& collection = m_mainView->collection();
+    for (int i = 0; i < collection.count(); ++i)
+        collection.photo(i).m_selected = i == index ? 1 : 0;
+    m_mainView->fileList()->selectRow(index);
+    m_mainView->setCurrentIndex(index);
+    m_framesOnly = true;
+    viewport()->update();
+}
+
+void CPhotoListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (isIgnoringInput() || event->button() != Qt::LeftButton)
+        return;
+    if (isMode(CMainView::SinglePhotoMode)) {
+        m_mainView->fullScreenDlg()->showOverScreen();
+        viewport()->update();
+        return;
+    }
+    const int index = photoAt(event->position().toPoint());
+    if (index >= 0) {
+        m_mainView->fileList()->selectRow(index);
+        m_mainView->setCurrentIndex(index);
+        m_mainView->onCommand(ids::cmd::ViewPhoto);
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
+// --- Keys ---
+
+void CPhotoListView::keyPressEvent(QKeyEvent* event)
+{
+    handleKeyDown(event);
+    if (!event->isAccepted())
+        QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CPhotoListView::handleKeyDown(QKeyEvent* event)
+{
+    event->ignore();
+    if (!isMode(CMainView::SinglePhotoMode) || m_mainView->isLoading())
+        return;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Home:
+        m_mainView->moveCurrentPhoto(CMainView::PhotoMove::First);
+        break;
+    case Qt::Key_Left:
+        m_mainView->moveCurrentPhoto(CMainView::PhotoMove::Previous);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+        m_mainView->moveCurrentPhoto(CMainView::PhotoMove::Next);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_End:
+        m_mainView->moveCurrentPhoto(CMainView::PhotoMove::Last);
+        break;
+    case Qt::Key_Escape:
+        if (isFullScreenShown())
+            m_mainView->fullScreenDlg()->hide();
+        break;
+    default:
+        return;
+    }
+    event->accept();
+}
+
+// --- Selection and layout ---
 
 void CPhotoListView::SyncSelection()
 {
+    // Not while a view paints, and only in the single-photo mode.
+    if (m_mainView)
+        m_mainView->collectionEditor().markCurrentPhoto();
 }
 
 void CPhotoListView::ResetLayout()
 {
-}
-
-void CPhotoListView::paintSinglePhoto(QPainter&, QSize)
-{
+    m_lastPhotoCount = 0;
+    m_lastClientRect = QRect();
+    m_framesOnly = false;
+    m_gridHeight = 100;
 }

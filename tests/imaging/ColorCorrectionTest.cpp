@@ -1,0 +1,136 @@
+// The colour correction window: what it shows, what a release or a click
+// stores in the current photo, and that hiding it undoes nothing.
+#include "PhotoViewFixture.h"
+
+#include "imaging/CColorCorrectionDlg.h"
+#include "imaging/CPhotoImage.h"
+#include "platform/WidgetId.h"
+#include "res/ids.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+namespace cc = ids::colorCorrection;
+
+class ColorCorrectionTest : public PhotoViewFixture
+{
+protected:
+    void SetUp() override
+    {
+        PhotoViewFixture::SetUp();
+        addPhotos(1, 640, 480);
+        openPhoto(0);
+        m_dialog = m_view->colorCorrectionDlg();
+        m_view->onCommand(ids::cmd::ColorCorrection);
+        ASSERT_TRUE(m_dialog->isVisible());
+        m_brightness = WidgetId::find<QSlider>(m_dialog, cc::Brightness);
+        m_contrast = WidgetId::find<QSlider>(m_dialog, cc::Contrast);
+        m_grey = WidgetId::find<QCheckBox>(m_dialog, cc::Grey);
+        ASSERT_TRUE(m_brightness && m_contrast && m_grey);
+    }
+
+    // Moves the slider and lets go of it with the mouse.
+    void release(QSlider* slider, int position)
+    {
+        slider->setValue(position);
+        const QPoint at(slider->width() / 2, slider->height() / 2);
+        QMouseEvent up(QEvent::MouseButtonRelease, at, slider->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QCoreApplication::sendEvent(slider, &up);
+    }
+
+    CPhotoImage& photo() { return m_view->collection().photo(0); }
+
+    CColorCorrectionDlg* m_dialog = nullptr;
+    QSlider* m_brightness = nullptr;
+    QSlider* m_contrast = nullptr;
+    QCheckBox* m_grey = nullptr;
+};
+
+TEST_F(ColorCorrectionTest, UncorrectedPhoto_ShowsTheMiddlePositions)
+{
+    EXPECT_EQ(m_brightness->value(), 63);
+    EXPECT_EQ(m_contrast->value(), 63);
+    EXPECT_FALSE(m_grey->isChecked());
+}
+
+TEST_F(ColorCorrectionTest, Release_StoresTheSliderValue)
+{
+    struct Row { const char* name; bool brightness; int position; int stored; };
+    const Row rows[] = {
+        {"brightness far right", true, 127, 64},
+        {"brightness far left", true, 0, -63},
+        {"contrast far right", false, 127, 64},
+        {"contrast middle", false, 63, 0},
+    };
+    for (const Row& row : rows) {
+        release(row.brightness ? m_brightness : m_contrast, row.position);
+        EXPECT_EQ(row.brightness ? photo().m_brightness : photo().m_contrast, row.stored) << row.name;
+    }
+}
+
+TEST_F(ColorCorrectionTest, KeyboardMove_StoresNothingUntilReleased)
+{
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_brightness, &right);
+    EXPECT_EQ(m_brightness->value(), 64);
+    EXPECT_EQ(photo().m_brightness, 0);
+    release(m_brightness, m_brightness->value());
+    EXPECT_EQ(photo().m_brightness, 1);
+}
+
+TEST_F(ColorCorrectionTest, Release_RemakesTheThumbnail)
+{
+    const std::uint8_t before = photo().pixels().data()[0];
+    release(m_brightness, 127);
+    EXPECT_GT(int(photo().pixels().data()[0]), int(before));
+}
+
+TEST_F(ColorCorrectionTest, GreyTickedAndCleared_RestoresTheColours)
+{
+    release(m_contrast, 80);
+    const auto& pixels = photo().pixels();
+    const std::vector<std::uint8_t> original(pixels.data(), pixels.data() + pixels.size());
+
+    m_grey->click();
+    EXPECT_EQ(photo().m_grey, 1);
+    const std::uint8_t* grey = photo().pixels().data();
+    EXPECT_TRUE(grey[0] == grey[1] && grey[1] == grey[2]);
+
+    m_grey->click();
+    EXPECT_EQ(photo().m_grey, 0);
+    EXPECT_EQ(photo().m_contrast, 17);
+    const auto& restored = photo().pixels();
+    EXPECT_EQ(std::vector<std::uint8_t>(restored.data(), restored.data() + restored.size()), original);
+}
+
+TEST_F(ColorCorrectionTest, HideAndEscape_KeepTheCorrections)
+{
+    release(m_brightness, 100);
+    auto* hide = WidgetId::find<QPushButton>(m_dialog, cc::Hide);
+    ASSERT_NE(hide, nullptr);
+    hide->click();
+    EXPECT_FALSE(m_dialog->isVisible());
+    EXPECT_EQ(photo().m_brightness, 37);
+
+    m_view->onCommand(ids::cmd::ColorCorrection);
+    EXPECT_EQ(m_brightness->value(), 100);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_dialog, &escape);
+    EXPECT_FALSE(m_dialog->isVisible());
+    EXPECT_EQ(photo().m_brightness, 37);
+}
+
+TEST_F(ColorCorrectionTest, LeavingTheSinglePhotoMode_HidesTheWindow)
+{
+    m_view->onCommand(ids::cmd::FileList);
+    EXPECT_FALSE(m_dialog->isVisible());
+    m_view->onCommand(ids::cmd::ColorCorrection);
+    EXPECT_FALSE(m_dialog->isVisible());
+}
+
+} // namespace

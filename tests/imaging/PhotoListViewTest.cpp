@@ -1,0 +1,120 @@
+// The thumbnail grid and the single-photo view as drawn and as clicked.
+#include "PhotoViewFixture.h"
+
+#include "imaging/CPhotoImage.h"
+#include "imaging/CPhotoListView.h"
+#include "photos/CFileListView.h"
+#include "res/ids.h"
+
+#include <QImage>
+#include <QScrollBar>
+
+namespace {
+
+class PhotoListViewTest : public PhotoViewFixture
+{
+protected:
+    CPhotoListView* grid() const { return m_view->photoListView(); }
+    QWidget* gridPane() const { return grid()->viewport(); }
+    QImage drawn(QWidget* pane) { return pane->grab().toImage(); }
+    // A point inside the cell of photo index in a 4-column grid.
+    static QPoint cellPoint(int index) { return QPoint(100 + 200 * (index % 4), 100 + 200 * (index / 4)); }
+};
+
+TEST_F(PhotoListViewTest, Grid_DrawsFramesThumbnailsAndTheSelection)
+{
+    addPhotos(7, 640, 480);
+    const QImage image = drawn(gridPane());
+    ASSERT_GE(image.width(), 830 - grid()->verticalScrollBar()->width());
+    // Photo 0 is selected: blue frame; photo 4 sits at (2, 202) with a grey one.
+    EXPECT_EQ(QColor(image.pixel(4, 100)), CPhotoListView::kSelectionColour);
+    EXPECT_EQ(QColor(image.pixel(4, 300)), CPhotoListView::kFrameColour);
+    EXPECT_EQ(QColor(image.pixel(200, 300)), CPhotoListView::kFrameColour);
+    // Its 192 x 144 thumbnail fills the thumbnail area.
+    const QColor thumbnail(image.pixel(2 + 4 + 96, 202 + 4 + 72));
+    EXPECT_GT(thumbnail.saturation(), 100);
+    EXPECT_NE(QColor(image.pixel(2 + 4 + 96, 202 + 160)), thumbnail); // the name caption
+}
+
+TEST_F(PhotoListViewTest, ScrollRange_FollowsTheGridHeight)
+{
+    m_view->resize(630, 300); // 3 columns, scroll bar included
+    addPhotos(7, 640, 480);
+    drawn(gridPane());
+    EXPECT_EQ(grid()->gridHeight(), 602);
+    EXPECT_EQ(grid()->verticalScrollBar()->maximum(), 604 - gridPane()->height());
+}
+
+TEST_F(PhotoListViewTest, Click_SelectsThePhotoHitOrNothing)
+{
+    addPhotos(7);
+    struct Row { const char* name; QPoint at; int current; };
+    const Row rows[] = {
+        {"fifth photo", cellPoint(4), 4},
+        {"right of the columns", {810, 100}, 4},
+        {"after the last photo", cellPoint(7), 4},
+        {"below the last row", cellPoint(8), 4},
+        {"first photo", cellPoint(0), 0},
+    };
+    for (const Row& row : rows) {
+        click(gridPane(), row.at);
+        EXPECT_EQ(m_view->currentIndex(), row.current) << row.name;
+        EXPECT_EQ(selectedRow(), row.current) << row.name;
+        EXPECT_EQ(markedPhotos(), QList<int>{row.current}) << row.name;
+    }
+}
+
+TEST_F(PhotoListViewTest, ClickAndDoubleClick_AreIgnoredWhileALoadRuns)
+{
+    addPhotos(3);
+    m_view->setLoading(true);
+    click(gridPane(), cellPoint(2));
+    doubleClick(gridPane(), cellPoint(2));
+    m_view->setLoading(false);
+    EXPECT_EQ(m_view->currentIndex(), 0);
+    EXPECT_EQ(m_view->viewMode(), CMainView::PhotoListMode);
+}
+
+TEST_F(PhotoListViewTest, DoubleClick_OpensThePhoto)
+{
+    addPhotos(3);
+    doubleClick(gridPane(), cellPoint(2));
+    EXPECT_EQ(m_view->viewMode(), CMainView::SinglePhotoMode);
+    EXPECT_EQ(m_view->currentIndex(), 2);
+}
+
+TEST_F(PhotoListViewTest, SinglePhoto_CentredOnBlackNeverEnlarged_WithItsCaption)
+{
+    addPhotos(2, 400, 300);
+    openPhoto(1);
+    QWidget* pane = m_view->singlePhotoView()->viewport();
+    const QImage image = drawn(pane);
+    const QPoint origin((pane->width() / 2) - 200, (pane->height() / 2) - 150);
+    EXPECT_EQ(QColor(image.pixel(origin - QPoint(1, 1))), QColor(Qt::black));
+    EXPECT_GT(QColor(image.pixel(origin + QPoint(200, 150))).saturation(), 100);
+    EXPECT_EQ(QColor(image.pixel(origin + QPoint(400, 300))), QColor(Qt::black));
+    EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo01.jpg 400x300 - ") + CMainView::kTitle);
+}
+
+TEST_F(PhotoListViewTest, SinglePhoto_LargePhotoFitsTheView)
+{
+    addPhotos(1, 1600, 1200);
+    openPhoto(0);
+    QWidget* pane = m_view->singlePhotoView()->viewport();
+    const QImage image = drawn(pane);
+    // 830 x 620 takes the photo at 826 x 620 (height binds), centred.
+    EXPECT_GT(QColor(image.pixel(pane->width() / 2, 0)).saturation(), 100);
+    EXPECT_EQ(QColor(image.pixel(0, pane->height() / 2)), QColor(Qt::black));
+    EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo00.jpg 1600x1200 - ") + CMainView::kTitle);
+}
+
+TEST_F(PhotoListViewTest, PhotoListMode_PutsTheTitleBack)
+{
+    addPhotos(1);
+    openPhoto(0);
+    drawn(m_view->singlePhotoView()->viewport());
+    m_view->onCommand(ids::cmd::PhotoList);
+    EXPECT_EQ(m_view->window()->windowTitle(), CMainView::kTitle);
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+// Loading a folder tree through commands 131 and 164, end to end: the folder
+// browser, the subfolder question and Stop answered by script, real photos.
+#include "app/CMainView.h"
+#include "imaging/CPhotoListView.h"
+#include "photos/CFileListView.h"
+#include "photos/CFileProgressDlg.h"
+#include "photos/FolderLoadJob.h"
+#include "platform/NativePath.h"
+#include "res/ids.h"
+#include "support/ScriptedPrompts.h"
+
+#include "core/JpegCodec.h"
+#include "core/PixelBuffer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+const QString kSubfolderQuestion = QStringLiteral("Would you like to include all subdirectories?");
+
+void writePhoto(const QString& path)
+{
+    snapwane::PixelBuffer pixels = snapwane::PixelBuffer::Allocate(320, 240, 3);
+    ASSERT_FALSE(pixels.empty());
+    std::fill(pixels.data(), pixels.data() + pixels.size(), std::uint8_t(128));
+    const auto jpeg = snapwane::JpegCodec::Encode(pixels, 75);
+    ASSERT_TRUE(jpeg);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(jpeg->data()), qint64(jpeg->size()));
+}
+
+// The photo names in the file system's order, subfolders expanded where they are met.
+QStringList enumerationOrder(const QString& folder)
+{
+    QStringList names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
+        const QString name = QString::fromStdString(entry.path().filename().string());
+        if (entry.is_directory())
+            names += enumerationOrder(folder + u'/' + name);
+        else
+            names.append(name.toLower());
+    }
+    return names;
+}
+
+class FolderLoadJobTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_root = NativePath::toNative(m_dir.path());
+        for (const char* name : {"p1.jpg", "P2.JPG", "p3.Jpeg"})
+            writePhoto(m_root + u'/' + QLatin1String(name));
+        ASSERT_TRUE(QDir(m_root).mkdir(QStringLiteral("Sub")));
+        for (const char* name : {"q1.jpg", "q2.jpg"})
+            writePhoto(m_root + QStringLiteral("/Sub/") + QLatin1String(name));
+        m_view = std::make_unique<CMainView>();
+    }
+
+    void TearDown() override
+    {
+        m_view.reset();
+        QCoreApplication::processEvents();
+    }
+
+    // Runs the command and waits until the load has ended.
+    void load(int command = ids::cmd::LoadFolder)
+    {
+        ASSERT_TRUE(m_view->onCommand(command));
+        QElapsedTimer guard;
+        guard.start();
+        while (m_view->isLoading() || m_view->worker().isRunning()) {
+            ASSERT_LT(guard.elapsed(), 60000) << "the load never ended";
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(1);
+        }
+        QCoreApplication::processEvents();
+    }
+
+    QStringList listedNames() const
+    {
+        QStringList names;
+        for (int i = 0; i < m_view->photoCount(); ++i)
+            names.append(m_view->collection().record(i).name);
+        return names;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_root;
+    std::unique_ptr<CMainView> m_view;
+    ScriptedPrompts m_prompts;
+};
+
+TEST_F(FolderLoadJobTest, AnsweredYes_LoadsAllWhereTheSubfolderIsMet)
+{
+    m_prompts.folderAnswers = {m_root};
+    m_prompts.yesNoAnswers = {true};
+    load();
+    EXPECT_EQ(listedNames(), enumerationOrder(m_root));
+    EXPECT_EQ(m_prompts.messages(), QStringList{kSubfolderQuestion});
+    EXPECT_EQ(m_view->currentIndex(), 0);
+    EXPECT_EQ(m_view->fileList()->selectedRow(), 0);
+    EXPECT_EQ(m_view->fileProgressDlg()->windowTitle(), CFileProgressDlg::kReadyCaption);
+    EXPECT_FALSE(m_view->fileProgressDlg()->isVisible());
+}
+
+TEST_F(FolderLoadJobTest, AnsweredNo_LoadsTheChosenFolderOnly)
+{
+    m_prompts.folderAnswers = {m_root};
+    m_prompts.yesNoAnswers = {false};
+    load();
+    QStringList names = listedNames();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"p1.jpg", "p2.jpg", "p3.jpeg"}));
+}
+
+TEST_F(FolderLoadJobTest, Rows_ShowTheFolderAsGivenAndReadTheRealName)
+{
+    m_prompts.folderAnswers = {m_root};
+    load();
+    ASSERT_EQ(m_view->photoCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const PhotoRecord& record = m_view->collection().record(i);
+        EXPECT_EQ(record.folder, NativePath::withTrailingSeparator(m_root));
+        EXPECT_TRUE(QFile::exists(record.path)) << record.path.toStdString();
+    }
+}
+
+TEST_F(FolderLoadJobTest, LoadingTwice_DoublesTheRows)
+{
+    m_prompts.folderAnswers = {m_root, m_root};
+    m_prompts.yesNoAnswers = {true, true};
+    load();
+    load(ids::cmd::LoadCamera);
+    EXPECT_EQ(m_view->photoCount(), 10);
+    EXPECT_EQ(m_prompts.log.filter(QStringLiteral("folder: ")).size(), 2);
+    EXPECT_EQ(m_prompts.log.filter(FolderLoadJob::kBrowserTitle).size(), 2); // the camera uses the same browser
+}
+
+TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)
+{
+    CFileProgressDlg* progress = m_view->fileProgressDlg();
+    QObject::connect(progress, &QWidget::windowTitleChanged, progress, [progress](const QString& title) {
+        if (title == FolderLoadJob::kSearchCaption)
+            progress->m_bStop = 1;
+    });
+    m_prompts.folderAnswers = {m_root};
+    m_prompts.yesNoAnswers = {true};
+    load();
+    EXPECT_EQ(m_view->photoCount(), 0);
+    EXPECT_EQ(progress->windowTitle(), CFileProgressDlg::kReadyCaption);
+    EXPECT_EQ(progress->m_bStop, 0);
+}
+
+TEST_F(FolderLoadJobTest, CancelledBrowser_LoadsNothingAndEnds)
+{
+    load();
+    EXPECT_EQ(m_view->photoCount(), 0);
+    EXPECT_FALSE(m_view->isLoading());
+    EXPECT_TRUE(m_prompts.messages().isEmpty());
+}
+
+} // namespace
