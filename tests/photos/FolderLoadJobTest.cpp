@@ -1,5 +1,6 @@
 // Loading a folder tree through commands 131 and 164, end to end: the folder
 // browser, the subfolder question and Stop answered by script, real photos.
+#include "FolderTreeSupport.h"
 #include "app/CMainView.h"
 #include "imaging/CPhotoListView.h"
 #include "photos/CFileListView.h"
@@ -20,7 +21,6 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 namespace {
@@ -37,20 +37,6 @@ void writePhoto(const QString& path)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(reinterpret_cast<const char*>(jpeg->data()), qint64(jpeg->size()));
-}
-
-// The photo names in the file system's order, subfolders expanded where they are met.
-QStringList enumerationOrder(const QString& folder)
-{
-    QStringList names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
-        const QString name = QString::fromStdString(entry.path().filename().string());
-        if (entry.is_directory())
-            names += enumerationOrder(folder + u'/' + name);
-        else
-            names.append(name.toLower());
-    }
-    return names;
 }
 
 class FolderLoadJobTest : public testing::Test
@@ -107,7 +93,7 @@ TEST_F(FolderLoadJobTest, AnsweredYes_LoadsAllWhereTheSubfolderIsMet)
     m_prompts.folderAnswers = {m_root};
     m_prompts.yesNoAnswers = {true};
     load();
-    EXPECT_EQ(listedNames(), enumerationOrder(m_root));
+    EXPECT_EQ(listedNames(), FolderTreeSupport::enumerationOrder(m_root, true));
     EXPECT_EQ(m_prompts.messages(), QStringList{kSubfolderQuestion});
     EXPECT_EQ(m_view->currentIndex(), 0);
     EXPECT_EQ(m_view->fileList()->selectedRow(), 0);

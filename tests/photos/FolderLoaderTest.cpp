@@ -1,5 +1,6 @@
 // The search and loading passes over a folder tree, with a recording sink in
 // place of the collection and scripted answers to the subfolder question.
+#include "FolderTreeSupport.h"
 #include "photos/FolderLoader.h"
 #include "platform/NativePath.h"
 #include "support/ScriptedPrompts.h"
@@ -9,7 +10,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 namespace {
 
@@ -54,20 +54,6 @@ void touch(const QString& path)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
 }
 
-// The names as the file system enumerates the folder, subfolders expanded in place.
-QStringList enumerationOrder(const QString& folder)
-{
-    QStringList names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
-        const QString name = QString::fromStdString(entry.path().filename().string());
-        if (entry.is_directory())
-            names += enumerationOrder(folder + u'/' + name);
-        else
-            names.append(name);
-    }
-    return names;
-}
-
 class FolderLoaderTest : public testing::Test
 {
 protected:
@@ -75,11 +61,8 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         root = NativePath::toNative(m_dir.path());
-        for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg"})
-            touch(root + u'/' + QLatin1String(name));
-        ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("sub")));
-        for (const char* name : {"q1.jpg", "q2.jpg"})
-            touch(root + QStringLiteral("/sub/") + QLatin1String(name));
+        FolderTreeSupport::makeThreePlusTwo(root, QStringLiteral("sub"), {"p1.jpg", "p2.jpg", "p3.jpg"},
+                                            [](const QString& path) { touch(path); });
     }
 
     // Runs both passes as the folder load does; returns the search count.
@@ -138,7 +121,7 @@ TEST_F(FolderLoaderTest, AnsweredYes_LoadsSubfoldersWhereTheyAreMet)
     FolderLoader loader(sink);
 
     EXPECT_EQ(loadTree(loader, root), 6);
-    EXPECT_EQ(sink.names, enumerationOrder(root));
+    EXPECT_EQ(sink.names, FolderTreeSupport::enumerationOrder(root));
     EXPECT_EQ(sink.positions, (QList<int>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
 }
