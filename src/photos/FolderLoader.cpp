@@ -1,5 +1,6 @@
 #include "photos/FolderLoader.h"
 
+#include "photos/CPhotoCollection.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 
@@ -93,8 +94,8 @@ bool FolderLoader::includeSubfolder()
 bool FolderLoader::loadFile(const QString& folder, const QString& realName, const QString& lowerName)
 {
     // A full collection takes no further photo: say so once and end the load.
-    if (m_sink.photoCount() >= kCapacity) {
-        Prompts::inform(QStringLiteral("You cannot load more than %1 files").arg(kCapacity));
+    if (m_sink.photoCount() >= CPhotoCollection::kCapacity) {
+        Prompts::inform(CPhotoCollection::kCapacityMessage);
         m_sink.requestStop();
         return false;
     }

@@ -32,8 +32,6 @@ public:
         virtual int photoCount() = 0;
     };
 
-    static constexpr int kCapacity = 1000;
-
     explicit FolderLoader(Sink& sink) : m_sink(sink) {}
 
     // A JPEG name: lower-cased, longer than 4 and shorter than 250 characters,

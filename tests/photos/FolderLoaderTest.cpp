@@ -1,6 +1,7 @@
 // The search and loading passes over a folder tree, with a recording sink in
 // place of the collection and scripted answers to the subfolder question.
 #include "FolderTreeSupport.h"
+#include "photos/CPhotoCollection.h"
 #include "photos/FolderLoader.h"
 #include "platform/NativePath.h"
 #include "support/ScriptedPrompts.h"
@@ -177,7 +178,7 @@ TEST_F(FolderLoaderTest, NoMemory_EndsTheLoadAtThatPhoto)
 
 TEST_F(FolderLoaderTest, FullCollection_SaysSoOnceAndTakesNothing)
 {
-    sink.startCount = FolderLoader::kCapacity;
+    sink.startCount = CPhotoCollection::kCapacity;
     FolderLoader loader(sink);
     loadTree(loader, root);
     EXPECT_TRUE(sink.names.isEmpty());
