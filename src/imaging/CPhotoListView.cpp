@@ -88,7 +88,7 @@ int CPhotoListView::photoAt(QPoint viewportPoint) const
 
 // --- Painting ---
 
-void CPhotoListView::paintEvent(QPaintEvent*)
+void CPhotoListView::paintEvent(QPaintEvent* event)
 {
     if (!m_mainView || m_mainView->isLoading() || m_mainView->areViewsBusy()
         || m_mainView->viewMode() == CMainView::FileListMode)
@@ -96,7 +96,7 @@ void CPhotoListView::paintEvent(QPaintEvent*)
     ViewsBusyScope busy(*m_mainView);
     QPainter painter(viewport());
     if (m_mainView->viewMode() == CMainView::PhotoListMode) {
-        paintGrid(painter, viewport()->size());
+        paintGrid(painter, viewport()->size(), event->region());
     } else {
         painter.fillRect(viewport()->rect(), Qt::black);
         if (isFullScreenShown())
@@ -104,35 +104,36 @@ void CPhotoListView::paintEvent(QPaintEvent*)
         else
             paintSinglePhoto(painter, viewport()->size());
     }
-    m_framesOnly = false;
 }
 
-void CPhotoListView::paintGrid(QPainter& painter, QSize target)
+// Only what was exposed is drawn: a cell outside the exposed region is passed
+// over, and a thumbnail is drawn again only when its area was exposed.
+void CPhotoListView::paintGrid(QPainter& painter, QSize target, const QRegion& exposed)
 {
     window()->setWindowTitle(m_mainView->title());
     const int scrollY = verticalScrollBar()->value();
-    if (!m_framesOnly)
-        painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Base)); // clipped to the exposed region
     painter.translate(0, -scrollY);
     painter.setFont(captionFont());
+    const QRegion exposedInGrid = exposed.translated(0, scrollY);
     const int columns = GridGeometry::columns(target.width());
     const int count = m_mainView->photoCount();
     for (int i = 0; columns > 0 && i < count; ++i) {
         const QPoint cell = GridGeometry::cellOrigin(i, columns);
-        if (!GridGeometry::isInDrawingBand(cell.y(), scrollY, target.height()))
-            continue;
-        paintCell(painter, m_mainView->collection().photo(i), cell);
+        if (GridGeometry::isInDrawingBand(cell.y(), scrollY, target.height())
+            && exposedInGrid.intersects(GridGeometry::cellRect(cell)))
+            paintCell(painter, m_mainView->collection().photo(i), cell, exposedInGrid);
     }
     m_gridHeight = GridGeometry::gridHeight(count, columns);
     updateScrollSizes(count, target);
 }
 
-void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cell)
+void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cell, const QRegion& exposed)
 {
     drawCellFrame(painter, cell, kFrameColour);
     if (photo.m_selected)
         drawCellFrame(painter, cell, kSelectionColour);
-    if (!m_framesOnly) {
+    if (exposed.intersects(GridGeometry::thumbnailArea(cell))) {
         const QSize held = photo.GetSize();
         const QPoint at = GridGeometry::thumbnailOrigin(cell, held);
         // A photo being loaded or without pixels keeps its frame alone.
@@ -140,14 +141,11 @@ void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cel
             return;
     }
     const QSize source = photo.GetSourceSize();
-    const QString sizeText = QStringLiteral("%1 x %2").arg(source.width()).arg(source.height());
-    const QColor background = palette().color(QPalette::Base);
     painter.setPen(palette().color(QPalette::Text));
-    for (const auto& [rect, text] : {std::pair{GridGeometry::nameCaptionRect(cell), photo.GetDisplayName()},
-                                     std::pair{GridGeometry::sizeCaptionRect(cell), sizeText}}) {
-        painter.fillRect(rect, background); // text drawn on its own background, as over a thumbnail left standing
-        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
-    }
+    painter.drawText(GridGeometry::nameCaptionRect(cell), Qt::AlignCenter | Qt::TextSingleLine,
+                     photo.GetDisplayName());
+    painter.drawText(GridGeometry::sizeCaptionRect(cell), Qt::AlignCenter | Qt::TextSingleLine,
+                     QStringLiteral("%1 x %2").arg(source.width()).arg(source.height()));
 }
 
 // The scroll range follows the grid: total height grid height + 2. It is set
@@ -220,15 +218,23 @@ void CPhotoListView::mousePressEvent(QMouseEvent* event)
     QAbstractScrollArea::mousePressEvent(event);
 }
 
+// The old and the new mark get their frames and captions drawn again; the
+// thumbnails stay as they are on the screen.
 void CPhotoListView::selectPhoto(int index)
 {
     CPhotoCollection& collection = m_mainView->collection();
-    for (int i = 0; i < collection.count(); ++i)
-        collection.photo(i).m_selected = i == index ? 1 : 0;
+    const int columns = GridGeometry::columns(viewport()->width());
+    const QPoint scroll(0, verticalScrollBar()->value());
+    QRegion changed;
+    for (int i = 0; i < collection.count(); ++i) {
+        const int selected = i == index ? 1 : 0;
+        if (collection.photo(i).m_selected != selected)
+            changed += GridGeometry::frameAndCaptions(GridGeometry::cellOrigin(i, columns) - scroll);
+        collection.photo(i).m_selected = selected;
+    }
     m_mainView->fileList()->selectRow(index);
     m_mainView->setCurrentIndex(index);
-    m_framesOnly = true;
-    viewport()->update();
+    viewport()->update(changed);
 }
 
 void CPhotoListView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -302,6 +308,5 @@ void CPhotoListView::ResetLayout()
 {
     m_lastPhotoCount = 0;
     m_lastClientRect = QRect();
-    m_framesOnly = false;
     m_gridHeight = 100;
 }

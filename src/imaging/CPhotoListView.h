@@ -13,7 +13,8 @@ class QPainter;
 // follows the main view's view mode:
 // - photo list: a scrolling grid of 200 x 200 cells (GridGeometry.h), each with
 //   its frame, the photo's thumbnail and two caption lines; only the cells
-//   within 250 pixels of the visible band are drawn; a click selects;
+//   within 250 pixels of the visible band are drawn; a click selects and
+//   redraws only the frames and captions of the cells it changes;
 //   a double click opens the photo;
 // - single photo: the current photo decoded from its file for every paint,
 //   fitted into the view (or, while the full-screen viewer is up, into the
@@ -65,8 +66,8 @@ private:
     bool isMode(int mode) const;
     bool isIgnoringInput() const;
     bool isFullScreenShown() const;
-    void paintGrid(QPainter& painter, QSize target);
-    void paintCell(QPainter& painter, CPhotoImage& photo, QPoint cell);
+    void paintGrid(QPainter& painter, QSize target, const QRegion& exposed);
+    void paintCell(QPainter& painter, CPhotoImage& photo, QPoint cell, const QRegion& exposed);
     void updateScrollSizes(int photoCount, QSize target);
     void selectPhoto(int index);
 
@@ -74,5 +75,4 @@ private:
     int m_gridHeight = 100;
     QRect m_lastClientRect;
     int m_lastPhotoCount = 0;
-    bool m_framesOnly = false; // the next grid paint leaves the thumbnails as they are
 };

@@ -25,6 +25,21 @@ int scrollHeight(int gridHeight)
     return gridHeight + 2;
 }
 
+QRect cellRect(QPoint cellOrigin)
+{
+    return QRect(cellOrigin, QSize(kCellSize, kCellSize));
+}
+
+QRect thumbnailArea(QPoint cellOrigin)
+{
+    return QRect(cellOrigin + QPoint(4, 4), QSize(kThumbnailAreaWidth, kThumbnailAreaHeight));
+}
+
+QRegion frameAndCaptions(QPoint cellOrigin)
+{
+    return QRegion(cellRect(cellOrigin)).subtracted(QRegion(thumbnailArea(cellOrigin)));
+}
+
 QRect cellFrame(QPoint cellOrigin)
 {
     // (x+2, y+2) to (x+198, y+198), corners included.

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 // Where the thumbnail grid puts each photo, and which photo a point hits.
@@ -29,8 +30,14 @@ int gridHeight(int photoCount, int columns);
 // Total height the scroll area is given: the grid height and a 2-pixel edge.
 int scrollHeight(int gridHeight);
 
-// The frame's corners, relative to nothing: the outline runs through these.
+// The whole 200 x 200 cell.
+QRect cellRect(QPoint cellOrigin);
+// The frame's corners: the outline runs through these.
 QRect cellFrame(QPoint cellOrigin);
+// The 192 x 144 area the thumbnail is centred in.
+QRect thumbnailArea(QPoint cellOrigin);
+// What a change of the selection redraws: the cell without its thumbnail area.
+QRegion frameAndCaptions(QPoint cellOrigin);
 // Top left of a thumbnail of the given held size, centred in the thumbnail area
 // (divisions truncating).
 QPoint thumbnailOrigin(QPoint cellOrigin, QSize thumbnail);

@@ -2,11 +2,14 @@
 #include "PhotoViewFixture.h"
 
 #include "imaging/CPhotoImage.h"
+#include "ViewTestSupport.h"
 #include "imaging/CPhotoListView.h"
+#include "imaging/GridGeometry.h"
 #include "photos/CFileListView.h"
 #include "res/ids.h"
 
 #include <QImage>
+#include <QPaintEvent>
 #include <QScrollBar>
 
 namespace {
@@ -62,6 +65,43 @@ TEST_F(PhotoListViewTest, Click_SelectsThePhotoHitOrNothing)
         EXPECT_EQ(selectedRow(), row.current) << row.name;
         EXPECT_EQ(markedPhotos(), QList<int>{row.current}) << row.name;
     }
+}
+
+// Records the regions the grid is asked to paint.
+class PaintRecorder : public QObject
+{
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST_F(PhotoListViewTest, Click_RedrawsFramesAndCaptionsButNoThumbnail)
+{
+    addPhotos(7);
+    PaintRecorder recorder;
+    gridPane()->installEventFilter(&recorder);
+    ASSERT_TRUE(ViewTestSupport::waitUntil([&] { return !recorder.painted.isEmpty(); })); // the first paint
+    recorder.painted = QRegion();
+    click(gridPane(), cellPoint(4));
+    ASSERT_TRUE(ViewTestSupport::waitUntil([&] { return !recorder.painted.isEmpty(); }));
+    gridPane()->removeEventFilter(&recorder);
+
+    for (int index : {0, 4}) { // the old mark and the new one
+        const QPoint cell = GridGeometry::cellOrigin(index, 4);
+        EXPECT_TRUE(recorder.painted.intersects(GridGeometry::nameCaptionRect(cell))) << index;
+        EXPECT_TRUE(recorder.painted.contains(GridGeometry::cellFrame(cell).topLeft())) << index;
+        EXPECT_FALSE(recorder.painted.intersects(GridGeometry::thumbnailArea(cell))) << index;
+    }
+    const QImage image = drawn(gridPane());
+    EXPECT_EQ(QColor(image.pixel(4, 100)), CPhotoListView::kFrameColour);
+    EXPECT_EQ(QColor(image.pixel(4, 300)), CPhotoListView::kSelectionColour);
 }
 
 TEST_F(PhotoListViewTest, ClickAndDoubleClick_AreIgnoredWhileALoadRuns)
