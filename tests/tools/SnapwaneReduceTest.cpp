@@ -313,6 +313,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedLine{"QualityBelow10", {"-q", "9"}, "between 10 and 100"},
         RefusedLine{"QualityAbove100", {"--quality", "101"}, "between 10 and 100"},
         RefusedLine{"QualityNotANumber", {"-q", "high"}, "between 10 and 100"},
+        RefusedLine{"NoJobs", {"-j", "0"}, "number of jobs"},
+        RefusedLine{"JobsNotANumber", {"--jobs=all"}, "number of jobs"},
         RefusedLine{"MissingValue", {"-o", "x", "-q"}, "needs a value"},
         RefusedLine{"UnknownOption", {"--fast"}, "unknown option --fast"},
         RefusedLine{"ArchiveNameWithFolder", {"--sfx", "a/b"}, "plain file name"},
