@@ -70,20 +70,20 @@ std::vector<MergeTap> WalkMerges(int sourceSize, int targetSize)
     return taps;
 }
 
+// A pixel taken alone is averaged with itself, which leaves it as it is: no
+// branch and no copy call per pixel.
+template <int FixedChannels> // 0: any count, read from the buffer
 void ShrinkRowsOfPixels(const PixelBuffer& source, PixelBuffer& target, const std::vector<MergeTap>& taps)
 {
-    const int channels = source.channels();
+    const int channels = FixedChannels > 0 ? FixedChannels : source.channels();
     for (int y = 0; y < source.height(); ++y) {
         const std::uint8_t* in = source.row(y);
         std::uint8_t* out = target.row(y);
         for (const MergeTap& tap : taps) {
             const std::uint8_t* a = in + std::size_t(tap.source) * std::size_t(channels);
-            if (tap.pair) {
-                for (int c = 0; c < channels; ++c)
-                    out[c] = Average(a[c], a[c + channels]);
-            } else {
-                std::memcpy(out, a, std::size_t(channels));
-            }
+            const std::uint8_t* b = a + (tap.pair ? channels : 0);
+            for (int c = 0; c < channels; ++c)
+                out[c] = Average(a[c], b[c]);
             out += channels;
         }
     }
@@ -217,8 +217,10 @@ PixelBuffer ShrinkWidth(PixelBuffer source, int& targetWidth, OddTarget rounding
         return source;
     const std::vector<MergeTap> taps = PlanOrNothing(source.width(), target, MergeSum::Double);
     PixelBuffer result = taps.empty() ? PixelBuffer() : PixelBuffer::Allocate(target, source.height(), source.channels());
-    if (result)
-        ShrinkRowsOfPixels(source, result, taps);
+    if (result && source.channels() == 3)
+        ShrinkRowsOfPixels<3>(source, result, taps);
+    else if (result)
+        ShrinkRowsOfPixels<0>(source, result, taps);
     return result;
 }
 
