@@ -38,6 +38,9 @@ for needed in djpeg:libjpeg-turbo-progs /usr/bin/time:time; do
 done
 
 photos=("$corpus"/*.jpg)
+for photo in "${photos[@]}"; do
+  [[ $photo != *[[:space:]]* ]] || { echo "bench/compare.sh: photo paths must not contain spaces: $photo" >&2; exit 2; }
+done
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/snapwane-compare.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 python=/usr/bin/python3
