@@ -51,9 +51,13 @@ ReductionSettings ReductionController::settingsFor(const std::vector<ReductionPh
 }
 
 // The reducing flag stays set through the wizard, the photos, the packer and
-// the question. Nothing happens for an empty or overfull list.
+// the question. Nothing happens for an empty or overfull list, nor while a
+// stopped run still finishes its photo in hand: setting the flag again would
+// let that run go on.
 void ReductionController::start()
 {
+    if (m_view.worker().isRunning())
+        return;
     std::vector<ReductionPhoto> photos = photosOf(m_view);
     if (photos.empty() || photos.size() > size_t(kMostPhotos))
         return;

@@ -28,6 +28,7 @@
 
 #include <atomic>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -294,6 +295,45 @@ const StopRow kStops[] = {
 
 INSTANTIATE_TEST_SUITE_P(Stops, ReductionStop, ::testing::ValuesIn(kStops),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Stop leaves the run's photo in hand to finish; Reduce photos pressed in that
+// time must neither open the wizard for a run that cannot start nor let the
+// stopped run go on with the rest of the list.
+TEST_F(ReductionRun, ReducePressedWhileAStoppedRunFinishesItsPhotoChangesNothing)
+{
+    addPhotos(6);
+    std::atomic<int> reduced = 0;
+    std::atomic<bool> stopSeen = false;
+    CMainFrame* mainFrame = frame.get();
+    view->reduction().setWizardRunner([&](ReductionSettings& given) {
+        if (++wizardRuns > 1) // the wizard is modal: the worker goes on meanwhile
+            reducetest::processEventsUntil([&] { return !view->worker().isRunning(); });
+        given.outputFolder = settings.outputFolder;
+        given.targetWidth = settings.targetWidth;
+        given.targetHeight = settings.targetHeight;
+        return true;
+    });
+    view->reduction().setPhotoReducer([&, mainFrame](const auto& source, const auto& target, int w, int h, int q,
+                                                     const snapwane::Corrections& c) {
+        if (++reduced == 2) {
+            QMetaObject::invokeMethod(qApp, [&, mainFrame] {
+                mainFrame->onCommand(ids::cmd::Stop);
+                stopSeen = true;
+                mainFrame->onCommand(ids::cmd::Reduce);
+            }, Qt::QueuedConnection);
+            while (!stopSeen)
+                std::this_thread::yield();
+        }
+        return snapwane::ReducePhoto(source, target, w, h, q, c);
+    });
+    reduce();
+    ASSERT_TRUE(reducetest::processEventsUntil([this] { return !view->worker().isRunning(); }));
+    EXPECT_EQ(reduced.load(), 2);
+    EXPECT_EQ(wizardRuns, 1);
+    EXPECT_EQ(outputs().size(), 2);
+    EXPECT_TRUE(prompts.log.isEmpty());
+    EXPECT_FALSE(view->isReducing());
+}
 
 TEST_F(ReductionRun, ClosingTheMainWindowStopsAfterThePhotoInHand)
 {
