@@ -15,6 +15,13 @@ QDirIterator entriesOf(const QString& folder)
     return QDirIterator(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
+// A regular file (or a link to one) with a JPEG name. Pipes and devices are
+// never opened: reading one could wait for ever.
+bool isPhotoCandidate(const QFileInfo& entry)
+{
+    return entry.isFile() && FolderLoader::isJpegName(entry.fileName());
+}
+
 } // namespace
 
 bool FolderLoader::isJpegName(const QString& name)
@@ -51,7 +58,7 @@ void FolderLoader::CountPhotosInFolder(const QString& folder)
         // Subfolders are counted whatever the user answers later.
         if (entry.isDir())
             CountPhotosInFolder(NativePath::join(folder, entry.fileName()));
-        else if (isJpegName(entry.fileName()))
+        else if (isPhotoCandidate(entry))
             ++m_foundCount;
         if (m_sink.isStopRequested())
             return;
@@ -71,7 +78,7 @@ void FolderLoader::LoadPhotosFromFolder(const QString& folder)
             // A declined subfolder, like any folder, is never taken for a photo.
             if (!m_subfoldersDeclined && includeSubfolder())
                 LoadPhotosFromFolder(NativePath::join(folder, name));
-        } else if (isJpegName(name) && !loadFile(folder, name, name.toLower())) {
+        } else if (isPhotoCandidate(entry) && !loadFile(folder, name, name.toLower())) {
             return;
         }
         if (m_sink.isStopRequested())

@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 
 namespace {
 
@@ -184,6 +188,18 @@ TEST_F(FolderLoaderTest, FullCollection_SaysSoOnceAndTakesNothing)
     EXPECT_TRUE(sink.names.isEmpty());
     EXPECT_EQ(prompts.messages(), QStringList{"You cannot load more than 1000 files"});
 }
+
+#ifndef _WIN32
+TEST_F(FolderLoaderTest, PipeWithAJpegName_IsNeitherCountedNorOpened)
+{
+    ASSERT_EQ(::mkfifo((root + QStringLiteral("/pipe.jpg")).toLocal8Bit().constData(), 0600), 0);
+    prompts.yesNoAnswers = {true};
+    FolderLoader loader(sink);
+    EXPECT_EQ(loadTree(loader, root), 5);
+    EXPECT_FALSE(sink.names.contains(QStringLiteral("pipe.jpg")));
+    EXPECT_EQ(sink.names.size(), 5);
+}
+#endif
 
 TEST_F(FolderLoaderTest, MissingFolder_LoadsNothing)
 {
