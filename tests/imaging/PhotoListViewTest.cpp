@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace {
@@ -145,6 +146,20 @@ TEST_F(PhotoListViewTest, SinglePhoto_LargePhotoFitsTheView)
     // 830 x 620 takes the photo at 826 x 620 (height binds), centred.
     EXPECT_GT(QColor(image.pixel(pane->width() / 2, 0)).saturation(), 100);
     EXPECT_EQ(QColor(image.pixel(0, pane->height() / 2)), QColor(Qt::black));
+    EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo00.jpg 1600x1200 - ") + CMainView::kTitle);
+}
+
+TEST_F(PhotoListViewTest, FullScreenTarget_FitsTheScreenExactly)
+{
+    addPhotos(1, 1600, 1200);
+    openPhoto(0);
+    QImage screen(1024, 768, QImage::Format_RGB32);
+    screen.fill(Qt::black);
+    QPainter painter(&screen);
+    m_view->singlePhotoView()->paintSinglePhoto(painter, screen.size());
+    painter.end();
+    for (const QPoint corner : {QPoint(0, 0), QPoint(1023, 0), QPoint(0, 767), QPoint(1023, 767)})
+        EXPECT_NE(QColor(screen.pixel(corner)), QColor(Qt::black)) << corner.x() << "," << corner.y();
     EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo00.jpg 1600x1200 - ") + CMainView::kTitle);
 }
 
