@@ -149,6 +149,26 @@ TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)
     EXPECT_EQ(progress->m_bStop, 0);
 }
 
+TEST_F(FolderLoadJobTest, ClosingDuringTheLoad_StopsItWithoutHanging)
+{
+    for (int i = 0; i < 20; ++i)
+        writePhoto(m_root + QStringLiteral("/more%1.jpg").arg(i));
+    m_prompts.folderAnswers = {m_root};
+    m_prompts.yesNoAnswers = {true};
+    CFileProgressDlg* progress = m_view->fileProgressDlg();
+    bool loadingSeen = false;
+    QObject::connect(progress, &QWidget::windowTitleChanged, progress, [&](const QString& title) {
+        loadingSeen = loadingSeen || title.endsWith(QLatin1String(" loaded"));
+    });
+    ASSERT_TRUE(m_view->onCommand(ids::cmd::LoadFolder));
+    QElapsedTimer guard;
+    guard.start();
+    while (!loadingSeen && m_view->worker().isRunning() && guard.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    m_view.reset(); // closing stops the worker and waits for the photo in hand
+    SUCCEED();
+}
+
 TEST_F(FolderLoadJobTest, CancelledBrowser_LoadsNothingAndEnds)
 {
     load();
