@@ -76,8 +76,10 @@ void KeepPermissionsOf(const fs::path& target, const fs::path& temporary)
 
 FileStatus ReadWholeFile(const fs::path& path, std::vector<std::uint8_t>& bytes, std::uintmax_t limit)
 {
+    // Only regular files: opening a pipe waits for a writer that may never come,
+    // and a device may never end.
     std::error_code error;
-    if (fs::is_directory(path, error))
+    if (!fs::is_regular_file(path, error))
         return FileStatus::CannotOpen;
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())

@@ -19,7 +19,7 @@ namespace snapwane {
 
 enum class FileStatus {
     Ok,
-    CannotOpen,   // the source does not exist, is a folder, or cannot be opened
+    CannotOpen,   // the source does not exist, is no regular file (a folder, a pipe), or cannot be opened
     ReadError,    // opened, but reading failed
     TooLarge,     // the file has `limit` bytes or more
     NoMemory,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace snapwane {
 namespace {
 using namespace snapwane::test;
@@ -48,11 +50,14 @@ TEST(CheckPhotoFile, RefusesWhatTheProgramDoesNotLoad)
     }
 }
 
-TEST(CheckPhotoFile, MissingFileOrFolder_CannotOpen)
+TEST(CheckPhotoFile, MissingFileFolderOrPipe_CannotOpen)
 {
     TempFolder folder;
     EXPECT_EQ(CheckPhotoFile(folder / "nothing.jpg").check, PhotoCheck::CannotOpen);
     EXPECT_EQ(CheckPhotoFile(folder.path()).check, PhotoCheck::CannotOpen);
+    // A pipe named like a photo is refused at once, not waited on for a writer.
+    ASSERT_EQ(mkfifo((folder / "pipe.jpg").c_str(), 0600), 0);
+    EXPECT_EQ(CheckPhotoFile(folder / "pipe.jpg").check, PhotoCheck::CannotOpen);
 }
 
 TEST(DescribePhotoCheck, ReasonsNameTheRule)

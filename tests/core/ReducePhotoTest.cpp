@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace snapwane {
 namespace {
@@ -166,6 +167,16 @@ TEST(ReducePhoto, WriteErrorOnFullDisk_KeepsTheOldFileAndLeavesNoTemporaryFile)
     EXPECT_TRUE(result.IsFileError());
     EXPECT_EQ(ReadBytes(folder / "b.jpg"), old);
     EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"a.jpg", "b.jpg"}));
+}
+
+TEST(ReducePhoto, PipeNamedLikeAPhoto_PassedOverWithoutWaitingForAWriter)
+{
+    TempFolder folder;
+    ASSERT_EQ(mkfifo((folder / "pipe.jpg").c_str(), 0600), 0);
+    const ReduceResult result = ReducePhoto(folder / "pipe.jpg", folder / "out.jpg", 640, 480, 75, {});
+    EXPECT_EQ(result.outcome, ReduceOutcome::CannotOpenSource);
+    EXPECT_FALSE(result.IsFileError());
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"pipe.jpg"});
 }
 
 TEST(ReducePhoto, OddNames_ReadAndWrittenAsGiven)
