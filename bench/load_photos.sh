@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# How long the program takes to load chosen photos (command 130), and the
-# thumbnail pipeline alone on one thread and on every core.
+# How long the program takes to load chosen photos (command 130) and the
+# folder of them (command 131), and the thumbnail pipeline alone on one thread
+# and on every core.
 #   bench/load_photos.sh [FOLDER]    FOLDER: JPEG photos (default: 100 camera
 #   photos copied from /tmp/snapwane-corpus into a temporary folder)
 set -euo pipefail

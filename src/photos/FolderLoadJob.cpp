@@ -20,23 +20,24 @@ namespace {
 constexpr int kSearchRange = 10;
 } // namespace
 
-bool FolderLoadJob::start(CMainView& view)
+bool FolderLoadJob::start(CMainView& view, int threadCount)
 {
     if (view.worker().isRunning())
         return false;
     view.setLoading(true);
     CMainView* target = &view;
-    const bool started = view.worker().start([target](const std::atomic<bool>& closing) {
-        FolderLoadJob(*target).run(closing);
+    const bool started = view.worker().start([target, threadCount](const std::atomic<bool>& closing) {
+        FolderLoadJob(*target, threadCount).run(closing);
     });
     if (!started)
         view.setLoading(false);
     return started;
 }
 
-FolderLoadJob::FolderLoadJob(CMainView& view)
+FolderLoadJob::FolderLoadJob(CMainView& view, int threadCount)
     : m_view(view)
     , m_progress(*view.fileProgressDlg())
+    , m_threadCount(threadCount)
 {
 }
 
@@ -116,8 +117,9 @@ void FolderLoadJob::showFound(int position, const QString& fileLine)
 
 FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QString& folder, const QString& name)
 {
-    PhotoRecord record;
-    const PhotoRecord::Outcome outcome = PhotoRecord::Load(path, &m_view, record);
+    PhotoPrefetcher::Loaded loaded = loadPhoto(path);
+    const PhotoRecord::Outcome outcome = loaded.outcome;
+    PhotoRecord& record = loaded.record;
     if (outcome == PhotoRecord::Outcome::NoMemory) {
         Prompts::inform(kNoMemoryMessage);
         return FolderLoader::AppendOutcome::Stop;
@@ -139,4 +141,33 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
 int FolderLoadJob::photoCount()
 {
     return GuiThreadCall::call<int>([this] { return m_view.photoCount(); }).value_or(0);
+}
+
+void FolderLoadJob::enteringFolder(const QStringList& photoPaths)
+{
+    FolderAhead ahead;
+    if (!photoPaths.isEmpty())
+        ahead.photos = std::make_unique<PhotoPrefetcher>(photoPaths, &m_view, m_threadCount);
+    m_foldersAhead.push_back(std::move(ahead));
+}
+
+void FolderLoadJob::leavingFolder()
+{
+    // Photos read ahead but not taken (after a stop) are released here.
+    if (!m_foldersAhead.empty())
+        m_foldersAhead.pop_back();
+}
+
+// The photo of path: the one read ahead when it is the folder's next, else read now.
+PhotoPrefetcher::Loaded FolderLoadJob::loadPhoto(const QString& path)
+{
+    if (!m_foldersAhead.empty()) {
+        FolderAhead& ahead = m_foldersAhead.back();
+        if (ahead.photos && ahead.nextIndex < ahead.photos->size()
+            && ahead.photos->paths().at(ahead.nextIndex) == path)
+            return ahead.photos->take(ahead.nextIndex++);
+    }
+    PhotoPrefetcher::Loaded loaded;
+    loaded.outcome = PhotoRecord::Load(path, &m_view, loaded.record);
+    return loaded;
 }

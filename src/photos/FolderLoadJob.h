@@ -2,8 +2,11 @@
 #include <QString>
 
 #include <atomic>
+#include <memory>
+#include <vector>
 
 #include "photos/FolderLoader.h"
+#include "photos/PhotoPrefetcher.h"
 
 class CFileProgressDlg;
 class CMainView;
@@ -14,9 +17,10 @@ class CMainView;
 // are reached by choosing, in the same browser, the folder its storage shows
 // up under.
 //
-// Threads: start() on the GUI thread; run() on the main view's worker. Each
-// photo is read and made into its thumbnail on the worker and appended by the
-// GUI thread; the progress dialog is driven through its queued setters; the
+// Threads: start() on the GUI thread; run() on the main view's worker. The
+// photos of the folder being loaded are read and made into thumbnails ahead,
+// on every core (PhotoPrefetcher), taken by the worker in the folder's order
+// and appended by the GUI thread; the progress dialog is driven through its queued setters; the
 // questions go through Prompts.
 class FolderLoadJob : private FolderLoader::Sink
 {
@@ -27,9 +31,10 @@ public:
     static const QString kNoMemoryMessage; // "No free memory"
 
     // Sets the loading flag and starts the load; false when a worker runs already.
-    static bool start(CMainView& view);
+    // threadCount: threads reading photos ahead; 0 for one per core.
+    static bool start(CMainView& view, int threadCount = 0);
 
-    explicit FolderLoadJob(CMainView& view);
+    explicit FolderLoadJob(CMainView& view, int threadCount = 0);
     // The whole operation; closing is the worker's stop (the main window closes).
     void run(const std::atomic<bool>& closing);
 
@@ -44,9 +49,21 @@ private:
     void showFound(int position, const QString& fileLine) override;
     FolderLoader::AppendOutcome append(const QString& path, const QString& folder, const QString& name) override;
     int photoCount() override;
+    void enteringFolder(const QStringList& photoPaths) override;
+    void leavingFolder() override;
+    PhotoPrefetcher::Loaded loadPhoto(const QString& path);
+
+    // The photos read ahead for each folder entered and not yet left.
+    struct FolderAhead
+    {
+        std::unique_ptr<PhotoPrefetcher> photos;
+        int nextIndex = 0;
+    };
 
     CMainView& m_view;
     CFileProgressDlg& m_progress;
     const std::atomic<bool>* m_closing = nullptr;
+    const int m_threadCount;
+    std::vector<FolderAhead> m_foldersAhead;
     FolderLoader m_loader{*this};
 };

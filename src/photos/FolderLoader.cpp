@@ -5,7 +5,6 @@
 #include "platform/Prompts.h"
 
 #include <QDirIterator>
-#include <QFileInfo>
 
 namespace {
 
@@ -69,10 +68,25 @@ void FolderLoader::LoadPhotosFromFolder(const QString& folder)
 {
     if (m_sink.isStopRequested() || !enterOnce(folder))
         return;
-    QDirIterator entries = entriesOf(folder);
-    while (entries.hasNext()) {
-        entries.next();
-        const QFileInfo entry = entries.fileInfo();
+    // The folder's entries are listed first, in the file system's order, so its
+    // photos can be read ahead of their turn.
+    QFileInfoList entries;
+    QStringList photoPaths;
+    QDirIterator listing = entriesOf(folder);
+    while (listing.hasNext()) {
+        listing.next();
+        entries.append(listing.fileInfo());
+        if (isPhotoCandidate(entries.constLast()))
+            photoPaths.append(NativePath::join(folder, entries.constLast().fileName()));
+    }
+    m_sink.enteringFolder(photoPaths);
+    loadEntries(folder, entries);
+    m_sink.leavingFolder();
+}
+
+void FolderLoader::loadEntries(const QString& folder, const QFileInfoList& entries)
+{
+    for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
         if (entry.isDir()) {
             // A declined subfolder, like any folder, is never taken for a photo.

@@ -1,6 +1,8 @@
 #pragma once
+#include <QFileInfo>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 // The two passes over a folder tree that load its JPEG files: the search pass
 // counts them (names only, no file is opened) so the progress bar gets its
@@ -30,6 +32,12 @@ public:
         // The append step: path to read, folder as enumerated, lower-case name.
         virtual AppendOutcome append(const QString& path, const QString& folder, const QString& name) = 0;
         virtual int photoCount() = 0;
+        // The loading pass enters a folder whose JPEG files, in this order, are
+        // the next ones append() may be asked for (before, between and after the
+        // subfolders' files); leavingFolder() pairs with it. A sink may read
+        // them ahead: none of them depends on the subfolder answer.
+        virtual void enteringFolder(const QStringList& /*photoPaths*/) {}
+        virtual void leavingFolder() {}
     };
 
     explicit FolderLoader(Sink& sink) : m_sink(sink) {}
@@ -53,6 +61,8 @@ private:
     // False for a folder this pass has entered already (a link loop).
     bool enterOnce(const QString& folder);
     bool includeSubfolder();
+    // Loads one entered folder's entries, ending early on a stop.
+    void loadEntries(const QString& folder, const QFileInfoList& entries);
     // False when the load must end after this file.
     bool loadFile(const QString& folder, const QString& realName, const QString& lowerName);
 

@@ -38,6 +38,7 @@ public:
     PhotoPrefetcher& operator=(const PhotoPrefetcher&) = delete;
 
     int size() const { return static_cast<int>(m_paths.size()); }
+    const QStringList& paths() const { return m_paths; }
     // Waits for the photo of path index and hands it over; indexes must be
     // taken in increasing order (an index left out is released).
     Loaded take(int index);

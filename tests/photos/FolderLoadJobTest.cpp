@@ -21,6 +21,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -64,6 +65,11 @@ protected:
     void load(int command = ids::cmd::LoadFolder)
     {
         ASSERT_TRUE(m_view->onCommand(command));
+        waitForTheEnd();
+    }
+
+    void waitForTheEnd()
+    {
         QElapsedTimer guard;
         guard.start();
         while (m_view->isLoading() || m_view->worker().isRunning()) {
@@ -87,6 +93,54 @@ protected:
     std::unique_ptr<CMainView> m_view;
     ScriptedPrompts m_prompts;
 };
+
+// Records how many rows the list holds when the subfolder question shows.
+class RowCountingPrompts : public ScriptedPrompts
+{
+public:
+    explicit RowCountingPrompts(const CMainView& view) : m_view(view) {}
+    int rowsAtQuestion = -1;
+
+protected:
+    bool showYesNo(const QString& text) override
+    {
+        rowsAtQuestion = m_view.photoCount();
+        return ScriptedPrompts::showYesNo(text);
+    }
+
+private:
+    const CMainView& m_view;
+};
+
+int filesBeforeTheFirstSubfolder(const QString& folder)
+{
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
+        if (entry.is_directory())
+            break;
+        ++files;
+    }
+    return files;
+}
+
+TEST_F(FolderLoadJobTest, PhotosReadAheadOnSeveralThreads_AppendInTheEnumerationOrder)
+{
+    for (int i = 0; i < 12; ++i)
+        writePhoto(m_root + QStringLiteral("/r%1.jpg").arg(i));
+    for (int i = 0; i < 4; ++i)
+        writePhoto(m_root + QStringLiteral("/Sub/s%1.jpg").arg(i));
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("Sub/Deeper")));
+    for (int i = 0; i < 6; ++i)
+        writePhoto(m_root + QStringLiteral("/Sub/Deeper/d%1.jpg").arg(i));
+    RowCountingPrompts prompts(*m_view);
+    prompts.folderAnswers = {m_root};
+    prompts.yesNoAnswers = {true};
+    ASSERT_TRUE(FolderLoadJob::start(*m_view, 4));
+    waitForTheEnd();
+    EXPECT_EQ(listedNames(), FolderTreeSupport::enumerationOrder(m_root, true));
+    EXPECT_EQ(prompts.rowsAtQuestion, filesBeforeTheFirstSubfolder(m_root)); // those before Sub all appended
+    EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
+}
 
 TEST_F(FolderLoadJobTest, AnsweredYes_LoadsAllWhereTheSubfolderIsMet)
 {

@@ -1,5 +1,6 @@
-// How long loading a folder of photos takes: the whole of command 130, and the
-// thumbnail pipeline alone on one thread and on every core. Runs only when
+// How long loading a folder of photos takes: the whole of command 130, the
+// whole of command 131, and the thumbnail pipeline alone on one thread and on
+// every core. Runs only when
 // SNAPWANE_LOAD_BENCH_DIR names a folder of JPEG files (bench/load_photos.sh);
 // it reports times and checks only that every photo loaded.
 #include "LoaderFixture.h"
@@ -40,6 +41,22 @@ TEST_F(LoadBench, ChosenFilesThroughTheLoadCommand)
     const qint64 elapsed = clock.elapsed();
     EXPECT_EQ(collection().count(), files.size());
     std::printf("load command: %lld photos in %lld ms\n", static_cast<long long>(files.size()),
+                static_cast<long long>(elapsed));
+}
+
+TEST_F(LoadBench, FolderThroughTheLoadFolderCommand)
+{
+    const QStringList files = BenchPhotos();
+    if (files.isEmpty())
+        GTEST_SKIP() << "set SNAPWANE_LOAD_BENCH_DIR to a folder of JPEG photos";
+    prompts.folderAnswers = {qEnvironmentVariable("SNAPWANE_LOAD_BENCH_DIR")};
+    QElapsedTimer clock;
+    clock.start();
+    frame.onCommand(ids::cmd::LoadFolder);
+    ASSERT_TRUE(phototest::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(collection().count(), files.size());
+    std::printf("load folder command: %lld photos in %lld ms\n", static_cast<long long>(files.size()),
                 static_cast<long long>(elapsed));
 }
 
