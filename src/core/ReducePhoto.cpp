@@ -153,15 +153,26 @@ ReduceResult CommitReduction(const PreparedReduction& prepared, const std::files
                                     : Outcome(FromFileStatus(status));
 }
 
+PreparedReduction PrepareReductionOfFile(const std::filesystem::path& source, int targetWidth, int targetHeight,
+                                         int quality, const Corrections& corrections)
+{
+    PreparedReduction prepared;
+    prepared.outcome = ReduceOutcome::InvalidTarget;
+    if (targetWidth <= 0 || targetHeight <= 0)
+        return prepared;
+    thread_local std::vector<std::uint8_t> file; // kept for the thread's next photo
+    if (const FileStatus read = ReadWholeFile(source, file); read != FileStatus::Ok) {
+        prepared.outcome = FromFileStatus(read);
+        return prepared;
+    }
+    return PrepareReduction(file, targetWidth, targetHeight, quality, corrections);
+}
+
 ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesystem::path& output,
                          int targetWidth, int targetHeight, int quality, const Corrections& corrections)
 {
-    if (targetWidth <= 0 || targetHeight <= 0)
-        return Outcome(ReduceOutcome::InvalidTarget);
-    thread_local std::vector<std::uint8_t> file; // kept for the thread's next photo
-    if (const FileStatus read = ReadWholeFile(source, file); read != FileStatus::Ok)
-        return Outcome(FromFileStatus(read));
-    return CommitReduction(PrepareReduction(file, targetWidth, targetHeight, quality, corrections), source, output);
+    return CommitReduction(PrepareReductionOfFile(source, targetWidth, targetHeight, quality, corrections), source,
+                           output);
 }
 
 std::string DescribeReduceOutcome(ReduceOutcome outcome)

@@ -84,6 +84,11 @@ PreparedReduction PrepareReduction(std::span<const std::uint8_t> file, int targe
                                    int quality, const Corrections& corrections);
 ReduceResult CommitReduction(const PreparedReduction& prepared, const std::filesystem::path& source,
                              const std::filesystem::path& output);
+// PrepareReduction of the file at `source`, read first; a source that cannot be
+// read gives its outcome (CannotOpenSource, ReadError, NoMemory), which
+// CommitReduction then returns. ReducePhoto is this and CommitReduction in a row.
+PreparedReduction PrepareReductionOfFile(const std::filesystem::path& source, int targetWidth, int targetHeight,
+                                         int quality, const Corrections& corrections);
 
 // Steps 3 to 6 on decoded RGB pixels of W x H: outcome Reduced with the reduced
 // pixels, Copied (the photo is not larger than the box; no pixels), DoesNotFit,

@@ -4,6 +4,7 @@
 #include "photos/CPhotoCollection.h"
 #include "reduce/CWizStep1Dlg.h"
 
+#include <thread>
 
 namespace {
 constexpr int kMostPhotos = 1000;
@@ -22,6 +23,19 @@ void ReductionController::setWizardRunner(WizardRunner runner)
 void ReductionController::setPhotoReducer(ReductionWorker::PhotoReducer reducer)
 {
     m_photoReducer = std::move(reducer);
+}
+
+void ReductionController::setThreadCount(int threads)
+{
+    m_threadCount = threads;
+}
+
+int ReductionController::threadsToUse() const
+{
+    if (m_threadCount > 0)
+        return m_threadCount;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores > 0 ? int(cores) : 1;
 }
 
 std::vector<ReductionPhoto> ReductionController::photosOf(CMainView& view)
@@ -67,9 +81,8 @@ void ReductionController::start()
         endWithoutPhotos();
         return;
     }
-    ReductionWorker::PhotoReducer reducer
-        = m_photoReducer ? m_photoReducer : ReductionWorker::PhotoReducer(snapwane::ReducePhoto);
-    auto worker = std::make_shared<ReductionWorker>(m_view, std::move(settings), std::move(photos), std::move(reducer));
+    auto worker = std::make_shared<ReductionWorker>(m_view, std::move(settings), std::move(photos), m_photoReducer,
+                                                    threadsToUse());
     if (!m_view.worker().start([worker](const std::atomic<bool>& stop) { worker->run(stop); }))
         endWithoutPhotos();
 }

@@ -25,6 +25,8 @@ public:
     // the real one.
     void setWizardRunner(WizardRunner runner);
     void setPhotoReducer(ReductionWorker::PhotoReducer reducer);
+    // Threads that reduce photos at once; 0 (the default) means one per core.
+    void setThreadCount(int threads);
 
     // The photos of the list in list order.
     static std::vector<ReductionPhoto> photosOf(CMainView& view);
@@ -33,9 +35,11 @@ public:
 
 private:
     bool runWizard(ReductionSettings& settings) const;
+    int threadsToUse() const;
     void endWithoutPhotos();
 
     CMainView& m_view;
     WizardRunner m_wizardRunner;
     ReductionWorker::PhotoReducer m_photoReducer;
+    int m_threadCount = 0;
 };

@@ -1,6 +1,7 @@
 #include "reduce/ReductionWorker.h"
 
 #include "app/CMainView.h"
+#include "core/OrderedJobRunner.h"
 #include "core/PackerCommand.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
@@ -10,17 +11,26 @@
 
 #include <QCoreApplication>
 
+#include <map>
+#include <system_error>
+
 const QString ReductionWorker::kOpenFolderQuestion
     = QStringLiteral("Would you like to open the output folder with new photos?");
 
 ReductionWorker::ReductionWorker(CMainView& view, ReductionSettings settings, std::vector<ReductionPhoto> photos,
-                                 PhotoReducer reducer)
+                                 PhotoReducer reducer, int threads)
     : m_view(view)
     , m_settings(std::move(settings))
     , m_photos(std::move(photos))
     , m_reducer(std::move(reducer))
+    , m_threads(m_reducer ? 1 : threads)
     , m_progress(view.fileProgressDlg())
 {
+    for (const ReductionPhoto& photo : m_photos) {
+        m_sources.push_back(NativePath::toFileSystem(photo.sourcePath));
+        m_outputs.push_back(NativePath::toFileSystem(outputPathOf(m_settings.outputFolder, photo.listedName)));
+    }
+    m_prepared.resize(m_photos.size());
 }
 
 QString ReductionWorker::outputPathOf(const QString& outputFolder, const QString& listedName)
@@ -39,40 +49,80 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
     m_view.setReducing(false);
 }
 
-// False when a stop ended the run.
+// False when a stop ended the run. The file name shown is always the one of the
+// photo the run waits for.
 bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
 {
-    const int count = int(m_photos.size());
-    m_progress.begin(count);
-    for (int i = 0; i < count; ++i) {
+    const size_t count = m_photos.size();
+    const std::vector<std::ptrdiff_t> waits = sourceWaits(m_sources, m_outputs);
+    bool stopped = false;
+    snapwane::OrderedJobRunner::Work work;
+    work.prepare = [this](size_t i) { prepare(i); };
+    work.commit = [&](size_t i) {
         try {
-            reduceOne(m_photos[size_t(i)]);
+            if (m_settings.isUsable() && commit(i).IsFileError())
+                Prompts::inform(QStringLiteral("File error:\n") + m_photos[i].sourcePath);
         } catch (...) {
             // One photo's failure never ends the run.
         }
-        m_progress.showPrepared(i + 1, count);
-        if (shouldStop(stopRequested)) {
-            m_view.setReducing(false);
-            m_progress.endStopped();
-            return false;
-        }
+        m_prepared[i] = {}; // written: let the encoded photo go
+        m_progress.showPrepared(int(i) + 1, int(count));
+        stopped = shouldStop(stopRequested);
+        if (!stopped && i + 1 < count && m_settings.isUsable())
+            m_progress.showFileName(m_photos[i + 1].listedName);
+        return !stopped;
+    };
+    work.waitsFor = [&waits](size_t i) { return waits[i]; };
+    m_progress.begin(int(count));
+    if (count > 0 && m_settings.isUsable())
+        m_progress.showFileName(m_photos.front().listedName);
+    snapwane::OrderedJobRunner::Run(count, m_threads, work);
+    if (stopped) {
+        m_view.setReducing(false);
+        m_progress.endStopped();
     }
-    return true;
+    return !stopped;
 }
 
-// Unusable settings pass every photo over without a word; of the failures of a
-// photo only read and write errors are reported.
-void ReductionWorker::reduceOne(const ReductionPhoto& photo)
+// Runs on a worker thread of its own: reads, reduces and encodes, writes nothing.
+void ReductionWorker::prepare(size_t index)
 {
-    if (!m_settings.isUsable())
+    if (m_reducer || !m_settings.isUsable())
         return;
-    m_progress.showFileName(photo.listedName);
-    const QString output = outputPathOf(m_settings.outputFolder, photo.listedName);
-    const snapwane::ReduceResult result = m_reducer(
-        NativePath::toFileSystem(photo.sourcePath), NativePath::toFileSystem(output), m_settings.targetWidth,
-        m_settings.targetHeight, int(m_settings.quality), photo.corrections);
-    if (result.IsFileError())
-        Prompts::inform(QStringLiteral("File error:\n") + photo.sourcePath);
+    try {
+        m_prepared[index] = snapwane::PrepareReductionOfFile(m_sources[index], m_settings.targetWidth,
+                                                             m_settings.targetHeight, int(m_settings.quality),
+                                                             m_photos[index].corrections);
+    } catch (...) {
+        m_prepared[index].outcome = snapwane::ReduceOutcome::NoMemory;
+    }
+}
+
+// Of the failures of a photo only read and write errors are reported.
+snapwane::ReduceResult ReductionWorker::commit(size_t index)
+{
+    if (m_reducer)
+        return m_reducer(m_sources[index], m_outputs[index], m_settings.targetWidth, m_settings.targetHeight,
+                         int(m_settings.quality), m_photos[index].corrections);
+    return snapwane::CommitReduction(m_prepared[index], m_sources[index], m_outputs[index]);
+}
+
+std::vector<std::ptrdiff_t> ReductionWorker::sourceWaits(const std::vector<std::filesystem::path>& sources,
+                                                         const std::vector<std::filesystem::path>& outputs)
+{
+    const auto normalised = [](const std::filesystem::path& path) {
+        std::error_code error;
+        std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+        return error ? path.lexically_normal() : resolved;
+    };
+    std::vector<std::ptrdiff_t> waits(sources.size(), -1);
+    std::map<std::filesystem::path, std::ptrdiff_t> latestWriter;
+    for (size_t i = 0; i < sources.size(); ++i) {
+        if (const auto writer = latestWriter.find(normalised(sources[i])); writer != latestWriter.end())
+            waits[i] = writer->second;
+        latestWriter[normalised(outputs[i])] = std::ptrdiff_t(i);
+    }
+    return waits;
 }
 
 bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const

@@ -5,29 +5,35 @@
 #include "reduce/ReductionSettings.h"
 
 #include <atomic>
+#include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <vector>
 
 class CMainView;
 
 // The reduction of the whole list after the wizard ended with OK. Runs on the
-// worker thread: takes every photo in list order through the single-photo
-// reduction into the output folder, shows its progress, stops after the photo in
-// hand when asked (the Stop command, the dialog's Stop, the main window
-// closing), and at the end starts the packer when asked and offers to open the
-// output folder. It asks and shows things only through Prompts, Shell and
-// ReductionProgress, which the GUI thread carries out.
+// worker thread: reduces the photos on `threads` threads and writes them into the
+// output folder strictly in list order (OrderedJobRunner), shows its progress,
+// stops after the photo in hand when asked (the Stop command, the dialog's Stop,
+// the main window closing; photos reduced ahead are dropped unwritten), and at
+// the end starts the packer when asked and offers to open the output folder. It
+// asks and shows things only through Prompts, Shell and ReductionProgress, which
+// the GUI thread carries out.
 class ReductionWorker
 {
 public:
+    // A reducer that does a whole photo at once (tests watch each photo through
+    // one); with it the photos go one after the other.
     using PhotoReducer = std::function<snapwane::ReduceResult(
         const std::filesystem::path& source, const std::filesystem::path& output, int targetWidth,
         int targetHeight, int quality, const snapwane::Corrections& corrections)>;
 
     static const QString kOpenFolderQuestion;
 
+    // An empty reducer means the engine's own, prepared on `threads` threads.
     ReductionWorker(CMainView& view, ReductionSettings settings, std::vector<ReductionPhoto> photos,
-                    PhotoReducer reducer);
+                    PhotoReducer reducer, int threads);
 
     // The whole run; stopRequested is the worker host's stop.
     void run(const std::atomic<bool>& stopRequested);
@@ -35,9 +41,14 @@ public:
     // Output path of a listed name: the separator is always inserted.
     static QString outputPathOf(const QString& outputFolder, const QString& listedName);
 
+    // For each photo the earlier photo whose output is its source, or -1.
+    static std::vector<std::ptrdiff_t> sourceWaits(const std::vector<std::filesystem::path>& sources,
+                                                   const std::vector<std::filesystem::path>& outputs);
+
 private:
     bool reduceAll(const std::atomic<bool>& stopRequested);
-    void reduceOne(const ReductionPhoto& photo);
+    void prepare(size_t index);
+    snapwane::ReduceResult commit(size_t index);
     bool shouldStop(const std::atomic<bool>& stopRequested) const;
     void startPacker() const;
     void offerOutputFolder() const;
@@ -46,5 +57,8 @@ private:
     ReductionSettings m_settings;
     std::vector<ReductionPhoto> m_photos;
     PhotoReducer m_reducer;
+    int m_threads;
+    std::vector<std::filesystem::path> m_sources, m_outputs;
+    std::vector<snapwane::PreparedReduction> m_prepared;
     ReductionProgress m_progress;
 };

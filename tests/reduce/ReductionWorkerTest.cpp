@@ -353,6 +353,56 @@ TEST_F(ReductionRun, ClosingTheMainWindowStopsAfterThePhotoInHand)
     EXPECT_TRUE(prompts.log.isEmpty());
 }
 
+// Photos reduced ahead on several threads are written exactly as one thread
+// writes them, also a photo whose source is an earlier photo's output.
+TEST_F(ReductionRun, SeveralThreadsWriteTheSameBytesAsOne)
+{
+    const auto runWith = [this](int threads, const QString& outName) {
+        while (view->collection().count() > 0)
+            view->collection().remove(0);
+        settings.outputFolder = folder.filePath(outName);
+        QDir().mkpath(settings.outputFolder);
+        addPhoto(QStringLiteral("Big.JPG"), 1600, 1200);
+        addPhoto(QStringLiteral("small.jpg"), 400, 300);
+        addPhoto(QStringLiteral("Pic.JPG"), 1200, 900, QStringLiteral("a"));
+        addPhoto(QStringLiteral("pic.jpg"), 1024, 768, QStringLiteral("b"));
+        addPhoto(QStringLiteral("turned.jpg"), 2000, 1000);
+        // Replaced by the first photo's output before it is read: then copied onto itself.
+        addPhoto(QStringLiteral("big.jpg"), 2400, 1800, outName);
+        view->collection().photo(0).m_brightness = 20;
+        view->collection().photo(4).m_rotation = 90;
+        view->reduction().setThreadCount(threads);
+        prompts.yesNoAnswers.push_back(false);
+        reduce();
+        return QDir(settings.outputFolder);
+    };
+    const QDir one = runWith(1, QStringLiteral("one"));
+    const QDir several = runWith(3, QStringLiteral("several"));
+    const QStringList names = one.entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(names, QStringList({"big.jpg", "pic.jpg", "small.jpg", "turned.jpg"}));
+    EXPECT_EQ(several.entryList(QDir::Files, QDir::Name), names);
+    for (const QString& name : names)
+        EXPECT_EQ(reducetest::fileBytes(several.filePath(name)), reducetest::fileBytes(one.filePath(name))) << name.toStdString();
+    EXPECT_EQ(reducetest::photoSize(several.filePath("big.jpg")), QSize(640, 480));
+}
+
+// The stop comes while later photos may already be reduced ahead: none of them is written.
+TEST_F(ReductionRun, AStopWithPhotosReducedAheadWritesNothingAfterThePhotoInHand)
+{
+    addPhotos(20);
+    view->reduction().setThreadCount(4);
+    CFileProgressDlg* dialog = view->fileProgressDlg();
+    QObject::connect(dialog, &QWidget::windowTitleChanged, dialog, [dialog](const QString& title) {
+        if (title == QStringLiteral("5 of 20 prepared"))
+            dialog->m_bStop = 1;
+    });
+    reduce();
+    EXPECT_EQ(outputs().size(), 5);
+    EXPECT_EQ(outputs().last(), "img_0005.jpg");
+    EXPECT_TRUE(prompts.log.isEmpty());
+    EXPECT_FALSE(view->isReducing());
+}
+
 struct PackerRow
 {
     const char* name;
