@@ -2,6 +2,7 @@
 
 #include "app/CMainView.h"
 #include "core/OrderedJobRunner.h"
+#include "core/OutputDependencies.h"
 #include "core/PackerCommand.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
@@ -11,8 +12,6 @@
 
 #include <QCoreApplication>
 
-#include <map>
-#include <system_error>
 
 const QString ReductionWorker::kOpenFolderQuestion
     = QStringLiteral("Would you like to open the output folder with new photos?");
@@ -54,7 +53,7 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
 bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
 {
     const size_t count = m_photos.size();
-    const std::vector<std::ptrdiff_t> waits = sourceWaits(m_sources, m_outputs);
+    const std::vector<std::ptrdiff_t> waits = snapwane::EarlierOutputWaits(m_sources, m_outputs);
     bool stopped = false;
     snapwane::OrderedJobRunner::Work work;
     work.prepare = [this](size_t i) { prepare(i); };
@@ -105,24 +104,6 @@ snapwane::ReduceResult ReductionWorker::commit(size_t index)
         return m_reducer(m_sources[index], m_outputs[index], m_settings.targetWidth, m_settings.targetHeight,
                          int(m_settings.quality), m_photos[index].corrections);
     return snapwane::CommitReduction(m_prepared[index], m_sources[index], m_outputs[index]);
-}
-
-std::vector<std::ptrdiff_t> ReductionWorker::sourceWaits(const std::vector<std::filesystem::path>& sources,
-                                                         const std::vector<std::filesystem::path>& outputs)
-{
-    const auto normalised = [](const std::filesystem::path& path) {
-        std::error_code error;
-        std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
-        return error ? path.lexically_normal() : resolved;
-    };
-    std::vector<std::ptrdiff_t> waits(sources.size(), -1);
-    std::map<std::filesystem::path, std::ptrdiff_t> latestWriter;
-    for (size_t i = 0; i < sources.size(); ++i) {
-        if (const auto writer = latestWriter.find(normalised(sources[i])); writer != latestWriter.end())
-            waits[i] = writer->second;
-        latestWriter[normalised(outputs[i])] = std::ptrdiff_t(i);
-    }
-    return waits;
 }
 
 bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const

@@ -41,9 +41,6 @@ public:
     // Output path of a listed name: the separator is always inserted.
     static QString outputPathOf(const QString& outputFolder, const QString& listedName);
 
-    // For each photo the earlier photo whose output is its source, or -1.
-    static std::vector<std::ptrdiff_t> sourceWaits(const std::vector<std::filesystem::path>& sources,
-                                                   const std::vector<std::filesystem::path>& outputs);
 
 private:
     bool reduceAll(const std::atomic<bool>& stopRequested);

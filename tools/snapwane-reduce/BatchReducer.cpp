@@ -1,35 +1,20 @@
 #include "BatchReducer.h"
 
 #include "core/OrderedJobRunner.h"
+#include "core/OutputDependencies.h"
 
 #include <exception>
-#include <map>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The same file for the same name, however it was written (relative, "..", links).
-fs::path Normalised(const fs::path& path)
-{
-    std::error_code error;
-    fs::path resolved = fs::weakly_canonical(fs::absolute(path, error), error);
-    return error ? path.lexically_normal() : resolved;
-}
-
-}  // namespace
-
 std::vector<std::ptrdiff_t> BatchReducer::SourceWaits(const std::vector<PhotoJob>& jobs)
 {
-    std::vector<std::ptrdiff_t> waits(jobs.size(), -1);
-    std::map<fs::path, std::ptrdiff_t> latestWriter;
-    for (std::size_t i = 0; i < jobs.size(); ++i) {
-        if (const auto writer = latestWriter.find(Normalised(jobs[i].source)); writer != latestWriter.end())
-            waits[i] = writer->second;
-        latestWriter[Normalised(jobs[i].output)] = std::ptrdiff_t(i);
+    std::vector<fs::path> sources, outputs;
+    for (const PhotoJob& job : jobs) {
+        sources.push_back(job.source);
+        outputs.push_back(job.output);
     }
-    return waits;
+    return snapwane::EarlierOutputWaits(sources, outputs);
 }
 
 void BatchReducer::Run(const std::vector<PhotoJob>& jobs, const PhotoReducer& reducer, int threads,
