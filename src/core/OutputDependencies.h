@@ -1,8 +1,16 @@
-// Which photo of a list must be written before another can be read: when a
-// photo's source file is an earlier photo's output (the output folder is the
-// source folder, or the list names an output again), that source may only be
-// read once the earlier photo has been written, or the result would depend on
-// the number of photos worked on at once.
+// Where each photo of a run is written, and which photo must be written before
+// another can be read.
+//
+// No photo may be lost to another's output: two photos of a run never share an
+// output file (a camera card holds 100CAM/IMG_0001.JPG and 101CAM/IMG_0001.JPG;
+// Beach.JPG and beach.jpg both lower-case to beach.jpg), and no output replaces a
+// file that is the source of a listed photo, except that photo's own source. A
+// wanted name that is taken gets " (2)", " (3)", ... before its extension, in
+// list order, so the same list gives the same names on every run.
+//
+// When a photo's source file is an earlier photo's output (the list names one
+// file twice), that source may only be read once the earlier photo has been
+// written, or the result would depend on the number of photos worked on at once.
 #pragma once
 
 #include <cstddef>
@@ -11,9 +19,24 @@
 
 namespace snapwane {
 
+struct OutputPlan {
+    std::vector<std::filesystem::path> outputs; // one per photo, no two the same file
+    std::vector<std::ptrdiff_t> waits;          // EarlierOutputWaits of the outputs
+    std::vector<char> replacesSource;           // 1: the photo's output is its own source file
+    std::size_t sourcesReplaced = 0;            // how many photos replace their own source
+};
+
+// sources and wanted have one entry per photo; wanted is the output each photo
+// would get by its name alone. Files are compared as the same file however they
+// are spelled (relative, "..", links, hard links).
+OutputPlan PlanOutputs(const std::vector<std::filesystem::path>& sources,
+                       const std::vector<std::filesystem::path>& wanted);
+
+// "name (n).ext" beside `path`.
+std::filesystem::path NumberedName(const std::filesystem::path& path, int number);
+
 // For each photo, the index of the latest earlier photo whose output is its
-// source, or -1. Paths are compared as the same file however they are spelled
-// (relative, "..", links). sources and outputs have one entry per photo.
+// source, or -1. sources and outputs have one entry per photo.
 std::vector<std::ptrdiff_t> EarlierOutputWaits(const std::vector<std::filesystem::path>& sources,
                                                const std::vector<std::filesystem::path>& outputs);
 

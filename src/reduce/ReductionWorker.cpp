@@ -25,10 +25,12 @@ ReductionWorker::ReductionWorker(CMainView& view, ReductionSettings settings, st
     , m_threads(m_reducer ? 1 : threads)
     , m_progress(view.fileProgressDlg())
 {
+    std::vector<std::filesystem::path> wanted;
     for (const ReductionPhoto& photo : m_photos) {
         m_sources.push_back(NativePath::toFileSystem(photo.sourcePath));
-        m_outputs.push_back(NativePath::toFileSystem(outputPathOf(m_settings.outputFolder, photo.listedName)));
+        wanted.push_back(NativePath::toFileSystem(outputPathOf(m_settings.outputFolder, photo.listedName)));
     }
+    m_plan = snapwane::PlanOutputs(m_sources, wanted);
     m_prepared.resize(m_photos.size());
 }
 
@@ -53,7 +55,7 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
 bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
 {
     const size_t count = m_photos.size();
-    const std::vector<std::ptrdiff_t> waits = snapwane::EarlierOutputWaits(m_sources, m_outputs);
+    const std::vector<std::ptrdiff_t>& waits = m_plan.waits;
     bool stopped = false;
     snapwane::OrderedJobRunner::Work work;
     work.prepare = [this](size_t i) { prepare(i); };
@@ -101,9 +103,9 @@ void ReductionWorker::prepare(size_t index)
 snapwane::ReduceResult ReductionWorker::commit(size_t index)
 {
     if (m_reducer)
-        return m_reducer(m_sources[index], m_outputs[index], m_settings.targetWidth, m_settings.targetHeight,
+        return m_reducer(m_sources[index], m_plan.outputs[index], m_settings.targetWidth, m_settings.targetHeight,
                          int(m_settings.quality), m_photos[index].corrections);
-    return snapwane::CommitReduction(m_prepared[index], m_sources[index], m_outputs[index]);
+    return snapwane::CommitReduction(m_prepared[index], m_sources[index], m_plan.outputs[index]);
 }
 
 bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/OutputDependencies.h"
 #include "core/ReducePhoto.h"
 #include "reduce/ReductionPhoto.h"
 #include "reduce/ReductionProgress.h"
@@ -55,7 +56,8 @@ private:
     std::vector<ReductionPhoto> m_photos;
     PhotoReducer m_reducer;
     int m_threads;
-    std::vector<std::filesystem::path> m_sources, m_outputs;
+    std::vector<std::filesystem::path> m_sources;
+    snapwane::OutputPlan m_plan; // where each photo goes: never onto another photo
     std::vector<snapwane::PreparedReduction> m_prepared;
     ReductionProgress m_progress;
 };

@@ -1,14 +1,18 @@
-// Which photo must be written before another can be read.
+// Where each photo of a run goes, and which photo must be written before another is read.
 #include "core/OutputDependencies.h"
+
+#include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace snapwane {
 namespace {
 
 namespace fs = std::filesystem;
+using test::TempFolder;
 
 TEST(EarlierOutputWaits, IndependentPhotos_WaitForNothing)
 {
@@ -31,6 +35,81 @@ TEST(EarlierOutputWaits, PhotoReplacingItsOwnSource_WaitsForNothing)
     const std::vector<fs::path> sources = {"/p/a.jpg", "/p/b.jpg"};
     EXPECT_EQ(EarlierOutputWaits(sources, sources), (std::vector<std::ptrdiff_t>{-1, -1}));
 }
+
+// One run's list: the photos' files (made under a temporary folder), what each
+// would be called by its name alone, and the names the run must use.
+struct PlanCase {
+    const char* name;
+    std::vector<std::string> files;   // created; "link -> target" makes a symbolic link
+    std::vector<std::string> sources; // relative to the folder
+    std::vector<std::string> wanted;
+    std::vector<std::string> expected;
+    std::size_t sourcesReplaced;
+};
+
+const PlanCase kPlanCases[] = {
+    {"NamesDifferingInCaseIntoTheirOwnFolder", {"Beach.JPG", "beach.jpg"}, {"Beach.JPG", "beach.jpg"},
+     {"beach.jpg", "beach.jpg"}, {"beach (2).jpg", "beach.jpg"}, 1},
+    {"CameraCardFoldersWithOneName", {"DCIM/100CAM/IMG_0001.JPG", "DCIM/101CAM/IMG_0001.JPG"},
+     {"DCIM/100CAM/IMG_0001.JPG", "DCIM/101CAM/IMG_0001.JPG"}, {"out/img_0001.jpg", "out/img_0001.jpg"},
+     {"out/img_0001.jpg", "out/img_0001 (2).jpg"}, 0},
+    {"NumberedNameTakenByAnotherPhoto", {"a/x.jpg", "b/x.jpg", "x (2).jpg"}, {"a/x.jpg", "b/x.jpg", "x (2).jpg"},
+     {"x.jpg", "x.jpg", "x (2).jpg"}, {"x.jpg", "x (3).jpg", "x (2).jpg"}, 1},
+    {"OwnSourceReplacedWithinItsFolder", {"a.jpg", "b.jpg"}, {"a.jpg", "b.jpg"}, {"a.jpg", "b.jpg"},
+     {"a.jpg", "b.jpg"}, 2},
+    {"SourceReachedThroughALink", {"in/a.jpg", "out/a.jpg -> ../in/a.jpg", "in2/a.jpg"}, {"in/a.jpg", "in2/a.jpg"},
+     {"in/a.jpg", "out/a.jpg"}, {"in/a.jpg", "out/a (2).jpg"}, 1},
+    {"OneFileListedTwice", {"a.jpg"}, {"a.jpg", "a.jpg"}, {"a.jpg", "a.jpg"}, {"a (2).jpg", "a (3).jpg"}, 0},
+    {"UnlistedFileInTheOutputFolderIsReplaced", {"in/a.jpg", "out/a.jpg"}, {"in/a.jpg"}, {"out/a.jpg"},
+     {"out/a.jpg"}, 0},
+};
+
+class PlanOutputsTest : public testing::TestWithParam<PlanCase> {};
+
+TEST_P(PlanOutputsTest, NoPhotoIsLostToAnotherPhotosOutput)
+{
+    const PlanCase& run = GetParam();
+    TempFolder folder;
+    for (const std::string& file : run.files) {
+        const std::size_t arrow = file.find(" -> ");
+        const fs::path path = folder / file.substr(0, arrow);
+        fs::create_directories(path.parent_path());
+        if (arrow == std::string::npos)
+            test::WriteBytes(path, {0xFF, 0xD8, std::uint8_t(file.size())});
+        else
+            fs::create_symlink(file.substr(arrow + 4), path);
+    }
+    std::vector<fs::path> sources, wanted;
+    for (const std::string& source : run.sources)
+        sources.push_back(folder / source);
+    for (const std::string& name : run.wanted)
+        wanted.push_back(folder / name);
+
+    const OutputPlan plan = PlanOutputs(sources, wanted);
+
+    std::vector<std::string> names;
+    for (const fs::path& output : plan.outputs)
+        names.push_back(output.lexically_relative(folder.path()).string());
+    EXPECT_EQ(names, run.expected);
+    EXPECT_EQ(plan.sourcesReplaced, run.sourcesReplaced);
+    // The invariant itself, whatever the names: no two photos share an output, and
+    // none replaces a listed source other than its own.
+    std::set<fs::path> outputs;
+    for (std::size_t i = 0; i < plan.outputs.size(); ++i) {
+        EXPECT_TRUE(outputs.insert(fs::weakly_canonical(plan.outputs[i])).second) << names[i];
+        for (std::size_t j = 0; j < sources.size(); ++j) {
+            std::error_code error;
+            if (j != i) {
+                EXPECT_FALSE(fs::equivalent(plan.outputs[i], sources[j], error)) << names[i] << " vs " << j;
+            }
+        }
+    }
+    // The same list gives the same names on the next run.
+    EXPECT_EQ(PlanOutputs(sources, wanted).outputs, plan.outputs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, PlanOutputsTest, testing::ValuesIn(kPlanCases),
+                         [](const testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace snapwane

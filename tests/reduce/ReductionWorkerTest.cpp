@@ -128,14 +128,15 @@ TEST_F(ReductionRun, ReducesEveryPhotoIntoTheBoxUnderItsListedName)
     EXPECT_FALSE(view->fileProgressDlg()->isVisible());
 }
 
-TEST_F(ReductionRun, NoChangeCopiesEveryPhotoAndTheLaterSameNameReplacesTheEarlier)
+TEST_F(ReductionRun, NoChangeCopiesEveryPhotoAndTheLaterSameNameGetsANumberedName)
 {
-    addPhoto(QStringLiteral("Pic.JPG"), 800, 600, QStringLiteral("a"));
+    const QString earlier = addPhoto(QStringLiteral("Pic.JPG"), 800, 600, QStringLiteral("a"));
     const QString later = addPhoto(QStringLiteral("pic.jpg"), 1024, 768, QStringLiteral("b"));
     settings.targetWidth = settings.targetHeight = 5000;
     reduce();
-    EXPECT_EQ(outputs(), QStringList{"pic.jpg"});
-    EXPECT_EQ(reducetest::fileBytes(output("pic.jpg")), reducetest::fileBytes(later));
+    EXPECT_EQ(outputs(), QStringList({"pic (2).jpg", "pic.jpg"}));
+    EXPECT_EQ(reducetest::fileBytes(output("pic.jpg")), reducetest::fileBytes(earlier));
+    EXPECT_EQ(reducetest::fileBytes(output("pic (2).jpg")), reducetest::fileBytes(later));
 }
 
 TEST_F(ReductionRun, OddNamesAreReadUnderTheirRealNamesAndWrittenLowerCased)
@@ -367,7 +368,7 @@ TEST_F(ReductionRun, SeveralThreadsWriteTheSameBytesAsOne)
         addPhoto(QStringLiteral("Pic.JPG"), 1200, 900, QStringLiteral("a"));
         addPhoto(QStringLiteral("pic.jpg"), 1024, 768, QStringLiteral("b"));
         addPhoto(QStringLiteral("turned.jpg"), 2000, 1000);
-        // Replaced by the first photo's output before it is read: then copied onto itself.
+        // A source in the output folder: the first photo's output goes beside it.
         addPhoto(QStringLiteral("big.jpg"), 2400, 1800, outName);
         view->collection().photo(0).m_brightness = 20;
         view->collection().photo(4).m_rotation = 90;
@@ -379,7 +380,7 @@ TEST_F(ReductionRun, SeveralThreadsWriteTheSameBytesAsOne)
     const QDir one = runWith(1, QStringLiteral("one"));
     const QDir several = runWith(3, QStringLiteral("several"));
     const QStringList names = one.entryList(QDir::Files, QDir::Name);
-    ASSERT_EQ(names, QStringList({"big.jpg", "pic.jpg", "small.jpg", "turned.jpg"}));
+    ASSERT_EQ(names, QStringList({"big (2).jpg", "big.jpg", "pic (2).jpg", "pic.jpg", "small.jpg", "turned.jpg"}));
     EXPECT_EQ(several.entryList(QDir::Files, QDir::Name), names);
     for (const QString& name : names)
         EXPECT_EQ(reducetest::fileBytes(several.filePath(name)), reducetest::fileBytes(one.filePath(name))) << name.toStdString();

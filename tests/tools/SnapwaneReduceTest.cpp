@@ -65,10 +65,10 @@ protected:
     }
     void TearDown() override { setenv("HOME", m_oldHome.c_str(), 1); }
 
-    ToolRun Reduce(std::vector<std::string> arguments)
+    ToolRun Reduce(std::vector<std::string> arguments, const fs::path& workingFolder = {})
     {
         arguments.insert(arguments.begin(), BuiltTool("snapwane-reduce").string());
-        return RunProgram(arguments);
+        return RunProgram(arguments, workingFolder);
     }
 
     fs::path Photo(const std::string& name, int width, int height)
@@ -162,21 +162,39 @@ TEST_F(SnapwaneReduce, FoldersGiveTheirJpegFilesUnderLowerCasedNames)
     EXPECT_EQ(FolderEntries(m_scratch / "all"), all);
 }
 
-TEST_F(SnapwaneReduce, LaterPhotoOfTheSameNameReplacesTheEarlier)
+// A camera card's folders repeat names; no photo may be lost to another's output.
+TEST_F(SnapwaneReduce, LaterPhotoOfATakenNameGetsANumberedName)
 {
-    const fs::path first = Photo("one/Same.jpg", 1280, 960);
-    const fs::path second = Photo("two/same.JPG", 900, 1200);
+    const fs::path first = Photo("DCIM/100CAM/IMG_0001.JPG", 1280, 960);
+    const fs::path second = Photo("DCIM/101CAM/IMG_0001.JPG", 900, 1200);
 
-    const ToolRun run = Reduce({"-o", Out().string(), first.string(), second.string()});
+    const ToolRun run = Reduce({"-r", "-o", Out().string(), (m_scratch / "in" / "DCIM").string()});
 
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"same.jpg"});
-    EXPECT_EQ(SizeOf(Out() / "same.jpg"), (PhotoSize{360, 480}));
+    EXPECT_EQ(FolderEntries(Out()), (std::vector<std::string>{"img_0001 (2).jpg", "img_0001.jpg"}));
+    EXPECT_EQ(SizeOf(Out() / "img_0001.jpg"), (PhotoSize{640, 480}));
+    EXPECT_EQ(SizeOf(Out() / "img_0001 (2).jpg"), (PhotoSize{360, 480}));
+}
+
+// Beach.JPG lower-cases to the name of beach.jpg, another photo of the folder.
+TEST_F(SnapwaneReduce, IntoTheSourceFolderNoPhotoReplacesAnotherPhoto)
+{
+    const fs::path upper = Photo("Beach.JPG", 1280, 960);
+    const fs::path lower = Photo("beach.jpg", 900, 1200);
+
+    const ToolRun run = Reduce({"-o", ".", "."}, m_scratch / "in");
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(FolderEntries(m_scratch / "in"), (std::vector<std::string>{"Beach.JPG", "beach (2).jpg", "beach.jpg"}));
+    EXPECT_EQ(SizeOf(m_scratch / "in" / "beach (2).jpg"), (PhotoSize{640, 480}));
+    EXPECT_EQ(SizeOf(m_scratch / "in" / "beach.jpg"), (PhotoSize{360, 480}));
+    EXPECT_EQ(SizeOf(upper), (PhotoSize{1280, 960}));
 }
 
 // Several photos at once must look exactly like one after the other: the same
 // report in the same order, the same files with the same bytes. The list holds a
-// later photo of the same name and a photo whose source is an earlier one's output.
+// later photo of the same name and a source (missing yet) that an earlier photo's
+// output would have replaced.
 TEST_F(SnapwaneReduce, AnyNumberOfJobs_GivesTheSameReportAndTheSameFiles)
 {
     const std::vector<std::string> listed = {"in/Big.jpg", "out/big.jpg", "in/one/Same.jpg", "in/two/same.JPG",
@@ -201,7 +219,7 @@ TEST_F(SnapwaneReduce, AnyNumberOfJobs_GivesTheSameReportAndTheSameFiles)
         if (firstFiles.empty()) {
             firstRun = run;
             firstFiles = files;
-            EXPECT_NE(run.output.find("10 reduced, 1 copied, 1 passed over"), std::string::npos) << run.output;
+            EXPECT_NE(run.output.find("10 reduced, 0 copied, 2 passed over"), std::string::npos) << run.output;
             continue;
         }
         EXPECT_EQ(run.exitCode, firstRun.exitCode);

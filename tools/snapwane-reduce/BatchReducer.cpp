@@ -7,21 +7,23 @@
 
 namespace fs = std::filesystem;
 
-std::vector<std::ptrdiff_t> BatchReducer::SourceWaits(const std::vector<PhotoJob>& jobs)
+snapwane::OutputPlan BatchReducer::PlanOutputs(const std::vector<PhotoJob>& jobs)
 {
     std::vector<fs::path> sources, outputs;
     for (const PhotoJob& job : jobs) {
         sources.push_back(job.source);
         outputs.push_back(job.output);
     }
-    return snapwane::EarlierOutputWaits(sources, outputs);
+    return snapwane::PlanOutputs(sources, outputs);
 }
 
-void BatchReducer::Run(const std::vector<PhotoJob>& jobs, const PhotoReducer& reducer, int threads,
-                       BatchReport& report)
+void BatchReducer::Run(std::vector<PhotoJob> jobs, const PhotoReducer& reducer, int threads, BatchReport& report)
 {
     std::vector<PhotoReducer::Prepared> prepared(jobs.size());
-    const std::vector<std::ptrdiff_t> waits = SourceWaits(jobs);
+    const snapwane::OutputPlan plan = PlanOutputs(jobs);
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        jobs[i].output = plan.outputs[i];
+    const std::vector<std::ptrdiff_t>& waits = plan.waits;
     snapwane::OrderedJobRunner::Work work;
     work.prepare = [&](std::size_t i) {
         try {
