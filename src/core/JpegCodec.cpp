@@ -202,15 +202,19 @@ struct RowSession {
     int rowsRead = 0;
 };
 
-void CreateRowSessionStep(void* context)
-{
-    jpeg_create_decompress(&static_cast<RowSession*>(context)->info);
-}
-
+// A fresh library state for every photo. Resetting the old one would keep the
+// previous photo's quantisation and Huffman tables, and a photo lacking its own
+// would decode with them instead of failing as it does alone. Only the library's
+// small bookkeeping is made again: the large buffers belong to each photo anyway.
 void ReadRowHeaderStep(void* context)
 {
     auto& session = *static_cast<RowSession*>(context);
-    jpeg_abort_decompress(&session.info); // the previous photo, whatever state it ended in
+    if (session.created) {
+        session.created = false;
+        jpeg_destroy_decompress(&session.info);
+    }
+    jpeg_create_decompress(&session.info);
+    session.created = true;
     jpeg_mem_src(&session.info, session.jpeg.data(), static_cast<unsigned long>(session.jpeg.size()));
     jpeg_read_header(&session.info, TRUE);
 }
@@ -384,7 +388,6 @@ struct JpegCodec::RowDecoder::Session : RowSession {};
 JpegCodec::RowDecoder::RowDecoder() : m_session(std::make_unique<Session>())
 {
     m_session->info.err = InstallErrorManager(m_session->errors);
-    m_session->created = RunGuarded(m_session->errors, CreateRowSessionStep, m_session.get());
 }
 
 JpegCodec::RowDecoder::~RowDecoder()
@@ -399,7 +402,7 @@ JpegCodec::RowDecoder::Start JpegCodec::RowDecoder::Begin(std::span<const std::u
     session.started = false;
     session.finished = false;
     session.jpeg = jpeg;
-    if (!session.created || !FitsLibraryByteCount(jpeg.size())
+    if (!FitsLibraryByteCount(jpeg.size())
         || !RunGuarded(session.errors, ReadRowHeaderStep, &session) || AcceptedChannels(session.info) == 0)
         return Start::Unreadable;
     if (session.info.num_components == 4)

@@ -68,8 +68,9 @@ public:
 // (same library settings), delivered 4 bytes per pixel: red, green, blue and one
 // unused byte, `width()` pixels per row (odd widths included: the caller leaves
 // out the last column as Decode does). Grey photos come as three equal bytes.
-// One decoder serves photo after photo and keeps its library state and memory in
-// between; not shared between threads. Nothing is printed or thrown.
+// One decoder serves photo after photo, each decoded exactly as it would be
+// alone: nothing of one stream (its tables above all) serves the next. Not
+// shared between threads. Nothing is printed or thrown.
 class JpegCodec::RowDecoder {
 public:
     enum class Start {

@@ -128,6 +128,32 @@ TEST(StreamingReducer, DamagedOrUnusableInput_FailsAsThePlainPipelineDoes)
     }
 }
 
+// A damaged photo lacking its tables fails alone; after another photo it must not
+// borrow that photo's tables. The photo before the one without Huffman tables has
+// tables of its own (progressive), unlike the standard ones the library falls back on.
+TEST(StreamingReducer, PhotoLackingItsTables_DecodesAsAloneAfterAnotherPhoto)
+{
+    const std::vector<std::uint8_t> photo = MakeGrainyJpeg(640, 480);
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> before;
+        std::vector<std::uint8_t> damaged;
+    } rows[] = {
+        {"no quantisation tables", MakeGrainyJpeg(800, 600), test::WithoutSegments(photo, 0xDB)},
+        {"no Huffman tables", ReadBytes(DataFile("progressive.jpg")), test::WithoutSegments(photo, 0xC4)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_LT(row.damaged.size(), photo.size());
+        StreamingReducer reducer;
+        const ReducedPixels alone = reducer.Reduce(row.damaged, 320, 240, {});
+        ASSERT_EQ(reducer.Reduce(row.before, 320, 240, {}).outcome, ReduceOutcome::Reduced);
+        ExpectSameResult(reducer.Reduce(row.damaged, 320, 240, {}), alone);
+        ExpectSameResult(alone, ReduceJpegPlain(row.damaged, 320, 240, {}));
+    }
+    EXPECT_EQ(ReduceJpegPlain(rows[0].damaged, 320, 240, {}).outcome, ReduceOutcome::NotDecodable);
+}
+
 TEST(StreamingReducer, ReducedFile_IsTheEncodedPlainResult)
 {
     test::TempFolder folder;

@@ -74,6 +74,20 @@ std::vector<std::uint8_t> WithFrameSize(std::vector<std::uint8_t> jpeg, int widt
     return jpeg;
 }
 
+std::vector<std::uint8_t> WithoutSegments(const std::vector<std::uint8_t>& jpeg, std::uint8_t marker)
+{
+    std::vector<std::uint8_t> kept(jpeg.begin(), jpeg.begin() + 2); // start of image
+    std::size_t at = 2;
+    while (at + 4 <= jpeg.size() && jpeg[at] == 0xFF && jpeg[at + 1] != 0xDA) {
+        const std::size_t end = at + 2 + (std::size_t(jpeg[at + 2]) << 8 | jpeg[at + 3]);
+        if (jpeg[at + 1] != marker)
+            kept.insert(kept.end(), jpeg.begin() + std::ptrdiff_t(at), jpeg.begin() + std::ptrdiff_t(end));
+        at = end;
+    }
+    kept.insert(kept.end(), jpeg.begin() + std::ptrdiff_t(std::min(at, jpeg.size())), jpeg.end());
+    return kept;
+}
+
 std::vector<std::uint8_t> FrameHeader(const std::vector<std::uint8_t>& jpeg)
 {
     const std::size_t at = FrameOffset(jpeg);

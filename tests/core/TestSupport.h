@@ -27,6 +27,10 @@ std::vector<std::uint8_t> MakeJpeg(int width, int height, int channels = 3, int 
 // The stream with the size in its baseline frame header (SOF0) replaced.
 std::vector<std::uint8_t> WithFrameSize(std::vector<std::uint8_t> jpeg, int width, int height);
 
+// The stream without its marker segments of one kind before the first scan
+// (0xDB quantisation tables, 0xC4 Huffman tables).
+std::vector<std::uint8_t> WithoutSegments(const std::vector<std::uint8_t>& jpeg, std::uint8_t marker);
+
 // The bytes after the frame header's length field (precision, size, components).
 std::vector<std::uint8_t> FrameHeader(const std::vector<std::uint8_t>& jpeg);
 
