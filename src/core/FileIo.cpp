@@ -1,11 +1,20 @@
 #include "core/FileIo.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <new>
 #include <random>
 #include <string>
 #include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <signal.h>
+#include <unistd.h>
+#endif
 
 namespace snapwane {
 namespace fs = std::filesystem;
@@ -34,6 +43,57 @@ bool MayReplace(const fs::path& target)
     return !fs::is_directory(target, error) && !LacksOwnerWrite(target);
 }
 
+constexpr char kTemporaryPrefix[] = ".snapwane-";
+constexpr char kTemporarySuffix[] = ".tmp";
+constexpr std::size_t kTemporaryDigits = 16;
+
+long CurrentProcessId()
+{
+#ifdef _WIN32
+    return long(GetCurrentProcessId());
+#else
+    return long(getpid());
+#endif
+}
+
+// False only when surely no process of this id runs on this machine.
+bool ProcessMayRun(long id)
+{
+#ifdef _WIN32
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, DWORD(id));
+    if (!process)
+        return GetLastError() != ERROR_INVALID_PARAMETER;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+#else
+    return id <= 0 || kill(pid_t(id), 0) == 0 || errno != ESRCH;
+#endif
+}
+
+// The id of the process that wrote a temporary file of ours of this name, or -1.
+long WriterOf(const std::string& name)
+{
+    const std::size_t prefix = sizeof kTemporaryPrefix - 1, suffix = sizeof kTemporarySuffix - 1;
+    if (name.size() < prefix + 2 + kTemporaryDigits + suffix || name.compare(0, prefix, kTemporaryPrefix) != 0
+        || name.compare(name.size() - suffix, suffix, kTemporarySuffix) != 0)
+        return -1;
+    const std::size_t dash = name.size() - suffix - kTemporaryDigits - 1;
+    if (name[dash] != '-' || dash == prefix || dash - prefix > 10)
+        return -1;
+    long id = 0;
+    for (std::size_t i = prefix; i < dash; ++i) {
+        if (name[i] < '0' || name[i] > '9')
+            return -1;
+        id = id * 10 + (name[i] - '0');
+    }
+    for (std::size_t i = dash + 1; i < dash + 1 + kTemporaryDigits; ++i) {
+        if (!std::isxdigit(static_cast<unsigned char>(name[i])) || std::isupper(static_cast<unsigned char>(name[i])))
+            return -1;
+    }
+    return id;
+}
+
 // A name in the target's folder that no file has yet, hidden and marked as ours.
 fs::path TemporaryPathFor(const fs::path& target)
 {
@@ -41,11 +101,9 @@ fs::path TemporaryPathFor(const fs::path& target)
     std::mt19937_64 numbers((std::uint64_t(entropy()) << 32) ^ entropy());
     std::error_code error;
     for (;;) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(numbers()));
-        fs::path name(".");
-        name += target.filename().native();
-        name += suffix;
+        char name[64];
+        std::snprintf(name, sizeof name, "%s%ld-%016llx%s", kTemporaryPrefix, CurrentProcessId(),
+                      static_cast<unsigned long long>(numbers()), kTemporarySuffix);
         fs::path candidate = FolderOf(target) / name;
         if (!fs::exists(candidate, error))
             return candidate;
@@ -140,6 +198,31 @@ FileStatus CopyFileReplacing(const fs::path& source, const fs::path& target)
     if (!error)
         fs::last_write_time(temporary, modified, error);
     return MoveIntoPlace(temporary, target, FileStatus::CopyFailed);
+}
+
+bool IsTemporaryFileName(const std::string& name)
+{
+    return WriterOf(name) >= 0;
+}
+
+int RemoveStaleTemporaryFiles(const fs::path& folder)
+{
+    int removed = 0;
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const long writer = WriterOf(it->path().filename().string());
+        std::error_code fileError;
+        if (writer < 0 || !fs::is_regular_file(it->symlink_status(fileError)))
+            continue;
+        const auto written = it->last_write_time(fileError);
+        if (fileError)
+            continue;
+        const auto age = now - written;
+        if ((age >= kStaleAfter && !ProcessMayRun(writer)) || age >= kSurelyStaleAfter)
+            removed += fs::remove(it->path(), fileError) ? 1 : 0;
+    }
+    return removed;
 }
 
 } // namespace snapwane

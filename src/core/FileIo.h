@@ -9,10 +9,12 @@
 // Nothing here throws.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace snapwane {
@@ -38,5 +40,22 @@ FileStatus WriteFileReplacing(const std::filesystem::path& target, std::span<con
 // Copies `source` byte for byte over `target` (with its permissions and last
 // write time). Copying a file onto itself leaves it as it is and succeeds.
 FileStatus CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& target);
+
+// The temporary files of the two functions above are named
+// ".snapwane-PID-XXXXXXXXXXXXXXXX.tmp" (the writing process's id, 16 hex digits):
+// short whatever the target's name, so a target name of the file system's
+// longest still gets one, and recognisable, so that the packer leaves them out
+// and a later run removes those that a killed process left behind.
+bool IsTemporaryFileName(const std::string& name);
+
+// Removes the temporary files of ours in `folder` that no writer will finish:
+// the process that wrote one is gone and it was last written at least
+// kStaleAfter ago (a writer on another machine sharing the folder is not seen
+// by the process test, but none takes that long), or it is at least
+// kSurelyStaleAfter old (its process id was taken by another program).
+// Returns how many were removed.
+inline constexpr std::chrono::minutes kStaleAfter{10};
+inline constexpr std::chrono::hours kSurelyStaleAfter{24};
+int RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
 } // namespace snapwane

@@ -1,7 +1,9 @@
 #include "reduce/ReductionController.h"
 
 #include "app/CMainView.h"
+#include "core/FileIo.h"
 #include "photos/CPhotoCollection.h"
+#include "platform/NativePath.h"
 #include "reduce/CWizStep1Dlg.h"
 
 #include <thread>
@@ -81,9 +83,14 @@ void ReductionController::start()
         endWithoutPhotos();
         return;
     }
+    const std::filesystem::path outputFolder = NativePath::toFileSystem(settings.outputFolder);
     auto worker = std::make_shared<ReductionWorker>(m_view, std::move(settings), std::move(photos), m_photoReducer,
                                                     threadsToUse());
-    if (!m_view.worker().start([worker](const std::atomic<bool>& stop) { worker->run(stop); }))
+    const auto run = [worker, outputFolder](const std::atomic<bool>& stop) {
+        snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
+        worker->run(stop);
+    };
+    if (!m_view.worker().start(run))
         endWithoutPhotos();
 }
 

@@ -9,6 +9,7 @@
 #include "ReduceOptions.h"
 
 #include "core/ChildProcess.h"
+#include "core/FileIo.h"
 #include "core/PackerCommand.h"
 
 #include <filesystem>
@@ -81,6 +82,7 @@ int main(int argc, char** argv)
         std::cerr << "snapwane-reduce: the output folder cannot be created\n";
         return kExitFailed;
     }
+    snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
     const std::vector<PhotoJob> jobs = PhotoJobList::Collect(options.paths, options.recursive, outputFolder);
     BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
     const PhotoReducer reducer(options);

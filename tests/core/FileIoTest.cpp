@@ -1,0 +1,105 @@
+// Output files: written under any name the file system holds, and the temporary
+// files on the way never left behind for good.
+#include "TestSupport.h"
+
+#include "core/FileIo.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace snapwane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FolderEntries;
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+TEST(FileIo, TargetNamesUpToTheLongestTheFileSystemHolds_AreWrittenAndCopied)
+{
+    const std::vector<std::uint8_t> bytes = {1, 2, 3, 4};
+    for (const std::size_t length : {234u, 250u, 255u}) {
+        SCOPED_TRACE(length);
+        TempFolder folder;
+        const std::string name = std::string(length - 4, 'n') + ".jpg";
+        fs::create_directory(folder / "copies");
+        EXPECT_EQ(WriteFileReplacing(folder / name, bytes), FileStatus::Ok);
+        EXPECT_EQ(CopyFileReplacing(folder / name, folder / "copies" / name), FileStatus::Ok);
+        EXPECT_EQ(ReadBytes(folder / "copies" / name), bytes);
+        EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"copies", name}));
+    }
+}
+
+// The process id of a process that has ended, or -1.
+pid_t KilledWhileWriting(const fs::path& target)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        // The write passes the file size limit: the process ends right there, as if killed.
+        std::signal(SIGXFSZ, [](int) { _exit(9); });
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        WriteFileReplacing(target, std::vector<std::uint8_t>(100'000, 7));
+        _exit(0);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 9)
+        return -1;
+    return child;
+}
+
+void SetAge(const fs::path& file, std::chrono::minutes age)
+{
+    fs::last_write_time(file, fs::file_time_type::clock::now() - age);
+}
+
+TEST(FileIo, TemporaryFileOfAKilledWriter_IsOursAndRemovedOnceStale)
+{
+    TempFolder folder;
+    ASSERT_GT(KilledWhileWriting(folder / "a.jpg"), 0);
+    const std::vector<std::string> left = FolderEntries(folder.path());
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_TRUE(IsTemporaryFileName(left.front())) << left.front();
+
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()), 0); // just written: maybe a writer elsewhere
+    SetAge(folder / left.front(), kStaleAfter);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()), 1);
+    EXPECT_TRUE(FolderEntries(folder.path()).empty());
+}
+
+TEST(FileIo, StaleTemporaryFiles_OnlyOursOfWritersGoneOrADayOld)
+{
+    using std::chrono::minutes;
+    const std::string running = std::to_string(getpid());
+    const std::string gone = "4194305"; // above the largest process id Linux gives
+    const struct {
+        const char* what;
+        std::string name;
+        minutes age;
+        bool removed;
+    } rows[] = {
+        {"writer gone, old", ".snapwane-" + gone + "-0123456789abcdef.tmp", minutes(11), true},
+        {"writer gone, fresh", ".snapwane-" + gone + "-0123456789abcdef.tmp", minutes(1), false},
+        {"writer running, old", ".snapwane-" + running + "-0123456789abcdef.tmp", minutes(11), false},
+        {"writer running, a day old", ".snapwane-" + running + "-0123456789abcdef.tmp", minutes(24 * 60), true},
+        {"not ours: no process id", ".snapwane--0123456789abcdef.tmp", minutes(24 * 60), false},
+        {"not ours: short number", ".snapwane-" + gone + "-0123456789abcde.tmp", minutes(24 * 60), false},
+        {"not ours: a photo", "snapwane-" + gone + "-0123456789abcdef.jpg", minutes(24 * 60), false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempFolder folder;
+        WriteBytes(folder / row.name, {1});
+        SetAge(folder / row.name, row.age);
+        EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()), row.removed ? 1 : 0);
+        EXPECT_EQ(fs::exists(folder / row.name), !row.removed);
+    }
+}
+
+} // namespace
+} // namespace snapwane
