@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -226,6 +227,35 @@ TEST_F(SnapwaneReduce, AnyNumberOfJobs_GivesTheSameReportAndTheSameFiles)
         EXPECT_EQ(run.output, firstRun.output);
         EXPECT_EQ(files, firstFiles);
     }
+}
+
+TEST_F(SnapwaneReduce, NameAsLongAsTheFileSystemAllows_IsReduced)
+{
+    const std::string name = std::string(246, 'N') + ".JPG"; // 250 bytes
+    const fs::path photo = Photo(name, 1280, 960);
+
+    const ToolRun run = Reduce({"-o", Out().string(), photo.string()});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{std::string(246, 'n') + ".jpg"});
+}
+
+// A run killed between writing a temporary file and renaming it left these behind.
+TEST_F(SnapwaneReduce, StaleTemporaryFilesOfOursInTheOutputFolder_AreRemoved)
+{
+    const fs::path photo = Photo("a.jpg", 1280, 960);
+    const std::string stale = ".snapwane-4194305-0123456789abcdef.tmp";             // no such process
+    const std::string running = ".snapwane-" + std::to_string(getpid()) + "-0123456789abcdef.tmp"; // this test
+    const std::string other = ".a.jpg.0123456789abcdef.tmp";                       // not ours
+    for (const std::string& name : {stale, running, other}) {
+        WriteFile(Out() / name, "partial");
+        fs::last_write_time(Out() / name, fs::file_time_type::clock::now() - std::chrono::minutes(15));
+    }
+
+    const ToolRun run = Reduce({"-o", Out().string(), photo.string()});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(FolderEntries(Out()), (std::vector<std::string>{other, running, "a.jpg"}));
 }
 
 TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
