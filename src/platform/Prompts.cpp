@@ -3,6 +3,15 @@
 #include "platform/GuiThreadCall.h"
 #include "platform/QtPrompts.h"
 
+#include <QDialog>
+#include <QPointer>
+#include <QWidget>
+
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
 namespace {
 Prompts* g_installed = nullptr;
 }
@@ -23,6 +32,61 @@ Prompts* Prompts::install(Prompts* prompts)
 void Prompts::inform(const QString& text)
 {
     GuiThreadCall::run([text] { current().showInformation(text); });
+}
+
+QWidget* Prompts::showRunMessage(const QString& text)
+{
+    showInformation(text);
+    return nullptr;
+}
+
+void Prompts::informDuringRun(const QString& text, const std::function<bool()>& stopped)
+{
+    // Whether the message is up, shared by the waiting worker and the GUI thread.
+    struct Shown
+    {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool open = false;
+        QPointer<QWidget> message; // GUI thread only
+    };
+    auto shown = std::make_shared<Shown>();
+    const auto answered = [shown] {
+        {
+            std::lock_guard lock(shown->mutex);
+            shown->open = false;
+        }
+        shown->changed.notify_all();
+    };
+    const bool ran = GuiThreadCall::run([shown, text, answered] {
+        QWidget* message = current().showRunMessage(text);
+        if (!message)
+            return;
+        shown->message = message;
+        {
+            std::lock_guard lock(shown->mutex);
+            shown->open = true;
+        }
+        QObject::connect(message, &QObject::destroyed, answered);
+        if (auto* dialog = qobject_cast<QDialog*>(message))
+            QObject::connect(dialog, &QDialog::finished, answered);
+    });
+    if (!ran)
+        return;
+    // The stop flags are not signals: look at them a few times a second.
+    std::unique_lock lock(shown->mutex);
+    while (shown->open && !stopped())
+        shown->changed.wait_for(lock, std::chrono::milliseconds(50));
+    if (!shown->open)
+        return;
+    lock.unlock();
+    // Posted, not waited for: closing the main window refuses calls that wait.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [shown] {
+            if (shown->message)
+                shown->message->close();
+        },
+        Qt::QueuedConnection);
 }
 
 bool Prompts::askYesNo(const QString& text)

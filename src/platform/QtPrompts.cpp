@@ -15,6 +15,21 @@ void QtPrompts::showInformation(const QString& text)
     QMessageBox::information(QApplication::activeWindow(), kTitle, text);
 }
 
+QMessageBox* QtPrompts::createRunMessage(QWidget* parent, const QString& text)
+{
+    auto* message = new QMessageBox(QMessageBox::Information, kTitle, text, QMessageBox::Ok, parent);
+    message->setWindowModality(Qt::NonModal);
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    return message;
+}
+
+QWidget* QtPrompts::showRunMessage(const QString& text)
+{
+    QMessageBox* message = createRunMessage(QApplication::activeWindow(), text);
+    message->show();
+    return message;
+}
+
 bool QtPrompts::showYesNo(const QString& text)
 {
     return QMessageBox::question(QApplication::activeWindow(), kTitle, text,

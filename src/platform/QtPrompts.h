@@ -2,6 +2,7 @@
 #include "platform/Prompts.h"
 
 class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 // The program's prompts: QMessageBox with the title "Snapwane" and QFileDialog,
@@ -19,8 +20,13 @@ public:
     // any case and only its name shown.
     static QFileDialog* createOpenFilesDialog(QWidget* parent, const QString& title, const QString& filter);
 
+    // The message of a run, as showRunMessage shows it: OK only, holding up no
+    // window, deleted when closed.
+    static QMessageBox* createRunMessage(QWidget* parent, const QString& text);
+
 protected:
     void showInformation(const QString& text) override;
+    QWidget* showRunMessage(const QString& text) override;
     bool showYesNo(const QString& text) override;
     // Opens in the process's current folder and moves it to the folder used, so
     // the next dialog opens there.

@@ -62,7 +62,8 @@ bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
     work.commit = [&](size_t i) {
         try {
             if (m_settings.isUsable() && commit(i).IsFileError())
-                Prompts::inform(QStringLiteral("File error:\n") + m_photos[i].sourcePath);
+                Prompts::informDuringRun(QStringLiteral("File error:\n") + m_photos[i].sourcePath,
+                                         [&] { return shouldStop(stopRequested); });
         } catch (...) {
             // One photo's failure never ends the run.
         }

@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -295,6 +297,56 @@ const StopRow kStops[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Stops, ReductionStop, ::testing::ValuesIn(kStops),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// On a full disk every photo fails to be written. Its "File error:" window must
+// leave the run's Stop, the Stop command and the main window's close at hand.
+class FileErrorStop : public ReductionRun, public ::testing::WithParamInterface<StopRow>
+{
+};
+
+QMessageBox* shownFileError()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* message = qobject_cast<QMessageBox*>(window);
+        if (message && message->isVisible() && message->text().startsWith(QLatin1String("File error:")))
+            return message;
+    }
+    return nullptr;
+}
+
+TEST_P(FileErrorStop, ClosesTheFileErrorWindowAndEndsAfterThePhotoInHand)
+{
+    addPhotos(4);
+    prompts.realRunMessages = true;
+    std::atomic<int> written = 0;
+    view->reduction().setPhotoReducer([&](const auto&, const auto&, int, int, int, const snapwane::Corrections&) {
+        ++written;
+        return snapwane::ReduceResult{snapwane::ReduceOutcome::WriteError, 0, 0, "no space left"};
+    });
+    frame->onCommand(ids::cmd::Reduce);
+    ASSERT_TRUE(reducetest::processEventsUntil([] { return shownFileError() != nullptr; }));
+    const QPointer<QMessageBox> message = shownFileError();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    GetParam().stop(*frame);
+
+    ASSERT_TRUE(reducetest::processEventsUntil([&] { return !view->worker().isRunning() && !message; }));
+    EXPECT_EQ(written.load(), 1);
+    EXPECT_EQ(prompts.messages(), QStringList{"File error:\n" + sourceFolder() + "/IMG_0001.JPG"});
+    EXPECT_FALSE(view->isReducing());
+}
+
+const StopRow kFileErrorStops[] = {
+    {"ProgressDialogStop",
+     [](CMainFrame& frame) {
+         WidgetId::find<QAbstractButton>(frame.view()->fileProgressDlg(), ids::fileProgress::Stop)->click();
+     }},
+    {"StopCommand", [](CMainFrame& frame) { frame.onCommand(ids::cmd::Stop); }},
+    {"ClosingTheWindow", [](CMainFrame& frame) { frame.close(); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Stops, FileErrorStop, ::testing::ValuesIn(kFileErrorStops),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Stop leaves the run's photo in hand to finish; Reduce photos pressed in that

@@ -4,6 +4,9 @@
 // from its queues instead of opening a window. A question with no answer left
 // is declined (No, no files, no folder). Everything asked is recorded in order.
 #include "platform/Prompts.h"
+#include "platform/QtPrompts.h"
+
+#include <QMessageBox>
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +26,10 @@ public:
     std::deque<QStringList> fileAnswers;
     std::deque<QString> folderAnswers;
 
+    // When set, the messages of a run come up as the program's own window
+    // (QtPrompts::createRunMessage) and stay until answered or stopped.
+    bool realRunMessages = false;
+
     // Every prompt shown, in order: "inform: TEXT", "yesno: TEXT",
     // "files: TITLE | FILTER", "folder: TITLE | START".
     QStringList log;
@@ -40,6 +47,16 @@ public:
 
 protected:
     void showInformation(const QString& text) override { log.append(QStringLiteral("inform: ") + text); }
+
+    QWidget* showRunMessage(const QString& text) override
+    {
+        if (!realRunMessages)
+            return Prompts::showRunMessage(text);
+        log.append(QStringLiteral("inform: ") + text);
+        QMessageBox* message = QtPrompts::createRunMessage(nullptr, text);
+        message->show();
+        return message;
+    }
 
     bool showYesNo(const QString& text) override
     {
