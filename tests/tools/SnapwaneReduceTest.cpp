@@ -88,7 +88,7 @@ protected:
 struct SizeCase {
     const char* name;
     PhotoSize photo;
-    const char* sizeOption;  // nullptr: the default
+    const char* sizeOption;  // nullptr: the default; "-s..." as written on the command line
     PhotoSize expected;
 };
 
@@ -104,7 +104,9 @@ TEST_P(SnapwaneReduceSizes, FitsThePhotoIntoTheBox)
     const SizeCase& row = GetParam();
     const fs::path photo = Photo("Photo.JPG", row.photo.width, row.photo.height);
     std::vector<std::string> arguments = {"-o", Out().string(), photo.string()};
-    if (row.sizeOption)
+    if (row.sizeOption && row.sizeOption[0] == '-')
+        arguments.insert(arguments.begin(), row.sizeOption);
+    else if (row.sizeOption)
         arguments.insert(arguments.begin(), {"-s", row.sizeOption});
 
     const ToolRun run = Reduce(arguments);
@@ -124,7 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"LargestPreset", {2048, 1536}, "1024x768", {1024, 768}},
         // 641 x 479 is made even first, as the wizard's Next does: box 640 x 478.
         SizeCase{"OddCustomSizeMadeEven", {1280, 960}, "641x479", {638, 478}},
-        SizeCase{"UpperCaseSeparator", {1280, 960}, "320X240", {320, 240}}),
+        SizeCase{"UpperCaseSeparator", {1280, 960}, "320X240", {320, 240}},
+        SizeCase{"SizeAttachedToTheShortOption", {1600, 1200}, "-s800x600", {800, 600}},
+        SizeCase{"LongOptionWithEquals", {1600, 1200}, "--size=800x600", {800, 600}}),
     [](const testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(SnapwaneReduce, PhotosNotLargerThanTheBoxAreCopiedByteForByte)
@@ -369,15 +373,32 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedLine{"AddressOfSpaces", {"--email", "  "}, "e-mail address"}),
     [](const testing::TestParamInfo<RefusedLine>& info) { return std::string(info.param.name); });
 
-TEST_F(SnapwaneReduce, HelpAndNoPaths)
+TEST_F(SnapwaneReduce, HelpVersionAndNoPaths)
 {
     const ToolRun help = Reduce({"--help"});
+    const ToolRun version = Reduce({"--version"});
     const ToolRun nothing = Reduce({"-q", "80"});
 
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.output.find("-s, --size"), std::string::npos);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.output, "snapwane-reduce " SNAPWANE_VERSION "\n");
     EXPECT_EQ(nothing.exitCode, 2);
     EXPECT_FALSE(fs::exists(m_scratch / "home"));
+}
+
+TEST_F(SnapwaneReduce, OutputFolderThatCannotBeCreated_NamesTheFolderAndTheReason)
+{
+    const fs::path photo = Photo("photo.jpg", 1280, 960);
+    WriteFile(m_scratch / "file", "not a folder");
+    const fs::path output = m_scratch / "file" / "out";
+
+    const ToolRun run = Reduce({"-o", output.string(), photo.string()});
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("the output folder cannot be created: " + output.string() + ": Not a directory"),
+              std::string::npos)
+        << run.output;
 }
 
 TEST_F(SnapwaneReduce, PacksTheOutputFolderWhenAsked)

@@ -47,6 +47,10 @@ int main(int argc, char** argv)
         std::cout << kUsage;
         return 0;
     }
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        std::cout << "snapwane-pack " SNAPWANE_VERSION "\n";
+        return 0;
+    }
     const std::optional<PackArguments> parsed = PackArguments::Parse(arguments);
     if (!parsed) {
         std::cerr << kUsage;

@@ -38,14 +38,19 @@ fs::path OutputFolder::TodaysDefault()
     return home / "Photos" / TodaysDate();
 }
 
-fs::path OutputFolder::Prepare(const std::string& given)
+fs::path OutputFolder::Prepare(const std::string& given, std::string& reason)
 {
     const fs::path folder = given.empty() ? TodaysDefault() : fs::path(given);
+    if (folder.empty()) {
+        reason = "no home folder is known for the default Photos folder";
+        return {};
+    }
     std::error_code error;
-    if (folder.empty())
-        return {};
     fs::create_directories(folder, error);
-    if (!fs::is_directory(folder, error))
-        return {};
-    return folder;
+    if (fs::is_directory(folder))
+        return folder;
+    if (!error)
+        error = std::make_error_code(std::errc::not_a_directory);
+    reason = folder.string() + ": " + error.message();
+    return {};
 }

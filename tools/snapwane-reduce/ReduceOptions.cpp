@@ -28,6 +28,7 @@ const char* const kReduceUsage =
     "      --email ADDRESS  pack (as MyNewPhotos.exe unless --sfx names it) and open the\n"
     "                       mail program with the archive attached\n"
     "      --help           show this text\n"
+    "      --version        show the version\n"
     "\n"
     "Photos that are not JPEG, empty, of 5,000,000 bytes or more, or smaller than 320x240\n"
     "are passed over with their reason.\n"
@@ -147,12 +148,16 @@ ReduceOptionsParse ReduceOptionsParse::Parse(const std::vector<std::string>& arg
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
             options.showHelp = true;
+        } else if (argument == "--version") {
+            options.showVersion = true;
         } else if (argument == "-r" || argument == "--recursive") {
             options.recursive = true;
         } else if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != std::string::npos) {
             error = TakesValue(argument.substr(0, equals))
                         ? ApplyValue(argument.substr(0, equals), argument.substr(equals + 1), options)
                         : "unknown option " + argument.substr(0, equals);
+        } else if (argument[1] != '-' && argument.size() > 2 && TakesValue(argument.substr(0, 2))) {
+            error = ApplyValue(argument.substr(0, 2), argument.substr(2), options);  // -s800x600
         } else if (!TakesValue(argument)) {
             error = "unknown option " + argument;
         } else if (i + 1 == arguments.size()) {
@@ -163,7 +168,7 @@ ReduceOptionsParse ReduceOptionsParse::Parse(const std::vector<std::string>& arg
         if (!error.empty())
             return {std::nullopt, error};
     }
-    if (options.paths.empty() && !options.showHelp)
+    if (options.paths.empty() && !options.showHelp && !options.showVersion)
         return {std::nullopt, "no photo or folder given"};
     if (!options.emailAddress.empty() && options.archiveName.empty())
         options.archiveName = "MyNewPhotos";

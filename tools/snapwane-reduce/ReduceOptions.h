@@ -22,6 +22,7 @@ struct ReduceOptions {
     std::string emailAddress;   // empty: no e-mail
     std::vector<std::string> paths;
     bool showHelp = false;
+    bool showVersion = false;
 };
 
 // Either options, or the message that explains why the command line was refused.

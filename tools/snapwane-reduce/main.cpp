@@ -77,9 +77,15 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    const fs::path outputFolder = OutputFolder::Prepare(options.outputFolder);
+    if (options.showVersion) {
+        std::cout << "snapwane-reduce " SNAPWANE_VERSION "\n";
+        return 0;
+    }
+
+    std::string reason;
+    const fs::path outputFolder = OutputFolder::Prepare(options.outputFolder, reason);
     if (outputFolder.empty()) {
-        std::cerr << "snapwane-reduce: the output folder cannot be created\n";
+        std::cerr << "snapwane-reduce: the output folder cannot be created: " << reason << '\n';
         return kExitFailed;
     }
     snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
