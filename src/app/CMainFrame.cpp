@@ -3,6 +3,7 @@
 #include "app/CMainView.h"
 #include "app/CPhotoApp.h"
 #include "app/CommandActions.h"
+#include "photos/PathLoadJob.h"
 #include "platform/LockKeys.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
@@ -10,6 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -56,6 +60,19 @@ const std::vector<int>& toolBarLayout()
     return buttons;
 }
 
+// The local files and folders a drag carries; links to elsewhere are left out.
+QStringList droppedPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
@@ -63,6 +80,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 {
     setMinimumSize(kMinWidth, kMinHeight);
     setDockOptions(QMainWindow::AnimatedDocks);
+    setAcceptDrops(true);
 
     m_view = new CMainView(this);
     setCentralWidget(m_view);
@@ -204,4 +222,32 @@ void CMainFrame::showLockKeys(const LockKeys& state)
     show(m_capsLockPane, state.capsLock, tr("CAP"));
     show(m_numLockPane, state.numLock, tr("NUM"));
     show(m_scrollLockPane, state.scrollLock, tr("SCRL"));
+}
+
+bool CMainFrame::openPaths(const QStringList& paths)
+{
+    return PathLoadJob::start(*m_view, paths);
+}
+
+// A drop is offered only where the load commands are enabled.
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!m_view->isBusy() && !droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!m_view->isBusy() && !droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    if (openPaths(droppedPaths(event->mimeData())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }

@@ -1,10 +1,12 @@
 #pragma once
 #include <QMainWindow>
+#include <QStringList>
 
 class CMainView;
 class CommandActions;
 class LockKeys;
 class QLabel;
+class QMimeData;
 
 // The main window: menu, dockable toolbar, status bar, and CMainView as its
 // client. Every command is offered to the main view first; what the main view
@@ -26,9 +28,15 @@ public:
 
     // Routes command id: the main view, then the frame, then the application.
     void onCommand(int id);
+    // Loads files and folders as if they were dropped onto the window; false, and
+    // nothing happens, while the view loads or reduces.
+    bool openPaths(const QStringList& paths);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QApplication>
+#include <QStringList>
 
 #include <memory>
 
@@ -20,6 +21,12 @@ public:
 
     // Creates the main frame and shows it maximised; false when start-up failed.
     bool initInstance();
+    // Loads the files and folders named on the command line once the window is
+    // shown, as if they were dropped onto it.
+    void openPaths(const QStringList& paths);
+    // The paths among the program's arguments (Qt's own options already taken out):
+    // every argument after the program's name that is no option, and all after "--".
+    static QStringList pathArguments(const QStringList& arguments);
     // Commands the frame passes on; true when handled here.
     bool onCommand(int id, QWidget* parent);
 

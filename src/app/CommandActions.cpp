@@ -31,7 +31,7 @@ QAction* CommandActions::createAction(const CommandSpec& spec, QWidget* owner)
         action->setIcon(AppResources::icon(QString::fromUtf8(spec.icon)));
     action->setStatusTip(spec.prompt ? QString::fromUtf8(spec.prompt) : QString());
     action->setToolTip(spec.toolTip ? QString::fromUtf8(spec.toolTip) : QString());
-    if (spec.shortcut != QKeySequence::UnknownKey) {
+    if (!spec.shortcut.isEmpty()) {
         action->setShortcut(spec.shortcut);
         action->setShortcutContext(Qt::ApplicationShortcut);
     }

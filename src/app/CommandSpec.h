@@ -20,5 +20,5 @@ struct CommandSpec
     void (CMainView::*execute)() = nullptr;
     bool (CMainView::*isEnabled)() const = nullptr; // nullptr: always enabled
     bool (CMainView::*isMarked)() const = nullptr;  // nullptr: never marked
-    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+    QKeySequence shortcut = {}; // active only while the command is enabled
 };

@@ -52,10 +52,22 @@ FileLoader::FileLoader(CMainView& view)
 
 void FileLoader::run(const std::atomic<bool>& closing)
 {
+    QStringList files;
+    try {
+        m_progress.m_bStop = 0;
+        files = Prompts::chooseFiles(kDialogTitle, kFilter);
+    } catch (...) {
+        finish(true); // never leave the program in the loading state
+        return;
+    }
+    load(files, closing);
+}
+
+bool FileLoader::load(const QStringList& files, const std::atomic<bool>& closing)
+{
     bool stopped = false;
     try {
         m_progress.m_bStop = 0;
-        const QStringList files = Prompts::chooseFiles(kDialogTitle, kFilter);
         if (!files.isEmpty() && !closing) {
             int rowsHeld = 0;
             const std::vector<Choice> choices = planChoices(files, rowsHeld);
@@ -65,6 +77,7 @@ void FileLoader::run(const std::atomic<bool>& closing)
         stopped = true; // never leave the program in the loading state
     }
     finish(stopped);
+    return !stopped;
 }
 
 // Which chosen files are loaded: not those held already or chosen twice, and no
@@ -150,6 +163,9 @@ void FileLoader::finish(bool stopped)
             finishStopped(m_view);
         else
             finishNormally(m_view);
+        // In the same step, so that no command slips in between two loads.
+        if (m_moreToCome && !stopped)
+            m_view.setLoading(true);
     });
     if (!done)
         m_view.setLoading(false); // the main window is closing: nothing left to show

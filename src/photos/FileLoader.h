@@ -34,6 +34,11 @@ public:
     explicit FileLoader(CMainView& view);
     // The whole load; closing is the worker's stop (the main window closes).
     void run(const std::atomic<bool>& closing);
+    // The load of files already chosen (named on the command line, dropped), on the
+    // worker: everything after the open-file dialog. False when it ended through a stop.
+    bool load(const QStringList& files, const std::atomic<bool>& closing);
+    // Another load follows on the same worker: the end steps leave the loading state on.
+    void setMoreToCome(bool more) { m_moreToCome = more; }
 
     // The end steps every loader shares, run on the GUI thread. After a normal
     // end (all files done, or the dialog cancelled) the dialog reads "READY" and
@@ -58,4 +63,5 @@ private:
 
     CMainView& m_view;
     CFileProgressDlg& m_progress;
+    bool m_moreToCome = false;
 };

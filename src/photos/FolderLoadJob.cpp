@@ -53,11 +53,17 @@ void FolderLoadJob::run(const std::atomic<bool>& closing)
         });
         return;
     }
+    loadFolder(folder, closing);
+}
+
+bool FolderLoadJob::loadFolder(const QString& folder, const std::atomic<bool>& closing)
+{
+    m_closing = &closing;
     const QString root = NativePath::toNative(folder);
     search(root);
     if (!m_progress.m_bStop)
         load(root);
-    finish();
+    return !finish();
 }
 
 void FolderLoadJob::search(const QString& folder)
@@ -83,20 +89,25 @@ void FolderLoadJob::load(const QString& folder)
 }
 
 // The end steps, after a normal end and after a stop alike.
-void FolderLoadJob::finish()
+bool FolderLoadJob::finish()
 {
+    const bool stopped = isStopRequested();
     m_progress.m_bStop = 0;
     m_progress.SetPosition(0);
     m_progress.SetFileName(QString());
     m_progress.SetCaption(CFileProgressDlg::kReadyCaption);
     m_progress.HideDialog();
-    GuiThreadCall::run([this] {
+    GuiThreadCall::run([this, stopped] {
         m_view.setLoading(false);
         if (m_view.photoCount() > 0)
             m_view.collectionEditor().selectFirstRow();
         m_view.photoListView()->setFocus();
         m_view.update();
+        // In the same step, so that no command slips in between two loads.
+        if (m_moreToCome && !stopped)
+            m_view.setLoading(true);
     });
+    return stopped;
 }
 
 bool FolderLoadJob::isStopRequested()

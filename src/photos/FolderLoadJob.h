@@ -37,11 +37,17 @@ public:
     explicit FolderLoadJob(CMainView& view, int threadCount = 0);
     // The whole operation; closing is the worker's stop (the main window closes).
     void run(const std::atomic<bool>& closing);
+    // The load of a folder already chosen (named on the command line, dropped), on
+    // the worker: everything after the folder browser. False when it ended through a stop.
+    bool loadFolder(const QString& folder, const std::atomic<bool>& closing);
+    // Another load follows on the same worker: the end steps leave the loading state on.
+    void setMoreToCome(bool more) { m_moreToCome = more; }
 
 private:
     void search(const QString& folder);
     void load(const QString& folder);
-    void finish();
+    // Returns whether the load ended through a stop.
+    bool finish();
 
     // FolderLoader::Sink, on the worker thread.
     bool isStopRequested() override;
@@ -64,6 +70,7 @@ private:
     CFileProgressDlg& m_progress;
     const std::atomic<bool>* m_closing = nullptr;
     const int m_threadCount;
+    bool m_moreToCome = false;
     std::vector<FolderAhead> m_foldersAhead;
     FolderLoader m_loader{*this};
 };

@@ -1,0 +1,60 @@
+#include "photos/PathLoadJob.h"
+
+#include "app/CMainView.h"
+#include "photos/FileLoader.h"
+#include "photos/FolderLoadJob.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+std::vector<PathLoadJob::Load> PathLoadJob::plan(const QStringList& paths)
+{
+    std::vector<Load> loads;
+    for (const QString& path : paths) {
+        if (path.isEmpty())
+            continue;
+        const QFileInfo info(path);
+        // Relative names are the process's current folder's, as a shell means them.
+        const QString absolute = QDir::cleanPath(info.absoluteFilePath());
+        if (info.isDir())
+            loads.push_back({true, {absolute}});
+        else if (!loads.empty() && !loads.back().isFolder)
+            loads.back().paths.append(absolute);
+        else
+            loads.push_back({false, {absolute}});
+    }
+    return loads;
+}
+
+bool PathLoadJob::start(CMainView& view, const QStringList& paths)
+{
+    std::vector<Load> loads = plan(paths);
+    if (loads.empty() || view.isBusy() || view.worker().isRunning())
+        return false;
+    view.setLoading(true);
+    CMainView* target = &view;
+    const bool started = view.worker().start(
+        [target, loads = std::move(loads)](const std::atomic<bool>& closing) { run(*target, loads, closing); });
+    if (!started)
+        view.setLoading(false);
+    return started;
+}
+
+void PathLoadJob::run(CMainView& view, const std::vector<Load>& loads, const std::atomic<bool>& closing)
+{
+    for (std::size_t i = 0; i < loads.size() && !closing; ++i) {
+        const bool moreToCome = i + 1 < loads.size();
+        bool completed = false;
+        if (loads[i].isFolder) {
+            FolderLoadJob job(view);
+            job.setMoreToCome(moreToCome);
+            completed = job.loadFolder(loads[i].paths.front(), closing);
+        } else {
+            FileLoader loader(view);
+            loader.setMoreToCome(moreToCome);
+            completed = loader.load(loads[i].paths, closing);
+        }
+        if (!completed)
+            return;
+    }
+}

@@ -1,0 +1,178 @@
+// Files and folders dropped onto the main window or named on the command line:
+// they load as "Load photos" and "Load from folder" load chosen ones, in the
+// order given, and a drop while the program loads or reduces does nothing.
+#include "FolderTreeSupport.h"
+#include "LoaderFixture.h"
+
+#include "app/CPhotoApp.h"
+#include "photos/PathLoadJob.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include <filesystem>
+
+namespace {
+
+const QString kSubfolderQuestion = QStringLiteral("Would you like to include all subdirectories?");
+
+class PathLoad : public LoaderFixture
+{
+protected:
+    // A drag that enters the window and is dropped there, as the desktop sends it;
+    // returns whether the window took the drop.
+    bool drop(const QStringList& paths, bool* entered = nullptr)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        data.setUrls(urls);
+        const QPoint centre = frame.rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame, &enter);
+        if (entered)
+            *entered = enter.isAccepted();
+        QDropEvent dropped(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&frame, &dropped);
+        return dropped.isAccepted();
+    }
+
+    void waitForTheEnd()
+    {
+        ASSERT_TRUE(phototest::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
+        QCoreApplication::processEvents();
+    }
+
+    // A folder "tree" with x.jpg and a subfolder "sub" with q1.jpg and q2.jpg.
+    QString makeTree()
+    {
+        const QString tree = folder.path(QStringLiteral("tree"));
+        std::filesystem::create_directories((tree + QStringLiteral("/sub")).toStdString());
+        folder.writeJpeg(QStringLiteral("tree/x.jpg"), 320, 240);
+        folder.writeJpeg(QStringLiteral("tree/sub/q1.jpg"), 320, 240);
+        folder.writeJpeg(QStringLiteral("tree/sub/q2.jpg"), 320, 240);
+        return tree;
+    }
+};
+
+TEST_F(PathLoad, DroppedFilesAndFolder_LoadInTheOrderGivenWithNoDialogAndNoWordOnRefusedFiles)
+{
+    const QString first = folder.writeJpeg(QStringLiteral("First.jpg"), 640, 480);
+    const QString tree = makeTree();
+    const QString notes = folder.write(QStringLiteral("notes.txt"), {'h', 'i'});
+    const QString last = folder.writeJpeg(QStringLiteral("last.jpeg"), 640, 480);
+    prompts.yesNoAnswers = {true};
+
+    bool entered = false;
+    EXPECT_TRUE(drop({first, tree, notes, last}, &entered));
+    EXPECT_TRUE(entered);
+    waitForTheEnd();
+
+    QStringList expected = {QStringLiteral("first.jpg")};
+    expected += FolderTreeSupport::enumerationOrder(tree, true);
+    expected += QStringLiteral("last.jpeg");
+    EXPECT_EQ(names(), expected);
+    // The folder's question and nothing else: no file dialog, no folder browser, no message.
+    EXPECT_EQ(prompts.log, QStringList{QStringLiteral("yesno: ") + kSubfolderQuestion});
+    EXPECT_EQ(collection().pathOf(0), first); // the real name is what is read
+    EXPECT_EQ(recorder.captions.last(), QStringLiteral("READY"));
+}
+
+TEST_F(PathLoad, FolderDroppedAndSubfoldersDeclined_LoadsItsOwnPhotosOnly)
+{
+    const QString tree = makeTree();
+    prompts.yesNoAnswers = {false};
+
+    EXPECT_TRUE(drop({tree}));
+    waitForTheEnd();
+
+    EXPECT_EQ(names(), QStringList{QStringLiteral("x.jpg")});
+}
+
+TEST_F(PathLoad, DropWhileLoadingOrReducing_IsRefusedAndNothingHappens)
+{
+    const QString photo = folder.writeJpeg(QStringLiteral("a.jpg"), 640, 480);
+    for (const bool reducing : {false, true}) {
+        SCOPED_TRACE(reducing ? "reducing" : "loading");
+        reducing ? view()->setReducing(true) : view()->setLoading(true);
+        bool entered = true;
+        EXPECT_FALSE(drop({photo}, &entered));
+        EXPECT_FALSE(entered);
+        EXPECT_FALSE(view()->worker().isRunning());
+        reducing ? view()->setReducing(false) : view()->setLoading(false);
+    }
+    EXPECT_EQ(collection().count(), 0);
+    EXPECT_TRUE(prompts.log.isEmpty());
+}
+
+TEST_F(PathLoad, DropOfNothingLocal_IsRefused)
+{
+    bool entered = true;
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("https://example.org/a.jpg"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame, &enter);
+    entered = enter.isAccepted();
+    EXPECT_FALSE(entered);
+    EXPECT_FALSE(view()->isLoading());
+}
+
+// The loading state holds from the first load to the last: a second drop in
+// between finds the program busy.
+TEST_F(PathLoad, SecondDropDuringASequenceOfLoads_IsRefused)
+{
+    prompts.yesNoAnswers = {true};
+    const QString tree = makeTree();
+    const QString photo = folder.writeJpeg(QStringLiteral("a.jpg"), 640, 480);
+    const QString other = folder.writeJpeg(QStringLiteral("other.jpg"), 640, 480);
+
+    ASSERT_TRUE(frame.openPaths({photo, tree, photo}));
+    ASSERT_TRUE(phototest::WaitUntil([&] {
+        if (!view()->worker().isRunning())
+            return true;
+        // Idle only once the last load has ended: a, x, q1 and q2 are in.
+        if (!view()->isLoading()) {
+            EXPECT_EQ(collection().count(), 4);
+        }
+        EXPECT_FALSE(drop({other}));
+        return false;
+    }));
+    waitForTheEnd();
+
+    EXPECT_FALSE(names().contains(QStringLiteral("other.jpg")));
+    EXPECT_EQ(names().count(QStringLiteral("a.jpg")), 1); // the second naming is a duplicate
+}
+
+TEST(PathLoadPlan, ConsecutiveFilesMakeOneLoadAndEachFolderItsOwn)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("photos")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(root.path());
+
+    const auto loads = PathLoadJob::plan({QStringLiteral("a.jpg"), QStringLiteral("photos/"), QStringLiteral("b.jpg"),
+                                          QStringLiteral("./c.jpg"), QString()});
+    QDir::setCurrent(previous);
+
+    ASSERT_EQ(loads.size(), 3u);
+    EXPECT_FALSE(loads[0].isFolder);
+    EXPECT_EQ(loads[0].paths, QStringList{root.filePath(QStringLiteral("a.jpg"))});
+    EXPECT_TRUE(loads[1].isFolder);
+    EXPECT_EQ(loads[1].paths, QStringList{root.filePath(QStringLiteral("photos"))});
+    EXPECT_EQ(loads[2].paths,
+              (QStringList{root.filePath(QStringLiteral("b.jpg")), root.filePath(QStringLiteral("c.jpg"))}));
+}
+
+TEST(PathArguments, OptionsAreLeftOutUntilTheDoubleDash)
+{
+    const QStringList arguments = {QStringLiteral("snapwane"), QStringLiteral("a.jpg"), QStringLiteral("-reverse"),
+                                   QStringLiteral("photos"), QStringLiteral("--"), QStringLiteral("-odd.jpg")};
+    EXPECT_EQ(CPhotoApp::pathArguments(arguments),
+              (QStringList{QStringLiteral("a.jpg"), QStringLiteral("photos"), QStringLiteral("-odd.jpg")}));
+}
+
+} // namespace
