@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Snapwane with the given arguments.
+# Installs what is missing, builds the program and its tools (not the tests), and
+# starts Snapwane with the given arguments (photos and folders to load).
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
-"$root/scripts/setup.sh"
-if [[ -x $root/build/snapwane ]]; then
-  exec "$root/build/snapwane" "$@"
-fi
-# Until the program's window exists, the batch reducer does its main job on the arguments.
-exec "$root/build/snapwane-reduce" "$@"
+"$root/scripts/setup.sh" snapwane snapwane-reduce snapwane-pack
+exec "${BUILD_DIR:-$root/build}/snapwane" "$@"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test through CTest.
+# Installs what is missing, builds everything (the tests too), and runs every test
+# through CTest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/setup.sh"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of scripts/packages.txt that are missing (apt-get,
-# through sudo when not root), then configures and builds into build/ or $BUILD_DIR.
+# through sudo when not root), then configures and builds into build/ or $BUILD_DIR:
+# the targets named as arguments (scripts/setup.sh snapwane), or everything.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -20,4 +21,6 @@ fi
 
 build=${BUILD_DIR:-$root/build}
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_EXTRA:-} >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+targets=()
+(( $# )) && targets=(--target "$@")
+cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"

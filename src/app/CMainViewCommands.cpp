@@ -9,9 +9,12 @@
 #include "photos/FileLoader.h"
 #include "platform/NativePath.h"
 #include "platform/Shell.h"
+#include "platform/UserGuide.h"
 #include "res/ids.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 using M = CMainView;
@@ -25,15 +28,15 @@ const std::vector<CommandSpec>& CMainView::commandTable()
     namespace cmd = ids::cmd;
     // clang-format off
     static const std::vector<CommandSpec> table = {
-        // id, menu text, status-bar prompt, tooltip, icon, mark, handler, enabled when, marked when
+        // id, menu text, status-bar prompt, tooltip, icon, mark, handler, enabled when, marked when, key
         {cmd::LoadFiles, "&Load JPEG photos...", "Load photos - JPEG files", "Load photos", "load-photos", kNone,
-         &M::onLoadFiles, &M::isIdle, nullptr},
+         &M::onLoadFiles, &M::isIdle, nullptr, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {cmd::LoadFolder, "Load from &folder...", "Load JPEG photos from folder", "Load from folder", "load-folder", kNone,
          &M::onLoadFolder, &M::isIdle, nullptr},
         {cmd::LoadCamera, "Load from &camera...", "Load JPEG photos from camera", "Load from camera", "load-camera", kNone,
          &M::onLoadCamera, &M::isIdle, nullptr},
         {cmd::RemovePhoto, "Re&move photo", "Remove the selected photo", "Remove photo", "remove-photo", kNone,
-         &M::onRemovePhoto, &M::hasPhotosAndIdle, nullptr},
+         &M::onRemovePhoto, &M::hasPhotosAndIdle, nullptr, QKeySequence(Qt::Key_Delete)},
         {cmd::RemoveAll, "Remove &all photos", "Remove all photos from the list", "Remove all photos", "remove-all", kNone,
          &M::onRemoveAll, &M::hasPhotosAndIdle, nullptr},
         {cmd::ViewPhoto, "&Photo", "View the selected photo", "View photo", "view-photo", kRadio,
@@ -57,7 +60,7 @@ const std::vector<CommandSpec>& CMainView::commandTable()
         {cmd::ColorCorrection, "&Color correction...", "Color correction", "Color correction", "color-correction", kCheck,
          &M::onColorCorrection, &M::inSinglePhotoAndIdle, &M::isColorCorrectionShown},
         {cmd::FullScreen, "F&ull screen", nullptr, nullptr, nullptr, kNone,
-         &M::onFullScreen, &M::inSinglePhotoAndIdle, nullptr},
+         &M::onFullScreen, &M::inSinglePhotoAndIdle, nullptr, QKeySequence(Qt::Key_F11)},
         {cmd::SlideShow, "&Slide show", nullptr, nullptr, nullptr, kCheck,
          &M::onSlideShow, &M::canStartSlideShow, &M::isSlideShowOn},
         {cmd::RunAndPrint, "&Run and print", "Run this file and print photo", "Run and Print", "run-print", kNone,
@@ -74,7 +77,7 @@ const std::vector<CommandSpec>& CMainView::commandTable()
          &M::onHomePage, nullptr, nullptr},
         // Not the main view's: the frame and the application carry them out.
         {cmd::Exit, "E&xit", "Quit the application; prompts to save documents", "Exit", "exit", kNone,
-         nullptr, &M::isIdle, nullptr},
+         nullptr, &M::isIdle, nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {cmd::About, "&About Snapwane...", "Show the program's version and the maker's addresses", nullptr, nullptr, kNone,
          nullptr, nullptr, nullptr},
         {cmd::ViewToolBar, "&Toolbar", "Show or hide the toolbar", nullptr, nullptr, kCheck,
@@ -244,9 +247,13 @@ void CMainView::onStop()
     m_reducing = false;
 }
 
+// The start folder's help file when there is one, else the user guide. With
+// neither, the help file's path goes to the desktop, which fails silently.
 void CMainView::onHelp()
 {
-    Shell::openPath(NativePath::join(m_startFolder, kHelpFileName));
+    const QString helpFile = NativePath::join(m_startFolder, kHelpFileName);
+    const QString guide = UserGuide::path(QCoreApplication::applicationDirPath());
+    Shell::openPath(QFileInfo::exists(helpFile) || guide.isEmpty() ? helpFile : guide);
 }
 
 void CMainView::onHomePage()

@@ -1,10 +1,61 @@
 // Snapwane: quickly prepares your photos for sending by e-mail or via the Internet.
 #include "app/CPhotoApp.h"
+#include "core/PackerCommand.h"
+#include "platform/UserGuide.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: snapwane [PATH]...\n"
+    "Quickly prepares your photos for sending by email or via the Internet.\n"
+    "Each PATH is loaded once the window is open, in the order given: a file as\n"
+    "Load photos loads it, a folder as Load from folder loads it.\n"
+    "\n"
+    "  --help       show this text\n"
+    "  --version    show the version, and where the packer and the guide are\n"
+    "  --           take every later argument as a PATH\n";
+
+// The folder of the running program, found without the application object.
+std::string programFolder(const char* argv0)
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return self.parent_path().string();
+    return std::filesystem::absolute(argv0, error).parent_path().string();
+}
+
+// The version, then where this copy finds its packer and its guide.
+void printVersion(const char* argv0)
+{
+    const std::string folder = programFolder(argv0);
+    std::printf("snapwane %s\npacker: %s\nguide: %s\n", SNAPWANE_VERSION,
+                snapwane::PackerProgramPath(folder).c_str(),
+                qPrintable(UserGuide::path(QString::fromStdString(folder))));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    // Answered before the application object exists, so they need no display.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            printVersion(argv[0]);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     CPhotoApp app(argc, argv);
     if (!app.initInstance())
         return 1;
+    app.openPaths(CPhotoApp::pathArguments(app.arguments()));
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "core/PackerCommand.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -54,9 +55,19 @@ std::string PackerProgramPath(const std::string& programFolder)
         windowsDirectory[0] = '\0';
     return std::string(windowsDirectory) + "\\rar.exe";
 #else
-    if (!programFolder.empty() && programFolder.back() == '/')
-        return programFolder + "snapwane-pack";
-    return programFolder + "/snapwane-pack";
+    const std::string beside = programFolder.empty() || programFolder.back() != '/'
+                                   ? programFolder + "/snapwane-pack"
+                                   : programFolder + "snapwane-pack";
+    // A build tree keeps the packer beside the program; an installed tree keeps it in
+    // libexec, found relative to the program so that any install prefix works.
+    std::error_code error;
+    if (std::filesystem::exists(beside, error))
+        return beside;
+    const std::filesystem::path installed =
+        (std::filesystem::path(programFolder) / SNAPWANE_PACKER_DIR_FROM_BINDIR / "snapwane-pack").lexically_normal();
+    if (std::filesystem::exists(installed, error))
+        return installed.string();
+    return beside;
 #endif
 }
 

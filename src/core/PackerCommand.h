@@ -48,7 +48,9 @@ private:
 };
 
 // Where the packer lives: on Windows rar.exe in the Windows directory; elsewhere the
-// project's own snapwane-pack installed beside the program, whose folder is given.
+// project's own snapwane-pack beside the program, whose folder is given, or else where
+// the install puts it relative to the program (libexec/snapwane); the path beside the
+// program when neither exists.
 std::string PackerProgramPath(const std::string& programFolder);
 
 // Splits a command line into arguments the way the packer's command line is written:

@@ -11,6 +11,10 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -155,12 +159,53 @@ TEST_F(MainFrame, ToolbarAndStatusBarTogglesWorkThroughTheFrame)
     EXPECT_FALSE(action(cmd::ViewStatusBar)->isChecked());
 }
 
-TEST_F(MainFrame, HelpOpensTheHelpFileOfTheStartFolder)
+// Without a help file in the start folder, Help opens the user guide: from the
+// build tree, the guide of the source tree.
+TEST_F(MainFrame, HelpOpensTheUserGuideWhenTheStartFolderHasNoHelpFile)
 {
-    const QUrl expected = QUrl::fromLocalFile(NativePath::join(QDir::currentPath(), QStringLiteral("swhelp.chm")));
+    ASSERT_FALSE(QFileInfo::exists(NativePath::join(QDir::currentPath(), QStringLiteral("swhelp.chm"))));
+    const QUrl expected = QUrl::fromLocalFile(QStringLiteral(SNAPWANE_SOURCE_DIR "/docs/guide/index.html"));
     action(cmd::Help)->trigger();
     action(cmd::HelpContents)->trigger();
     EXPECT_EQ(shell.opened(), (QList<QUrl>{expected, expected}));
+}
+
+TEST_F(MainFrame, HelpOpensTheHelpFileOfTheStartFolderFirst)
+{
+    QTemporaryDir start;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(start.path()));
+    QFile(start.filePath(QStringLiteral("swhelp.chm"))).open(QIODevice::WriteOnly);
+    CMainFrame startedHere;
+    QDir::setCurrent(previous);
+
+    WidgetId::find<QAction>(&startedHere, cmd::Help)->trigger();
+    EXPECT_EQ(shell.opened(), QList<QUrl>{QUrl::fromLocalFile(NativePath::join(start.path(), QStringLiteral("swhelp.chm")))});
+}
+
+// The common keys, each on its command only (so only while the command is enabled).
+TEST_F(MainFrame, CommonKeysBelongToTheirCommandsAndNoKeyIsUsedTwice)
+{
+    const std::vector<std::pair<int, QKeySequence>> keys = {
+        {cmd::LoadFiles, QKeySequence(QStringLiteral("Ctrl+O"))},
+        {cmd::RemovePhoto, QKeySequence(QStringLiteral("Del"))},
+        {cmd::FullScreen, QKeySequence(QStringLiteral("F11"))},
+        {cmd::Exit, QKeySequence(QStringLiteral("Ctrl+Q"))},
+    };
+    for (const auto& [id, key] : keys)
+        EXPECT_EQ(action(id)->shortcut(), key) << id;
+
+    QSet<QString> used;
+    for (QAction* each : frame.findChildren<QAction*>()) {
+        for (const QKeySequence& key : each->shortcuts()) {
+            EXPECT_FALSE(used.contains(key.toString())) << key.toString().toStdString();
+            used.insert(key.toString());
+        }
+    }
+    // Empty list: Remove photo and Full screen are disabled, so their keys do nothing.
+    EXPECT_FALSE(action(cmd::RemovePhoto)->isEnabled());
+    EXPECT_FALSE(action(cmd::FullScreen)->isEnabled());
+    EXPECT_TRUE(action(cmd::LoadFiles)->isEnabled());
 }
 
 TEST_F(MainFrame, HomePageAndAboutButtonsOpenTheMakersAddresses)

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
 using snapwane::PackerCommand;
 using snapwane::PackerRequest;
 using snapwane::SplitCommandLine;
@@ -96,6 +101,24 @@ TEST(PackerCommand, ProgramLiesBesideTheProgram)
     EXPECT_EQ(snapwane::PackerProgramPath("/"), "/snapwane-pack");
 #endif
 }
+
+#ifndef _WIN32
+// An installed tree: bin/ with the programs, libexec/snapwane/ with the packer.
+TEST(PackerCommand, InstalledProgramFindsThePackerInLibexecUnlessOneLiesBeside)
+{
+    namespace fs = std::filesystem;
+    const fs::path prefix = fs::temp_directory_path() / ("snapwane-prefix-" + std::to_string(::getpid()));
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "libexec/snapwane");
+    std::ofstream(prefix / "libexec/snapwane/snapwane-pack") << "packer";
+    EXPECT_EQ(snapwane::PackerProgramPath((prefix / "bin").string()),
+              (prefix / "libexec/snapwane/snapwane-pack").string());
+
+    std::ofstream(prefix / "bin/snapwane-pack") << "packer beside";
+    EXPECT_EQ(snapwane::PackerProgramPath((prefix / "bin").string()), (prefix / "bin/snapwane-pack").string());
+    fs::remove_all(prefix);
+}
+#endif
 
 struct SplitCase {
     const char* name;

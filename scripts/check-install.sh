@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Installs a built tree into a temporary prefix and checks it as a user gets it:
+# the packer where the installed programs find it, a reduction packed from the
+# installed tree, the .desktop and AppStream files valid, icons, guide and manual
+# pages in place; then builds the Debian package and lists it.
+#   scripts/check-install.sh [BUILD_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-${BUILD_DIR:-$root/build}}
+app_id=io.github.snapwane.Snapwane
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+fail() { echo "check-install: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in bin/snapwane bin/snapwane-reduce libexec/snapwane/snapwane-pack; do
+  [[ -x $prefix/$file ]] || fail "$file is not installed"
+done
+for file in share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
+            share/icons/hicolor/scalable/apps/snapwane.svg share/icons/hicolor/48x48/apps/snapwane.png \
+            share/icons/hicolor/256x256/apps/snapwane.png share/snapwane/docs/guide/index.html \
+            share/man/man1/snapwane.1 share/man/man1/snapwane-reduce.1; do
+  [[ -f $prefix/$file ]] || fail "$file is not installed"
+done
+desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
+# Every image the guide shows is installed with it.
+grep -o 'src="[^"]*"' "$prefix/share/snapwane/docs/guide/index.html" | sed 's/^src="//; s/"$//' |
+  while read -r image; do
+    [[ -f $prefix/share/snapwane/docs/guide/$image ]] || fail "the guide's $image is not installed"
+  done
+
+"$prefix/bin/snapwane-reduce" --version
+# The installed program finds the installed packer and guide, not the build tree's.
+version=$("$prefix/bin/snapwane" --version)
+echo "$version"
+grep -qx "packer: $prefix/libexec/snapwane/snapwane-pack" <<<"$version" || fail "snapwane does not find the installed packer"
+grep -qx "guide: $prefix/share/snapwane/docs/guide/index.html" <<<"$version" || fail "snapwane does not find the installed guide"
+
+# A reduction packed from the installed tree makes the archive.
+mkdir -p "$work/photos"
+cp "$root/tests/data/progressive.jpg" "$work/photos/Holiday.JPG"
+if "$prefix/bin/snapwane-reduce" --help | grep -q -- '--zip'; then pack=(--zip Packed); else pack=(--sfx Packed); fi
+"$prefix/bin/snapwane-reduce" -s320x240 -o "$work/out" "${pack[@]}" "$work/photos"
+archive=$(ls "$work/out"/Packed.* 2>/dev/null | head -1)
+[[ -n $archive ]] || fail "no archive was made from the installed tree"
+unzip -l "$archive" | grep -q ' holiday.jpg$' || fail "$archive does not hold the reduced photo"
+
+# The Debian package, from the same install rules.
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/snapwane_*.deb | head -1)
+dpkg-deb -c "$deb"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libqt6svg6 libjpeg62-turbo zip xdg-utils; do
+  grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
+done
+if ldd "$build/snapwane" | grep -q libexif; then
+  grep -q libexif <<<"$depends" || fail "the package does not depend on libexif"
+fi
+if dpkg-deb -c "$deb" | grep -E '_tests|bench|snapwane-thumbnails'; then
+  fail "tests or benchmarks are in the package"
+fi
+echo "check-install: the installed tree and $(basename "$deb") are complete"
