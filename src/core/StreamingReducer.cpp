@@ -92,6 +92,8 @@ ReducedPixels StreamingReducer::Reduce(std::span<const std::uint8_t> jpeg, int t
         case JpegCodec::RowDecoder::Start::NeedsWholeDecode:
             return ReduceJpegPlain(jpeg, targetWidth, targetHeight, corrections);
         }
+        if (m_decoder.width() < 2) // no column left once the width is made even: Decode refuses it too
+            return {ReduceOutcome::NotDecodable, {}};
         Geometry geometry = TurnedGeometry(m_decoder.width(), m_decoder.height(), corrections.rotation);
         return FitAndReduce(geometry, targetWidth, targetHeight, corrections);
     } catch (const std::bad_alloc&) {

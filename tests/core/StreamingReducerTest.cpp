@@ -117,6 +117,7 @@ TEST(StreamingReducer, DamagedOrUnusableInput_FailsAsThePlainPipelineDoes)
         {"empty", {}, {64, 48}},
         {"cut inside the header", std::vector<std::uint8_t>(photo.begin(), photo.begin() + 100), {64, 48}},
         {"claims 60000 x 60000", test::WithFrameSize(photo, 60000, 60000), {64, 48}},
+        {"one pixel wide: nothing left at an even width", test::WithFrameSize(photo, 1, 300), {64, 48}},
         {"target not positive", photo, {0, 48}},
         {"fitted side of 0", MakeGrainyJpeg(3000, 60), {50, 50}},
     };
