@@ -74,6 +74,19 @@ done
 # A photo cut inside its scan: the decoder fills the rest with grey.
 head -c "$(( $(stat -c %s "$out/progressive.jpg") / 2 ))" "$out/progressive.jpg" > "$out/cut-progressive.jpg"
 
+# Photos that lack their own tables: refused alone, so refused after any other
+# photo too (a decoder must not lend them the previous photo's tables).
+drop_segments() { # drop_segments MARKER: every such segment before the first scan, from stdin
+  perl -0777 -ne 'my $m = chr(hex($ARGV_MARKER)); my $i = 2;
+    while ($i + 4 <= length && substr($_, $i, 1) eq "\xff" && substr($_, $i + 1, 1) ne "\xda") {
+      my $length = unpack("n", substr($_, $i + 2, 2));
+      if (substr($_, $i + 1, 1) eq $m) { substr($_, $i, $length + 2) = "" } else { $i += $length + 2 }
+    }
+    print' -s -- -ARGV_MARKER="$1"
+}
+drop_segments db < "$out/baseline-420.jpg" > "$out/no-quantisation-tables.jpg"
+drop_segments c4 < "$out/progressive.jpg" > "$out/progressive-no-huffman-tables.jpg"
+
 # Two photos through one decoder: a good one, then one with its tables.
 separator=$(printf '\xff\xd9NEXT-PHOTO')
 { cat "$out/grey.jpg"; printf '%s' "$separator"; cat "$out/odd-333x251.jpg"; } > "$out/two-photos.jpg"
