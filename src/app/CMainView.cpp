@@ -1,6 +1,6 @@
 #include "app/CMainView.h"
 
-#include "app/CPhotoProgressDlg.h"
+#include "imaging/CPhotoProgressDlg.h"
 #include "imaging/CColorCorrectionDlg.h"
 #include "imaging/CFullScreenDlg.h"
 #include "imaging/CPhotoListView.h"
@@ -28,13 +28,13 @@ CMainView::CMainView(QWidget* parent)
 
     m_photoListView = new CPhotoListView(this);
     WidgetId::set(m_photoListView, ids::PhotoListView);
-    m_photoListView->setMainView(this);
     m_singlePhotoView = new CPhotoListView(this);
     WidgetId::set(m_singlePhotoView, ids::SinglePhotoView);
-    m_singlePhotoView->setMainView(this);
     createFileList();
     window()->setWindowIcon(AppResources::appIcon());
     createModelessWindows();
+    connectPhotoView(m_photoListView);
+    connectPhotoView(m_singlePhotoView);
     m_slideShowTimer.start(ids::SlideShowPeriodMs, this);
     m_startFolder = NativePath::toNative(QDir::currentPath());
     m_title = kTitle;
@@ -71,6 +71,38 @@ void CMainView::onFileListDoubleClicked()
         onCommand(ids::cmd::ViewPhoto);
 }
 
+void CMainView::connectPhotoView(CPhotoListView* view)
+{
+    view->setHost(this);
+    view->setFullScreenDlg(m_fullScreenDlg);
+    connect(view, &CPhotoListView::photoClicked, this, &CMainView::onPhotoClicked);
+    connect(view, &CPhotoListView::photoDoubleClicked, this, &CMainView::onPhotoDoubleClicked);
+    connect(view, &CPhotoListView::backToGrid, this, &CMainView::onBackToGrid);
+    connect(view, &CPhotoListView::moveRequested, this, &CMainView::moveCurrentPhoto);
+    connect(view, &CPhotoListView::selectionSyncRequested, this,
+            [this] { m_collectionEditor.markCurrentPhoto(); });
+}
+
+void CMainView::onPhotoClicked(int index)
+{
+    m_fileList->selectRow(index);
+    setCurrentIndex(index);
+}
+
+void CMainView::onPhotoDoubleClicked(int index)
+{
+    m_fileList->selectRow(index);
+    setCurrentIndex(index);
+    onCommand(ids::cmd::ViewPhoto);
+}
+
+void CMainView::onBackToGrid()
+{
+    setViewMode(PhotoListMode);
+    m_photoListView->setFocus();
+    m_photoListView->viewport()->update();
+}
+
 void CMainView::createModelessWindows()
 {
     m_photoProgressDlg = new CPhotoProgressDlg(this);
@@ -79,6 +111,7 @@ void CMainView::createModelessWindows()
     m_fileProgressDlg->hide();
     m_colorCorrectionDlg = new CColorCorrectionDlg(m_singlePhotoView, this);
     m_colorCorrectionDlg->hide();
+    connect(m_colorCorrectionDlg, &CColorCorrectionDlg::shownChanged, this, &CMainView::updateCommands);
     m_fullScreenDlg = new CFullScreenDlg(m_singlePhotoView, this);
     m_fullScreenDlg->hide();
 }
@@ -121,6 +154,13 @@ void CMainView::setLoading(bool loading)
         });
     }
     notifyStateChanged();
+}
+
+void CMainView::loadEnded(bool gridTakesFocus)
+{
+    if (gridTakesFocus)
+        m_photoListView->setFocus();
+    update();
 }
 
 void CMainView::setReducing(bool reducing)

@@ -7,10 +7,14 @@
 #include <vector>
 
 #include "app/CommandSpec.h"
+#include "imaging/PhotoViewHost.h"
 #include "photos/CPhotoCollection.h"
 #include "photos/CollectionEditor.h"
+#include "photos/CollectionHost.h"
+#include "photos/LoadHost.h"
 #include "platform/WorkerHost.h"
 #include "reduce/ReductionController.h"
+#include "reduce/ReductionHost.h"
 
 class CColorCorrectionDlg;
 class CFileListView;
@@ -25,18 +29,22 @@ class CommandActions;
 // photo collection, the three views of it (thumbnail grid, file list, single
 // photo), the modeless windows and the one worker thread; it executes every
 // photo command, decides when each command is enabled or marked, and shows the
-// photo count in the status bar.
+// photo count in the status bar. The subsystems reach it only through the
+// narrow hosts it implements (PhotoViewHost, CollectionHost, LoadHost,
+// ReductionHost) and the views' signals.
 //
 // Thread contract: everything here runs on the GUI thread, except the loading
 // and reducing flags, which a worker may clear (then it calls
 // notifyStateChanged(), which is safe from any thread).
-class CMainView : public QWidget
+class CMainView : public QWidget,
+                  public PhotoViewHost,
+                  public CollectionHost,
+                  public LoadHost,
+                  public ReductionHost
 {
     Q_OBJECT
 
 public:
-    enum ViewMode { PhotoListMode = 0, FileListMode = 1, SinglePhotoMode = 2 };
-
     static const QString kTitle;
     static const QString kHelpFileName;
 
@@ -56,34 +64,35 @@ public:
     QString statusText() const { return m_statusText; }
 
     // --- State ---
-    int photoCount() const { return m_collection.count(); }
-    CPhotoCollection& collection() { return m_collection; }
-    const CPhotoCollection& collection() const { return m_collection; }
+    int photoCount() const override { return m_collection.count(); }
+    CPhotoImage& photo(int index) const override;
+    CPhotoCollection& collection() override { return m_collection; }
+    const CPhotoCollection& collection() const override { return m_collection; }
     // Append, remove, remove all and the selection sync of the collection.
-    CollectionEditor& collectionEditor() { return m_collectionEditor; }
-    int viewMode() const { return m_viewMode; }
-    void setViewMode(int mode);
-    int currentIndex() const { return m_currentIndex; }
-    void setCurrentIndex(int index);
-    bool isLoading() const { return m_loading.load(); }
-    void setLoading(bool loading);
-    bool isReducing() const { return m_reducing.load(); }
-    void setReducing(bool reducing);
+    CollectionEditor& collectionEditor() override { return m_collectionEditor; }
+    int viewMode() const override { return m_viewMode; }
+    void setViewMode(int mode) override;
+    int currentIndex() const override { return m_currentIndex; }
+    void setCurrentIndex(int index) override;
+    bool isLoading() const override { return m_loading.load(); }
+    void setLoading(bool loading) override;
+    void loadEnded(bool gridTakesFocus) override;
+    bool isReducing() const override { return m_reducing.load(); }
+    void setReducing(bool reducing) override;
     bool isSlideShow() const { return m_slideShow; }
     void setSlideShow(bool on);
-    bool areViewsBusy() const { return m_viewsBusy.load(); }
-    void setViewsBusy(bool busy);
-    bool isBusy() const { return isLoading() || isReducing(); }
-    const QString& title() const { return m_title; }
+    bool areViewsBusy() const override { return m_viewsBusy.load(); }
+    void setViewsBusy(bool busy) override;
+    bool isBusy() const override { return isLoading() || isReducing(); }
+    const QString& title() const override { return m_title; }
     const QString& startFolder() const { return m_startFolder; }
     // Full path of the current photo's file; empty when there is none.
-    virtual QString currentPhotoPath() const;
+    QString currentPhotoPath() const;
 
     // The photo at the current index; nullptr when the index reaches none.
-    CPhotoImage* currentPhoto() const;
+    CPhotoImage* currentPhoto() const override;
 
     // --- Navigation (CMainViewNavigation.cpp) ---
-    enum class PhotoMove { First, Previous, Next, Last };
     // Moves the current photo in the single-photo mode, then selects its row,
     // repaints it, marks it and lets an open colour correction follow; false
     // when the move does not apply.
@@ -92,19 +101,21 @@ public:
     void onSlideShowTick();
 
     // Re-evaluates everything that depends on the state; callable from any thread.
-    void notifyStateChanged();
+    void notifyStateChanged() override;
+    void redraw() override { update(); }
 
     // --- Children ---
-    CPhotoListView* photoListView() const { return m_photoListView; }
+    CPhotoListView* photoListView() const override { return m_photoListView; }
     CPhotoListView* singlePhotoView() const { return m_singlePhotoView; }
-    CFileListView* fileList() const { return m_fileList; }
-    CPhotoProgressDlg* photoProgressDlg() const { return m_photoProgressDlg; }
-    CFileProgressDlg* fileProgressDlg() const { return m_fileProgressDlg; }
+    CFileListView* fileList() const override { return m_fileList; }
+    CPhotoProgressDlg* photoProgressDlg() const override { return m_photoProgressDlg; }
+    CFileProgressDlg* fileProgressDlg() const override { return m_fileProgressDlg; }
+    QWidget* mainWindow() const override { return window(); }
     CColorCorrectionDlg* colorCorrectionDlg() const { return m_colorCorrectionDlg; }
     CFullScreenDlg* fullScreenDlg() const { return m_fullScreenDlg; }
 
     // --- Worker ---
-    WorkerHost& worker() { return m_worker; }
+    WorkerHost& worker() override { return m_worker; }
     ReductionController& reduction() { return m_reduction; }
     // Asks a running worker to stop and waits for the file in hand; closing the
     // main window does this before the collection is released.
@@ -122,6 +133,10 @@ private:
     void createFileList();
     void onFileListClicked();
     void onFileListDoubleClicked();
+    void connectPhotoView(CPhotoListView* view);
+    void onPhotoClicked(int index);
+    void onPhotoDoubleClicked(int index);
+    void onBackToGrid();
     void createModelessWindows();
     void layOutViews();
     void rotateCurrentPhoto(int degrees);

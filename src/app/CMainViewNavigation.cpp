@@ -7,6 +7,11 @@
 #include "imaging/CPhotoListView.h"
 #include "photos/CFileListView.h"
 
+CPhotoImage& CMainView::photo(int index) const
+{
+    return m_collection.photo(index);
+}
+
 CPhotoImage* CMainView::currentPhoto() const
 {
     return m_currentIndex >= 0 && m_currentIndex < photoCount() ? &m_collection.photo(m_currentIndex) : nullptr;

@@ -1,6 +1,5 @@
 #include "imaging/CColorCorrectionDlg.h"
 
-#include "app/CMainView.h"
 #include "imaging/CPhotoImage.h"
 #include "imaging/CPhotoListView.h"
 #include "platform/WidgetId.h"
@@ -72,20 +71,14 @@ void CColorCorrectionDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     loadCurrentCorrections();
-    notifyMainView();
+    Q_EMIT shownChanged();
 }
 
 // The colour correction command is marked while this window is up.
 void CColorCorrectionDlg::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
-    notifyMainView();
-}
-
-void CColorCorrectionDlg::notifyMainView()
-{
-    if (m_singlePhotoView && m_singlePhotoView->mainView())
-        m_singlePhotoView->mainView()->updateCommands();
+    Q_EMIT shownChanged();
 }
 
 // A slider stores its value when the mouse lets go of it: a drag or a click
@@ -103,8 +96,8 @@ bool CColorCorrectionDlg::eventFilter(QObject* watched, QEvent* event)
 
 CPhotoImage* CColorCorrectionDlg::currentPhoto() const
 {
-    CMainView* mainView = m_singlePhotoView ? m_singlePhotoView->mainView() : nullptr;
-    return mainView ? mainView->currentPhoto() : nullptr;
+    PhotoViewHost* host = m_singlePhotoView ? m_singlePhotoView->host() : nullptr;
+    return host ? host->currentPhoto() : nullptr;
 }
 
 void CColorCorrectionDlg::loadCurrentCorrections()

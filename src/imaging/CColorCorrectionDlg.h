@@ -28,6 +28,10 @@ public:
     // Hide (Enter) and Cancel (Escape) keep every correction made.
     void done(int result) override;
 
+Q_SIGNALS:
+    // The window was shown or hidden: the colour correction command's mark follows it.
+    void shownChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -36,7 +40,6 @@ protected:
 private:
     QSlider* makeSlider(int id);
     CPhotoImage* currentPhoto() const;
-    void notifyMainView();
     void loadCurrentCorrections();
     void storeBrightness();
     void storeContrast();

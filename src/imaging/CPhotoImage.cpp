@@ -1,7 +1,6 @@
 #include "imaging/CPhotoImage.h"
 
-#include "app/CMainView.h"
-#include "app/CPhotoProgressDlg.h"
+#include "imaging/CPhotoProgressDlg.h"
 #include "core/Fitting.h"
 #include "platform/NativePath.h"
 
@@ -199,6 +198,6 @@ snapwane::Corrections CPhotoImage::corrections() const
 
 void CPhotoImage::showReadingPath(const QString& path) const
 {
-    if (m_owner && m_owner->photoProgressDlg())
-        m_owner->photoProgressDlg()->SetCaption(path);
+    if (m_owner)
+        m_owner->SetCaption(path);
 }

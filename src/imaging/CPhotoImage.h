@@ -10,7 +10,7 @@
 #include "core/PhotoRules.h"
 #include "core/PixelBuffer.h"
 
-class CMainView;
+class CPhotoProgressDlg;
 class QPainter;
 
 // One photo of the program: its file's real path, its size as stored in the
@@ -44,7 +44,7 @@ public:
     // the thumbnail box). A file that cannot be read, is empty or has 5,000,000
     // bytes or more is refused before anything changes; any later failure leaves
     // the object without pixels. On success the path is kept as given (the real
-    // path, case and all). The owner's small progress window shows the path
+    // path, case and all). The owner, the small progress window, shows the path
     // while the file is read.
     bool LoadFromFile(const QString& path, int boxWidth, int boxHeight);
     // The same from bytes in memory: photos under 320 x 240 are refused; the box
@@ -79,8 +79,8 @@ public:
     // this object can run.
     const snapwane::PixelBuffer& pixels() const { return m_pixels; }
     snapwane::Corrections corrections() const;
-    // Used only by LoadFromFile, for the caption of the small progress window.
-    void setOwner(CMainView* owner) { m_owner = owner; }
+    // The small progress window whose caption LoadFromFile writes the path into.
+    void setOwner(CPhotoProgressDlg* owner) { m_owner = owner; }
 
     // Written directly by their users (the thumbnail view's mark, rotation and
     // colour correction), who then load the photo again from GetPath().
@@ -105,5 +105,5 @@ private:
     std::uint64_t m_bufferLength = 0; // W x H x bytes per pixel after a good load
     QString m_path;
     std::atomic<bool> m_busy{false};
-    CMainView* m_owner = nullptr; // not owned
+    CPhotoProgressDlg* m_owner = nullptr; // not owned; may be null
 };

@@ -1,11 +1,9 @@
 #include "imaging/CPhotoListView.h"
 
-#include "app/CMainView.h"
 #include "imaging/CFullScreenDlg.h"
 #include "imaging/CPhotoImage.h"
+#include "imaging/CPhotoProgressDlg.h"
 #include "imaging/GridGeometry.h"
-#include "photos/CFileListView.h"
-#include "res/ids.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,13 +16,13 @@ namespace {
 class ViewsBusyScope
 {
 public:
-    explicit ViewsBusyScope(CMainView& mainView) : m_mainView(mainView) { m_mainView.setViewsBusy(true); }
-    ~ViewsBusyScope() { m_mainView.setViewsBusy(false); }
+    explicit ViewsBusyScope(PhotoViewHost& host) : m_host(host) { m_host.setViewsBusy(true); }
+    ~ViewsBusyScope() { m_host.setViewsBusy(false); }
     ViewsBusyScope(const ViewsBusyScope&) = delete;
     ViewsBusyScope& operator=(const ViewsBusyScope&) = delete;
 
 private:
-    CMainView& m_mainView;
+    PhotoViewHost& m_host;
 };
 
 QFont captionFont()
@@ -65,42 +63,42 @@ CPhotoListView::CPhotoListView(QWidget* parent)
 
 bool CPhotoListView::isMode(int mode) const
 {
-    return m_mainView && m_mainView->viewMode() == mode;
+    return m_host && m_host->viewMode() == mode;
 }
 
 bool CPhotoListView::isIgnoringInput() const
 {
-    return !m_mainView || m_mainView->areViewsBusy() || m_mainView->isLoading();
+    return !m_host || m_host->areViewsBusy() || m_host->isLoading();
 }
 
 bool CPhotoListView::isFullScreenShown() const
 {
-    return m_mainView && m_mainView->fullScreenDlg() && m_mainView->fullScreenDlg()->isVisible();
+    return m_fullScreen && m_fullScreen->isVisible();
 }
 
 int CPhotoListView::photoAt(QPoint viewportPoint) const
 {
-    if (!m_mainView)
+    if (!m_host)
         return -1;
     return GridGeometry::hitTest(viewportPoint, verticalScrollBar()->value(), viewport()->width(),
-                                 m_mainView->photoCount());
+                                 m_host->photoCount());
 }
 
 // --- Painting ---
 
 void CPhotoListView::paintEvent(QPaintEvent* event)
 {
-    if (!m_mainView || m_mainView->isLoading() || m_mainView->areViewsBusy()
-        || m_mainView->viewMode() == CMainView::FileListMode)
+    if (!m_host || m_host->isLoading() || m_host->areViewsBusy()
+        || m_host->viewMode() == PhotoViewHost::FileListMode)
         return;
-    ViewsBusyScope busy(*m_mainView);
+    ViewsBusyScope busy(*m_host);
     QPainter painter(viewport());
-    if (m_mainView->viewMode() == CMainView::PhotoListMode) {
+    if (m_host->viewMode() == PhotoViewHost::PhotoListMode) {
         paintGrid(painter, viewport()->size(), event->region());
     } else {
         painter.fillRect(viewport()->rect(), Qt::black);
         if (isFullScreenShown())
-            m_mainView->fullScreenDlg()->update(); // the photo goes onto the screen
+            m_fullScreen->update(); // the photo goes onto the screen
         else
             paintSinglePhoto(painter, viewport()->size());
     }
@@ -110,19 +108,19 @@ void CPhotoListView::paintEvent(QPaintEvent* event)
 // over, and a thumbnail is drawn again only when its area was exposed.
 void CPhotoListView::paintGrid(QPainter& painter, QSize target, const QRegion& exposed)
 {
-    window()->setWindowTitle(m_mainView->title());
+    window()->setWindowTitle(m_host->title());
     const int scrollY = verticalScrollBar()->value();
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base)); // clipped to the exposed region
     painter.translate(0, -scrollY);
     painter.setFont(captionFont());
     const QRegion exposedInGrid = exposed.translated(0, scrollY);
     const int columns = GridGeometry::columns(target.width());
-    const int count = m_mainView->photoCount();
+    const int count = m_host->photoCount();
     for (int i = 0; columns > 0 && i < count; ++i) {
         const QPoint cell = GridGeometry::cellOrigin(i, columns);
         if (GridGeometry::isInDrawingBand(cell.y(), scrollY, target.height())
             && exposedInGrid.intersects(GridGeometry::cellRect(cell)))
-            paintCell(painter, m_mainView->collection().photo(i), cell, exposedInGrid);
+            paintCell(painter, m_host->photo(i), cell, exposedInGrid);
     }
     m_gridHeight = GridGeometry::gridHeight(count, columns);
     updateScrollSizes(count, target);
@@ -168,19 +166,19 @@ void CPhotoListView::repaintSinglePhoto()
 {
     viewport()->update();
     if (isFullScreenShown())
-        m_mainView->fullScreenDlg()->update();
+        m_fullScreen->update();
 }
 
 void CPhotoListView::paintSinglePhoto(QPainter& painter, QSize target)
 {
-    if (!isMode(CMainView::SinglePhotoMode) || m_mainView->isLoading() || target.isEmpty())
+    if (!isMode(PhotoViewHost::SinglePhotoMode) || m_host->isLoading() || target.isEmpty())
         return;
-    const CPhotoImage* current = m_mainView->currentPhoto();
+    const CPhotoImage* current = m_host->currentPhoto();
     if (!current)
         return;
     // A fresh decode with the corrections the photo has now, never kept.
     CPhotoImage shown;
-    shown.setOwner(m_mainView);
+    shown.setOwner(m_host->photoProgressDlg());
     shown.m_brightness = current->m_brightness;
     shown.m_contrast = current->m_contrast;
     shown.m_grey = current->m_grey;
@@ -192,7 +190,7 @@ void CPhotoListView::paintSinglePhoto(QPainter& painter, QSize target)
     shown.Draw(painter, at.x(), at.y(), held.width(), held.height());
     const QSize source = shown.GetSourceSize();
     window()->setWindowTitle(shown.GetDisplayName() + QStringLiteral(" %1x%2").arg(source.width()).arg(source.height())
-                             + QStringLiteral(" - ") + m_mainView->title());
+                             + QStringLiteral(" - ") + m_host->title());
 }
 
 // --- Mouse ---
@@ -203,17 +201,14 @@ void CPhotoListView::mousePressEvent(QMouseEvent* event)
     if (isIgnoringInput())
         return;
     if (event->button() == Qt::LeftButton) {
-        if (isMode(CMainView::SinglePhotoMode))
+        if (isMode(PhotoViewHost::SinglePhotoMode))
             return;
         const int index = photoAt(event->position().toPoint());
         if (index >= 0)
             selectPhoto(index);
     } else if (event->button() == Qt::RightButton) {
-        if (isMode(CMainView::SinglePhotoMode) && !isFullScreenShown()) {
-            m_mainView->setViewMode(CMainView::PhotoListMode);
-            m_mainView->photoListView()->setFocus();
-            m_mainView->photoListView()->viewport()->update();
-        }
+        if (isMode(PhotoViewHost::SinglePhotoMode) && !isFullScreenShown())
+            Q_EMIT backToGrid();
     }
     QAbstractScrollArea::mousePressEvent(event);
 }
@@ -222,18 +217,17 @@ void CPhotoListView::mousePressEvent(QMouseEvent* event)
 // thumbnails stay as they are on the screen.
 void CPhotoListView::selectPhoto(int index)
 {
-    CPhotoCollection& collection = m_mainView->collection();
     const int columns = GridGeometry::columns(viewport()->width());
     const QPoint scroll(0, verticalScrollBar()->value());
     QRegion changed;
-    for (int i = 0; i < collection.count(); ++i) {
+    for (int i = 0; i < m_host->photoCount(); ++i) {
         const int selected = i == index ? 1 : 0;
-        if (collection.photo(i).m_selected != selected)
+        CPhotoImage& photo = m_host->photo(i);
+        if (photo.m_selected != selected)
             changed += GridGeometry::frameAndCaptions(GridGeometry::cellOrigin(i, columns) - scroll);
-        collection.photo(i).m_selected = selected;
+        photo.m_selected = selected;
     }
-    m_mainView->fileList()->selectRow(index);
-    m_mainView->setCurrentIndex(index);
+    Q_EMIT photoClicked(index);
     viewport()->update(changed);
 }
 
@@ -241,17 +235,15 @@ void CPhotoListView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (isIgnoringInput() || event->button() != Qt::LeftButton)
         return;
-    if (isMode(CMainView::SinglePhotoMode)) {
-        m_mainView->fullScreenDlg()->showOverScreen();
+    if (isMode(PhotoViewHost::SinglePhotoMode)) {
+        if (m_fullScreen)
+            m_fullScreen->showOverScreen();
         viewport()->update();
         return;
     }
     const int index = photoAt(event->position().toPoint());
-    if (index >= 0) {
-        m_mainView->fileList()->selectRow(index);
-        m_mainView->setCurrentIndex(index);
-        m_mainView->onCommand(ids::cmd::ViewPhoto);
-    }
+    if (index >= 0)
+        Q_EMIT photoDoubleClicked(index);
     QAbstractScrollArea::mouseDoubleClickEvent(event);
 }
 
@@ -267,27 +259,28 @@ void CPhotoListView::keyPressEvent(QKeyEvent* event)
 void CPhotoListView::handleKeyDown(QKeyEvent* event)
 {
     event->ignore();
-    if (!isMode(CMainView::SinglePhotoMode) || m_mainView->isLoading())
+    if (!isMode(PhotoViewHost::SinglePhotoMode) || m_host->isLoading())
         return;
+    using Move = PhotoViewHost::PhotoMove;
     switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Home:
-        m_mainView->moveCurrentPhoto(CMainView::PhotoMove::First);
+        Q_EMIT moveRequested(Move::First);
         break;
     case Qt::Key_Left:
-        m_mainView->moveCurrentPhoto(CMainView::PhotoMove::Previous);
+        Q_EMIT moveRequested(Move::Previous);
         break;
     case Qt::Key_Right:
     case Qt::Key_Space:
-        m_mainView->moveCurrentPhoto(CMainView::PhotoMove::Next);
+        Q_EMIT moveRequested(Move::Next);
         break;
     case Qt::Key_Down:
     case Qt::Key_End:
-        m_mainView->moveCurrentPhoto(CMainView::PhotoMove::Last);
+        Q_EMIT moveRequested(Move::Last);
         break;
     case Qt::Key_Escape:
         if (isFullScreenShown())
-            m_mainView->fullScreenDlg()->hide();
+            m_fullScreen->hide();
         break;
     default:
         return;
@@ -299,9 +292,8 @@ void CPhotoListView::handleKeyDown(QKeyEvent* event)
 
 void CPhotoListView::SyncSelection()
 {
-    // Not while a view paints, and only in the single-photo mode.
-    if (m_mainView)
-        m_mainView->collectionEditor().markCurrentPhoto();
+    // The receiver marks nothing while a view paints, nor outside the single-photo mode.
+    Q_EMIT selectionSyncRequested();
 }
 
 void CPhotoListView::ResetLayout()

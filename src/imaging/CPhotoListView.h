@@ -2,15 +2,18 @@
 #include <QAbstractScrollArea>
 #include <QRect>
 
-class CMainView;
+#include "imaging/PhotoViewHost.h"
+
+class CFullScreenDlg;
 class CPhotoImage;
 class QKeyEvent;
 class QPainter;
 
 // Draws the photos of the collection for CMainView: one instance as the
 // thumbnail grid (child 135), one as the single-photo view (child 136), the same
-// code in both. What a view draws and how it answers the mouse and the keys
-// follows the main view's view mode:
+// code in both. It reads the photos and the state through its PhotoViewHost and
+// tells what the user did through its signals; what a view draws and how it
+// answers the mouse and the keys follows the host's view mode:
 // - photo list: a scrolling grid of 200 x 200 cells (GridGeometry.h), each with
 //   its frame, the photo's thumbnail and two caption lines; only the cells
 //   within 250 pixels of the visible band are drawn; a click selects and
@@ -32,16 +35,19 @@ public:
 
     explicit CPhotoListView(QWidget* parent = nullptr);
 
-    void setMainView(CMainView* mainView) { m_mainView = mainView; }
-    CMainView* mainView() const { return m_mainView; }
+    void setHost(PhotoViewHost* host) { m_host = host; }
+    PhotoViewHost* host() const { return m_host; }
+    // The full-screen viewer this view draws into while it is up; may stay null.
+    void setFullScreenDlg(CFullScreenDlg* fullScreen) { m_fullScreen = fullScreen; }
 
     // Key handling of the single-photo mode; the main view and the full-screen
     // viewer hand it their key presses.
-    virtual void handleKeyDown(QKeyEvent* event);
-    // Marks the current photo and its file-list row after a move of the current photo.
-    virtual void SyncSelection();
+    void handleKeyDown(QKeyEvent* event);
+    // After a move of the current photo: asks for it and its file-list row to
+    // be marked (selectionSyncRequested).
+    void SyncSelection();
     // Forgets the grid's layout when the collection becomes empty.
-    virtual void ResetLayout();
+    void ResetLayout();
 
     // Asks for the current photo to be drawn again: in this view, and on the
     // screen while the full-screen viewer is up.
@@ -55,6 +61,18 @@ public:
     int gridHeight() const { return m_gridHeight; }
     // Which photo a point of the viewport hits, or -1.
     int photoAt(QPoint viewportPoint) const;
+
+Q_SIGNALS:
+    // A click on a photo of the grid: the view has marked it alone and redraws.
+    void photoClicked(int index);
+    // A double click on a photo of the grid: open it in the single-photo mode.
+    void photoDoubleClicked(int index);
+    // A right click on the single photo: back to the thumbnail grid.
+    void backToGrid();
+    // A navigation key in the single-photo mode.
+    void moveRequested(PhotoViewHost::PhotoMove move);
+    // SyncSelection was called: the current photo alone is to be marked.
+    void selectionSyncRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,7 +89,8 @@ private:
     void updateScrollSizes(int photoCount, QSize target);
     void selectPhoto(int index);
 
-    CMainView* m_mainView = nullptr; // not owned
+    PhotoViewHost* m_host = nullptr;       // not owned
+    CFullScreenDlg* m_fullScreen = nullptr; // not owned
     int m_gridHeight = 100;
     QRect m_lastClientRect;
     int m_lastPhotoCount = 0;

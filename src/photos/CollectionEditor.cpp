@@ -1,8 +1,9 @@
 #include "photos/CollectionEditor.h"
 
-#include "app/CMainView.h"
 #include "imaging/CPhotoListView.h"
 #include "photos/CFileListView.h"
+#include "photos/CPhotoCollection.h"
+#include "photos/CollectionHost.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/Prompts.h"
 
@@ -10,112 +11,101 @@
 
 const QString CollectionEditor::kRemoveAllQuestion = QStringLiteral("Remove all files from the list, are you sure?");
 
-bool CollectionEditor::appendFromWorker(CMainView& view, PhotoRecord& record)
+bool CollectionEditor::appendFromWorker(PhotoRecord& record)
 {
     auto handed = std::make_shared<PhotoRecord>(std::move(record));
-    return GuiThreadCall::call<bool>([&view, handed] {
-               return view.collectionEditor().append(std::move(*handed));
-           }).value_or(false);
-}
-
-CollectionEditor::AppendAnswer CollectionEditor::appendFileFromWorker(CMainView& view, const QString& path,
-                                                                      const QString& noMemoryMessage)
-{
-    PhotoRecord record;
-    switch (PhotoRecord::Load(path, &view, record)) {
-    case PhotoRecord::Outcome::Loaded:
-        return appendFromWorker(view, record) ? AppendAnswer::Appended : AppendAnswer::Stop;
-    case PhotoRecord::Outcome::NoMemory:
-        Prompts::inform(noMemoryMessage);
-        return AppendAnswer::Stop;
-    case PhotoRecord::Outcome::Skipped: break;
-    }
-    return AppendAnswer::Skipped;
+    return GuiThreadCall::call<bool>([this, handed] { return append(std::move(*handed)); }).value_or(false);
 }
 
 bool CollectionEditor::append(PhotoRecord record)
 {
-    CPhotoCollection& collection = m_view.collection();
+    CPhotoCollection& collection = m_host.collection();
     if (!collection.append(std::move(record)))
         return false;
     if (collection.count() == 1) {
         collection.photo(0).m_selected = 1;
-        m_view.setCurrentIndex(0);
+        m_host.setCurrentIndex(0);
     } else {
-        m_view.notifyStateChanged();
+        m_host.notifyStateChanged();
     }
     return true;
 }
 
 void CollectionEditor::removeSelected()
 {
-    CFileListView* list = m_view.fileList();
+    CFileListView* list = m_host.fileList();
     const int removed = list->selectedRow();
     if (removed < 0)
         return;
-    CPhotoCollection& collection = m_view.collection();
+    CPhotoCollection& collection = m_host.collection();
     collection.remove(removed);
     const int above = removed - 1;
     if (above >= 0) {
         list->selectRow(above);
-        m_view.setCurrentIndex(above);
+        m_host.setCurrentIndex(above);
     } else {
         list->clearRowSelection();
-        if (m_view.currentIndex() >= collection.count())
-            m_view.setCurrentIndex(collection.count() - 1);
+        if (m_host.currentIndex() >= collection.count())
+            m_host.setCurrentIndex(collection.count() - 1);
     }
     if (collection.count() == 0)
         afterEmptied();
-    m_view.notifyStateChanged();
-    m_view.update();
+    m_host.notifyStateChanged();
+    m_host.redraw();
 }
 
 void CollectionEditor::removeAll()
 {
     if (!Prompts::askYesNo(kRemoveAllQuestion))
         return;
-    m_view.collection().releaseAll();
+    m_host.collection().releaseAll();
     afterEmptied();
-    m_view.update();
+    m_host.redraw();
 }
 
 void CollectionEditor::afterEmptied()
 {
-    m_view.setCurrentIndex(-1);
-    m_view.setViewMode(CMainView::PhotoListMode);
-    m_view.photoListView()->ResetLayout();
+    m_host.setCurrentIndex(-1);
+    m_host.setViewMode(PhotoViewHost::PhotoListMode);
+    m_host.photoListView()->ResetLayout();
 }
 
 void CollectionEditor::markSelectedRow()
 {
-    if (m_view.isLoading())
+    if (m_host.isLoading())
         return;
-    markOnly(m_view.fileList()->selectedRow());
+    markOnly(m_host.fileList()->selectedRow());
 }
 
 void CollectionEditor::markCurrentPhoto()
 {
-    if (m_view.areViewsBusy() || m_view.viewMode() != CMainView::SinglePhotoMode)
+    if (m_host.areViewsBusy() || m_host.viewMode() != PhotoViewHost::SinglePhotoMode)
         return;
-    const int current = m_view.currentIndex();
+    const int current = m_host.currentIndex();
     markOnly(current);
-    if (current >= 0 && current < m_view.collection().count())
-        m_view.fileList()->selectRow(current);
+    if (current >= 0 && current < m_host.collection().count())
+        m_host.fileList()->selectRow(current);
 }
 
 void CollectionEditor::selectFirstRow()
 {
-    if (m_view.collection().count() == 0)
+    if (m_host.collection().count() == 0)
         return;
-    m_view.fileList()->selectRow(0);
-    m_view.setCurrentIndex(0);
+    m_host.fileList()->selectRow(0);
+    m_host.setCurrentIndex(0);
+}
+
+void CollectionEditor::focusFirstRow()
+{
+    m_host.fileList()->setFocus();
+    selectFirstRow();
 }
 
 // Index -1 (or any index outside the collection) leaves no photo marked.
 void CollectionEditor::markOnly(int index)
 {
-    CPhotoCollection& collection = m_view.collection();
+    CPhotoCollection& collection = m_host.collection();
     for (int i = 0; i < collection.count(); ++i)
         collection.photo(i).m_selected = i == index ? 1 : 0;
-    m_view.photoListView()->viewport()->update();
+    m_host.photoListView()->viewport()->update();
 }

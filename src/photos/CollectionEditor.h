@@ -3,31 +3,24 @@
 
 #include "photos/PhotoRecord.h"
 
-class CMainView;
+class CollectionHost;
 
 // The collection's operations that also move the main view's state: the GUI
 // half of the append step, Remove selected (132), Remove all (133), and keeping
 // the file list's selection, the photos' selected flags and the current index
-// in step. Works on the main view's collection and file list; GUI thread only.
+// in step. Works on its host's collection and file list; GUI thread only,
+// except appendFromWorker.
 class CollectionEditor
 {
 public:
     static const QString kRemoveAllQuestion;
 
-    enum class AppendAnswer { Appended, Skipped, Stop };
+    explicit CollectionEditor(CollectionHost& host) : m_host(host) {}
 
     // For a loader's worker thread: hands a loaded record to the GUI thread,
     // which appends it; false when it was not appended (full, or the main
     // window is closing).
-    static bool appendFromWorker(CMainView& view, PhotoRecord& record);
-    // The whole append step of one file, for a loader's worker thread: the file
-    // is read and its thumbnail made on the calling thread, the row appended on
-    // the GUI thread. Stop when no photo object could be had (noMemoryMessage is
-    // shown) or the main window is closing; Skipped for a file that is no
-    // acceptable photo.
-    static AppendAnswer appendFileFromWorker(CMainView& view, const QString& path, const QString& noMemoryMessage);
-
-    explicit CollectionEditor(CMainView& view) : m_view(view) {}
+    bool appendFromWorker(PhotoRecord& record);
 
     // Appends a loaded record; the first photo of an empty collection becomes
     // current and selected at once. false when the collection is full.
@@ -48,10 +41,12 @@ public:
     void markCurrentPhoto();
     // The end of every load: row 0 selected and focused, and current.
     void selectFirstRow();
+    // The same after the file list took the focus.
+    void focusFirstRow();
 
 private:
     void markOnly(int index);
     void afterEmptied();
 
-    CMainView& m_view;
+    CollectionHost& m_host;
 };

@@ -1,10 +1,11 @@
 #include "photos/FileLoader.h"
 
-#include "app/CMainView.h"
-#include "imaging/CPhotoListView.h"
-#include "photos/CFileListView.h"
 #include "photos/CFileProgressDlg.h"
+#include "photos/CPhotoCollection.h"
+#include "photos/CollectionEditor.h"
+#include "photos/LoadHost.h"
 #include "photos/PhotoPrefetcher.h"
+#include "platform/WorkerHost.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/Prompts.h"
 
@@ -33,20 +34,20 @@ QString pathKey(const QString& path)
 
 } // namespace
 
-bool FileLoader::start(CMainView& view)
+bool FileLoader::start(LoadHost& host)
 {
-    view.setLoading(true);
-    const bool started = view.worker().start([&view](const std::atomic<bool>& closing) {
-        FileLoader(view).run(closing);
+    host.setLoading(true);
+    const bool started = host.worker().start([&host](const std::atomic<bool>& closing) {
+        FileLoader(host).run(closing);
     });
     if (!started)
-        view.setLoading(false);
+        host.setLoading(false);
     return started;
 }
 
-FileLoader::FileLoader(CMainView& view)
-    : m_view(view)
-    , m_progress(*view.fileProgressDlg())
+FileLoader::FileLoader(LoadHost& host)
+    : m_host(host)
+    , m_progress(*host.fileProgressDlg())
 {
 }
 
@@ -86,7 +87,7 @@ std::vector<FileLoader::Choice> FileLoader::planChoices(const QStringList& files
 {
     QSet<QString> held;
     GuiThreadCall::run([&] {
-        const CPhotoCollection& collection = m_view.collection();
+        const CPhotoCollection& collection = m_host.collection();
         rowsHeld = collection.count();
         for (int i = 0; i < collection.count(); ++i)
             held.insert(pathKey(collection.pathOf(i)));
@@ -119,7 +120,7 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
         if (!choice.passOver)
             toLoad.append(choice.path);
     }
-    PhotoPrefetcher ahead(toLoad, &m_view);
+    PhotoPrefetcher ahead(toLoad, m_host.photoProgressDlg());
     int taken = 0;
     for (int i = 0; i < chosen; ++i) {
         // The capacity is checked before each file, so a full collection never grows.
@@ -146,7 +147,7 @@ bool FileLoader::appendNext(PhotoPrefetcher& ahead, int index)
 {
     PhotoPrefetcher::Loaded loaded = ahead.take(index);
     switch (loaded.outcome) {
-    case PhotoRecord::Outcome::Loaded: return CollectionEditor::appendFromWorker(m_view, loaded.record);
+    case PhotoRecord::Outcome::Loaded: return m_host.collectionEditor().appendFromWorker(loaded.record);
     case PhotoRecord::Outcome::NoMemory:
         Prompts::inform(kNoMemoryMessage);
         m_progress.m_bStop = 1;
@@ -160,39 +161,36 @@ void FileLoader::finish(bool stopped)
 {
     const bool done = GuiThreadCall::run([this, stopped] {
         if (stopped)
-            finishStopped(m_view);
+            finishStopped(m_host);
         else
-            finishNormally(m_view);
+            finishNormally(m_host);
         // In the same step, so that no command slips in between two loads.
         if (m_moreToCome && !stopped)
-            m_view.setLoading(true);
+            m_host.setLoading(true);
     });
     if (!done)
-        m_view.setLoading(false); // the main window is closing: nothing left to show
+        m_host.setLoading(false); // the main window is closing: nothing left to show
 }
 
-void FileLoader::finishNormally(CMainView& view)
+void FileLoader::finishNormally(LoadHost& host)
 {
-    view.setLoading(false);
-    view.fileList()->setFocus();
-    view.collectionEditor().selectFirstRow();
-    CFileProgressDlg& progress = *view.fileProgressDlg();
+    host.setLoading(false);
+    host.collectionEditor().focusFirstRow();
+    CFileProgressDlg& progress = *host.fileProgressDlg();
     progress.SetPosition(0);
     progress.SetFileName(QString());
     progress.SetCaption(CFileProgressDlg::kReadyCaption);
     progress.HideDialog();
-    view.photoListView()->setFocus();
-    view.update();
+    host.loadEnded(true);
 }
 
-void FileLoader::finishStopped(CMainView& view)
+void FileLoader::finishStopped(LoadHost& host)
 {
-    CFileProgressDlg& progress = *view.fileProgressDlg();
+    CFileProgressDlg& progress = *host.fileProgressDlg();
     progress.m_bStop = 0;
     progress.SetCaption(QString());
     progress.HideDialog();
-    view.setLoading(false);
-    view.fileList()->setFocus();
-    view.collectionEditor().selectFirstRow();
-    view.update();
+    host.setLoading(false);
+    host.collectionEditor().focusFirstRow();
+    host.loadEnded(false);
 }

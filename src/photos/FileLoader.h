@@ -6,11 +6,11 @@
 #include <vector>
 
 class CFileProgressDlg;
-class CMainView;
+class LoadHost;
 class PhotoPrefetcher;
 
 // Loading chosen JPEG files (command 130). Everything after the click runs on
-// the main view's worker thread: the open-file dialog, then each chosen file is
+// the host's worker thread: the open-file dialog, then each chosen file is
 // read and made into its thumbnail (ahead, on every core) and handed to the GUI
 // thread, which appends it, in the order of the selection; the file progress
 // dialog counts them and its Stop button ends the load after the file in hand.
@@ -29,9 +29,9 @@ public:
     static const QString kCountCaption;    // "%1 of %2 loaded"
 
     // Sets the loading flag and starts the load; false when a worker runs already.
-    static bool start(CMainView& view);
+    static bool start(LoadHost& host);
 
-    explicit FileLoader(CMainView& view);
+    explicit FileLoader(LoadHost& host);
     // The whole load; closing is the worker's stop (the main window closes).
     void run(const std::atomic<bool>& closing);
     // The load of files already chosen (named on the command line, dropped), on the
@@ -45,8 +45,8 @@ public:
     // the thumbnail view has the focus; after a stop the caption is empty and
     // the bar and file-name line keep their last values. Both clear the loading
     // flag and make row 0 selected and current.
-    static void finishNormally(CMainView& view);
-    static void finishStopped(CMainView& view);
+    static void finishNormally(LoadHost& host);
+    static void finishStopped(LoadHost& host);
 
 private:
     struct Choice
@@ -61,7 +61,7 @@ private:
     bool appendNext(PhotoPrefetcher& ahead, int index);
     void finish(bool stopped);
 
-    CMainView& m_view;
+    LoadHost& m_host;
     CFileProgressDlg& m_progress;
     bool m_moreToCome = false;
 };

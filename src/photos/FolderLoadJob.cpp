@@ -1,9 +1,11 @@
 #include "photos/FolderLoadJob.h"
 
-#include "app/CMainView.h"
-#include "imaging/CPhotoListView.h"
 #include "photos/CFileProgressDlg.h"
+#include "photos/CPhotoCollection.h"
+#include "photos/CollectionEditor.h"
+#include "photos/LoadHost.h"
 #include "photos/PhotoRecord.h"
+#include "platform/WorkerHost.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
@@ -20,23 +22,23 @@ namespace {
 constexpr int kSearchRange = 10;
 } // namespace
 
-bool FolderLoadJob::start(CMainView& view, int threadCount)
+bool FolderLoadJob::start(LoadHost& host, int threadCount)
 {
-    if (view.worker().isRunning())
+    if (host.worker().isRunning())
         return false;
-    view.setLoading(true);
-    CMainView* target = &view;
-    const bool started = view.worker().start([target, threadCount](const std::atomic<bool>& closing) {
+    host.setLoading(true);
+    LoadHost* target = &host;
+    const bool started = host.worker().start([target, threadCount](const std::atomic<bool>& closing) {
         FolderLoadJob(*target, threadCount).run(closing);
     });
     if (!started)
-        view.setLoading(false);
+        host.setLoading(false);
     return started;
 }
 
-FolderLoadJob::FolderLoadJob(CMainView& view, int threadCount)
-    : m_view(view)
-    , m_progress(*view.fileProgressDlg())
+FolderLoadJob::FolderLoadJob(LoadHost& host, int threadCount)
+    : m_host(host)
+    , m_progress(*host.fileProgressDlg())
     , m_threadCount(threadCount)
 {
 }
@@ -48,8 +50,8 @@ void FolderLoadJob::run(const std::atomic<bool>& closing)
     if (folder.isEmpty() || closing) {
         // Nothing chosen: no load and no change of the selection.
         GuiThreadCall::run([this] {
-            m_view.setLoading(false);
-            m_view.update();
+            m_host.setLoading(false);
+            m_host.loadEnded(false);
         });
         return;
     }
@@ -98,14 +100,13 @@ bool FolderLoadJob::finish()
     m_progress.SetCaption(CFileProgressDlg::kReadyCaption);
     m_progress.HideDialog();
     GuiThreadCall::run([this, stopped] {
-        m_view.setLoading(false);
-        if (m_view.photoCount() > 0)
-            m_view.collectionEditor().selectFirstRow();
-        m_view.photoListView()->setFocus();
-        m_view.update();
+        m_host.setLoading(false);
+        if (m_host.collection().count() > 0)
+            m_host.collectionEditor().selectFirstRow();
+        m_host.loadEnded(true);
         // In the same step, so that no command slips in between two loads.
         if (m_moreToCome && !stopped)
-            m_view.setLoading(true);
+            m_host.setLoading(true);
     });
     return stopped;
 }
@@ -141,7 +142,7 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
     record.folder = NativePath::withTrailingSeparator(folder);
     record.name = name;
     const std::optional<int> rows = GuiThreadCall::call<int>([this, &record]() -> int {
-        return m_view.collectionEditor().append(std::move(record)) ? m_view.photoCount() : -1;
+        return m_host.collectionEditor().append(std::move(record)) ? m_host.collection().count() : -1;
     });
     if (!rows || *rows < 0)
         return FolderLoader::AppendOutcome::Skipped;
@@ -151,14 +152,14 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
 
 int FolderLoadJob::photoCount()
 {
-    return GuiThreadCall::call<int>([this] { return m_view.photoCount(); }).value_or(0);
+    return GuiThreadCall::call<int>([this] { return m_host.collection().count(); }).value_or(0);
 }
 
 void FolderLoadJob::enteringFolder(const QStringList& photoPaths)
 {
     FolderAhead ahead;
     if (!photoPaths.isEmpty())
-        ahead.photos = std::make_unique<PhotoPrefetcher>(photoPaths, &m_view, m_threadCount);
+        ahead.photos = std::make_unique<PhotoPrefetcher>(photoPaths, m_host.photoProgressDlg(), m_threadCount);
     m_foldersAhead.push_back(std::move(ahead));
 }
 
@@ -179,6 +180,6 @@ PhotoPrefetcher::Loaded FolderLoadJob::loadPhoto(const QString& path)
             return ahead.photos->take(ahead.nextIndex++);
     }
     PhotoPrefetcher::Loaded loaded;
-    loaded.outcome = PhotoRecord::Load(path, &m_view, loaded.record);
+    loaded.outcome = PhotoRecord::Load(path, m_host.photoProgressDlg(), loaded.record);
     return loaded;
 }

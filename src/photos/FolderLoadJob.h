@@ -9,7 +9,7 @@
 #include "photos/PhotoPrefetcher.h"
 
 class CFileProgressDlg;
-class CMainView;
+class LoadHost;
 
 // Loading a folder tree or a camera drive (commands 131 and 164, the same
 // operation): the folder browser, the search pass that counts the JPEG files,
@@ -17,7 +17,7 @@ class CMainView;
 // are reached by choosing, in the same browser, the folder its storage shows
 // up under.
 //
-// Threads: start() on the GUI thread; run() on the main view's worker. The
+// Threads: start() on the GUI thread; run() on the host's worker. The
 // photos of the folder being loaded are read and made into thumbnails ahead,
 // on every core (PhotoPrefetcher), taken by the worker in the folder's order
 // and appended by the GUI thread; the progress dialog is driven through its queued setters; the
@@ -32,9 +32,9 @@ public:
 
     // Sets the loading flag and starts the load; false when a worker runs already.
     // threadCount: threads reading photos ahead; 0 for one per core.
-    static bool start(CMainView& view, int threadCount = 0);
+    static bool start(LoadHost& host, int threadCount = 0);
 
-    explicit FolderLoadJob(CMainView& view, int threadCount = 0);
+    explicit FolderLoadJob(LoadHost& host, int threadCount = 0);
     // The whole operation; closing is the worker's stop (the main window closes).
     void run(const std::atomic<bool>& closing);
     // The load of a folder already chosen (named on the command line, dropped), on
@@ -66,7 +66,7 @@ private:
         int nextIndex = 0;
     };
 
-    CMainView& m_view;
+    LoadHost& m_host;
     CFileProgressDlg& m_progress;
     const std::atomic<bool>* m_closing = nullptr;
     const int m_threadCount;

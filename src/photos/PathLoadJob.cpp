@@ -1,8 +1,9 @@
 #include "photos/PathLoadJob.h"
 
-#include "app/CMainView.h"
 #include "photos/FileLoader.h"
 #include "photos/FolderLoadJob.h"
+#include "photos/LoadHost.h"
+#include "platform/WorkerHost.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,31 +27,31 @@ std::vector<PathLoadJob::Load> PathLoadJob::plan(const QStringList& paths)
     return loads;
 }
 
-bool PathLoadJob::start(CMainView& view, const QStringList& paths)
+bool PathLoadJob::start(LoadHost& host, const QStringList& paths)
 {
     std::vector<Load> loads = plan(paths);
-    if (loads.empty() || view.isBusy() || view.worker().isRunning())
+    if (loads.empty() || host.isBusy() || host.worker().isRunning())
         return false;
-    view.setLoading(true);
-    CMainView* target = &view;
-    const bool started = view.worker().start(
+    host.setLoading(true);
+    LoadHost* target = &host;
+    const bool started = host.worker().start(
         [target, loads = std::move(loads)](const std::atomic<bool>& closing) { run(*target, loads, closing); });
     if (!started)
-        view.setLoading(false);
+        host.setLoading(false);
     return started;
 }
 
-void PathLoadJob::run(CMainView& view, const std::vector<Load>& loads, const std::atomic<bool>& closing)
+void PathLoadJob::run(LoadHost& host, const std::vector<Load>& loads, const std::atomic<bool>& closing)
 {
     for (std::size_t i = 0; i < loads.size() && !closing; ++i) {
         const bool moreToCome = i + 1 < loads.size();
         bool completed = false;
         if (loads[i].isFolder) {
-            FolderLoadJob job(view);
+            FolderLoadJob job(host);
             job.setMoreToCome(moreToCome);
             completed = job.loadFolder(loads[i].paths.front(), closing);
         } else {
-            FileLoader loader(view);
+            FileLoader loader(host);
             loader.setMoreToCome(moreToCome);
             completed = loader.load(loads[i].paths, closing);
         }

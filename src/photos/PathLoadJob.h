@@ -5,13 +5,13 @@
 #include <atomic>
 #include <vector>
 
-class CMainView;
+class LoadHost;
 
 // Loading the files and folders named on the command line or dropped onto the
 // main window: the files as "Load photos" loads chosen ones (same rules, same
 // progress, same silence about refused files), each folder as "Load from folder"
 // loads a chosen one (with its subfolder question), in the order given, one after
-// the other on the main view's worker. The loading state holds from the first
+// the other on the host's worker. The loading state holds from the first
 // load to the last; a stop ends them all.
 //
 // Threads: start() on the GUI thread; the loads on the worker.
@@ -26,10 +26,10 @@ public:
     };
     static std::vector<Load> plan(const QStringList& paths);
 
-    // Starts the loads; false, and nothing happens, while the view loads or
+    // Starts the loads; false, and nothing happens, while the host loads or
     // reduces or when no path is given.
-    static bool start(CMainView& view, const QStringList& paths);
+    static bool start(LoadHost& host, const QStringList& paths);
 
 private:
-    static void run(CMainView& view, const std::vector<Load>& loads, const std::atomic<bool>& closing);
+    static void run(LoadHost& host, const std::vector<Load>& loads, const std::atomic<bool>& closing);
 };

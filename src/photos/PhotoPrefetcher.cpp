@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-PhotoPrefetcher::PhotoPrefetcher(QStringList paths, CMainView* owner, int threadCount)
+PhotoPrefetcher::PhotoPrefetcher(QStringList paths, CPhotoProgressDlg* owner, int threadCount)
     : m_paths(std::move(paths))
     , m_owner(owner)
     , m_results(static_cast<std::size_t>(m_paths.size()))

@@ -11,7 +11,7 @@
 
 #include "photos/PhotoRecord.h"
 
-class CMainView;
+class CPhotoProgressDlg;
 
 // Loads the photos of a list ahead of the loader that appends them: a few
 // threads (one per core) each take the next path, read the file and make its
@@ -32,7 +32,7 @@ public:
     };
 
     // threadCount 0: one thread per core.
-    PhotoPrefetcher(QStringList paths, CMainView* owner, int threadCount = 0);
+    PhotoPrefetcher(QStringList paths, CPhotoProgressDlg* owner, int threadCount = 0);
     ~PhotoPrefetcher();
     PhotoPrefetcher(const PhotoPrefetcher&) = delete;
     PhotoPrefetcher& operator=(const PhotoPrefetcher&) = delete;
@@ -48,7 +48,7 @@ private:
     bool mayStartNext() const; // called with m_mutex held
 
     const QStringList m_paths;
-    CMainView* const m_owner;
+    CPhotoProgressDlg* const m_owner;
     std::size_t m_window = 1; // how far ahead of the taken index the helpers may go
 
     std::mutex m_mutex;

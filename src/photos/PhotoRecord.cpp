@@ -20,7 +20,7 @@ PhotoRecord PhotoRecord::Describe(const QString& path)
     return record;
 }
 
-PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CMainView* owner, PhotoRecord& record)
+PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CPhotoProgressDlg* owner, PhotoRecord& record)
 {
     try {
         record = Describe(path);

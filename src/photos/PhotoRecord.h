@@ -7,7 +7,7 @@
 
 #include "imaging/CPhotoImage.h"
 
-class CMainView;
+class CPhotoProgressDlg;
 
 // One photo of the collection: the details its file-list row shows and its
 // CPhotoImage, which holds the thumbnail and the corrections. A loader makes
@@ -33,7 +33,8 @@ struct PhotoRecord
     // A record that only describes path (name and folder from it); no file is
     // touched and the image is empty.
     static PhotoRecord Describe(const QString& path);
-    // Reads the file's details and loads its thumbnail (192 x 144). Any thread;
-    // never throws.
-    static Outcome Load(const QString& path, CMainView* owner, PhotoRecord& record);
+    // Reads the file's details and loads its thumbnail (192 x 144); owner is
+    // the small progress window that shows the path meanwhile (may be null).
+    // Any thread; never throws.
+    static Outcome Load(const QString& path, CPhotoProgressDlg* owner, PhotoRecord& record);
 };

@@ -1,10 +1,11 @@
 #include "reduce/ReductionController.h"
 
-#include "app/CMainView.h"
 #include "core/FileIo.h"
 #include "photos/CPhotoCollection.h"
 #include "platform/NativePath.h"
+#include "platform/WorkerHost.h"
 #include "reduce/CWizStep1Dlg.h"
+#include "reduce/ReductionHost.h"
 
 #include <thread>
 
@@ -12,8 +13,8 @@ namespace {
 constexpr int kMostPhotos = 1000;
 }
 
-ReductionController::ReductionController(CMainView& view)
-    : m_view(view)
+ReductionController::ReductionController(ReductionHost& host)
+    : m_host(host)
 {
 }
 
@@ -40,9 +41,8 @@ int ReductionController::threadsToUse() const
     return cores > 0 ? int(cores) : 1;
 }
 
-std::vector<ReductionPhoto> ReductionController::photosOf(CMainView& view)
+std::vector<ReductionPhoto> ReductionController::photosOf(const CPhotoCollection& collection)
 {
-    const CPhotoCollection& collection = view.collection();
     std::vector<ReductionPhoto> photos;
     photos.reserve(size_t(std::max(collection.count(), 0)));
     for (int i = 0; i < collection.count(); ++i) {
@@ -72,25 +72,25 @@ ReductionSettings ReductionController::settingsFor(const std::vector<ReductionPh
 // let that run go on.
 void ReductionController::start()
 {
-    if (m_view.worker().isRunning())
+    if (m_host.worker().isRunning())
         return;
-    std::vector<ReductionPhoto> photos = photosOf(m_view);
+    std::vector<ReductionPhoto> photos = photosOf(m_host.collection());
     if (photos.empty() || photos.size() > size_t(kMostPhotos))
         return;
-    m_view.setReducing(true);
+    m_host.setReducing(true);
     ReductionSettings settings = settingsFor(photos);
     if (!runWizard(settings)) {
         endWithoutPhotos();
         return;
     }
     const std::filesystem::path outputFolder = NativePath::toFileSystem(settings.outputFolder);
-    auto worker = std::make_shared<ReductionWorker>(m_view, std::move(settings), std::move(photos), m_photoReducer,
+    auto worker = std::make_shared<ReductionWorker>(m_host, std::move(settings), std::move(photos), m_photoReducer,
                                                     threadsToUse());
     const auto run = [worker, outputFolder](const std::atomic<bool>& stop) {
         snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
         worker->run(stop);
     };
-    if (!m_view.worker().start(run))
+    if (!m_host.worker().start(run))
         endWithoutPhotos();
 }
 
@@ -98,7 +98,7 @@ bool ReductionController::runWizard(ReductionSettings& settings) const
 {
     if (m_wizardRunner)
         return m_wizardRunner(settings);
-    CWizStep1Dlg wizard(settings, m_view.window());
+    CWizStep1Dlg wizard(settings, m_host.mainWindow());
     if (wizard.exec() != QDialog::Accepted)
         return false;
     settings = wizard.settings();
@@ -107,6 +107,6 @@ bool ReductionController::runWizard(ReductionSettings& settings) const
 
 void ReductionController::endWithoutPhotos()
 {
-    ReductionProgress(m_view.fileProgressDlg()).showReady();
-    m_view.setReducing(false);
+    ReductionProgress(m_host.fileProgressDlg()).showReady();
+    m_host.setReducing(false);
 }

@@ -6,18 +6,20 @@
 #include <functional>
 #include <vector>
 
-class CMainView;
+class CPhotoCollection;
+
+class ReductionHost;
 
 // Sets a reduction going (command 139) on the GUI thread: takes the list, runs
 // the wizard there, and hands the settings and the list to a ReductionWorker on
-// the main view's worker thread. Owned by CMainView.
+// the host's worker thread. Owned by CMainView.
 class ReductionController
 {
 public:
     // Runs the wizard on settings; true when it ended with OK.
     using WizardRunner = std::function<bool(ReductionSettings& settings)>;
 
-    explicit ReductionController(CMainView& view);
+    explicit ReductionController(ReductionHost& host);
 
     void start();
 
@@ -29,7 +31,7 @@ public:
     void setThreadCount(int threads);
 
     // The photos of the list in list order.
-    static std::vector<ReductionPhoto> photosOf(CMainView& view);
+    static std::vector<ReductionPhoto> photosOf(const CPhotoCollection& collection);
     // A fresh settings record with the photo count, the input total and the first photo.
     static ReductionSettings settingsFor(const std::vector<ReductionPhoto>& photos);
 
@@ -38,7 +40,7 @@ private:
     int threadsToUse() const;
     void endWithoutPhotos();
 
-    CMainView& m_view;
+    ReductionHost& m_host;
     WizardRunner m_wizardRunner;
     ReductionWorker::PhotoReducer m_photoReducer;
     int m_threadCount = 0;

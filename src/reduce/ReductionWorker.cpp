@@ -1,6 +1,5 @@
 #include "reduce/ReductionWorker.h"
 
-#include "app/CMainView.h"
 #include "core/OrderedJobRunner.h"
 #include "core/OutputDependencies.h"
 #include "core/PackerCommand.h"
@@ -9,6 +8,7 @@
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "platform/WindowPlacement.h"
+#include "reduce/ReductionHost.h"
 
 #include <QCoreApplication>
 
@@ -16,14 +16,14 @@
 const QString ReductionWorker::kOpenFolderQuestion
     = QStringLiteral("Would you like to open the output folder with new photos?");
 
-ReductionWorker::ReductionWorker(CMainView& view, ReductionSettings settings, std::vector<ReductionPhoto> photos,
+ReductionWorker::ReductionWorker(ReductionHost& host, ReductionSettings settings, std::vector<ReductionPhoto> photos,
                                  PhotoReducer reducer, int threads)
-    : m_view(view)
+    : m_host(host)
     , m_settings(std::move(settings))
     , m_photos(std::move(photos))
     , m_reducer(std::move(reducer))
     , m_threads(m_reducer ? 1 : threads)
-    , m_progress(view.fileProgressDlg())
+    , m_progress(host.fileProgressDlg())
 {
     std::vector<std::filesystem::path> wanted;
     for (const ReductionPhoto& photo : m_photos) {
@@ -47,7 +47,7 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
     startPacker();
     offerOutputFolder();
     m_progress.showReady();
-    m_view.setReducing(false);
+    m_host.setReducing(false);
 }
 
 // False when a stop ended the run. The file name shown is always the one of the
@@ -80,7 +80,7 @@ bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
         m_progress.showFileName(m_photos.front().listedName);
     snapwane::OrderedJobRunner::Run(count, m_threads, work);
     if (stopped) {
-        m_view.setReducing(false);
+        m_host.setReducing(false);
         m_progress.endStopped();
     }
     return !stopped;
@@ -111,7 +111,7 @@ snapwane::ReduceResult ReductionWorker::commit(size_t index)
 
 bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const
 {
-    return stopRequested.load() || !m_view.isReducing() || m_progress.stopRequested();
+    return stopRequested.load() || !m_host.isReducing() || m_progress.stopRequested();
 }
 
 // Started detached, never waited for; whether it works is not looked at.
@@ -139,6 +139,6 @@ void ReductionWorker::offerOutputFolder() const
 {
     if (!Prompts::askYesNo(kOpenFolderQuestion))
         return;
-    GuiThreadCall::run([view = &m_view] { WindowPlacement::showNormalAt(view->window(), QRect(0, 0, 640, 480)); });
+    GuiThreadCall::run([host = &m_host] { WindowPlacement::showNormalAt(host->mainWindow(), QRect(0, 0, 640, 480)); });
     Shell::openPath(m_settings.outputFolder);
 }

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-class CMainView;
+class ReductionHost;
 
 // The reduction of the whole list after the wizard ended with OK. Runs on the
 // worker thread: reduces the photos on `threads` threads and writes them into the
@@ -33,7 +33,7 @@ public:
     static const QString kOpenFolderQuestion;
 
     // An empty reducer means the engine's own, prepared on `threads` threads.
-    ReductionWorker(CMainView& view, ReductionSettings settings, std::vector<ReductionPhoto> photos,
+    ReductionWorker(ReductionHost& host, ReductionSettings settings, std::vector<ReductionPhoto> photos,
                     PhotoReducer reducer, int threads);
 
     // The whole run; stopRequested is the worker host's stop.
@@ -51,7 +51,7 @@ private:
     void startPacker() const;
     void offerOutputFolder() const;
 
-    CMainView& m_view;
+    ReductionHost& m_host;
     ReductionSettings m_settings;
     std::vector<ReductionPhoto> m_photos;
     PhotoReducer m_reducer;

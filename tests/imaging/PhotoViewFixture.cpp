@@ -29,7 +29,7 @@ void PhotoViewFixture::addPhotos(int count, int width, int height)
         const QString path = m_dir.filePath(QStringLiteral("photo%1.jpg").arg(number, 2, 10, QLatin1Char('0')));
         ASSERT_TRUE(ViewTestSupport::writeJpeg(path, width, height, QColor::fromHsv((number * 40) % 360, 200, 200)));
         PhotoRecord record;
-        ASSERT_EQ(PhotoRecord::Load(path, m_view.get(), record), PhotoRecord::Outcome::Loaded);
+        ASSERT_EQ(PhotoRecord::Load(path, m_view->photoProgressDlg(), record), PhotoRecord::Outcome::Loaded);
         ASSERT_TRUE(m_view->collectionEditor().append(std::move(record)));
     }
 }

@@ -41,7 +41,7 @@ TEST_F(Collection, RowShowsTheFilesDetails)
 {
     const QString path = folder.writeJpeg(QStringLiteral("Beach Day.JPG"), 1600, 1200);
     PhotoRecord record;
-    ASSERT_EQ(PhotoRecord::Load(path, view(), record), PhotoRecord::Outcome::Loaded);
+    ASSERT_EQ(PhotoRecord::Load(path, view()->photoProgressDlg(), record), PhotoRecord::Outcome::Loaded);
     const std::uintmax_t bytes = record.fileBytes;
     ASSERT_TRUE(view()->collectionEditor().append(std::move(record)));
 
@@ -105,9 +105,10 @@ INSTANTIATE_TEST_SUITE_P(Sizes, CollectionSizes, ::testing::ValuesIn(kSizes),
 TEST_F(Collection, PhotoThatDoesNotLoadLeavesNoRow)
 {
     PhotoRecord record;
-    EXPECT_EQ(PhotoRecord::Load(folder.writeJpeg(QStringLiteral("tall.jpg"), 250, 400), view(), record),
+    CPhotoProgressDlg* owner = view()->photoProgressDlg();
+    EXPECT_EQ(PhotoRecord::Load(folder.writeJpeg(QStringLiteral("tall.jpg"), 250, 400), owner, record),
               PhotoRecord::Outcome::Skipped);
-    EXPECT_EQ(PhotoRecord::Load(folder.path(QStringLiteral("missing.jpg")), view(), record),
+    EXPECT_EQ(PhotoRecord::Load(folder.path(QStringLiteral("missing.jpg")), owner, record),
               PhotoRecord::Outcome::Skipped);
     EXPECT_FALSE(collection().append(std::move(record)));
     EXPECT_EQ(collection().rowCount(), 0);
@@ -117,7 +118,8 @@ TEST_F(Collection, FirstPhotoIsCurrentAndSelectedAtOnce)
 {
     for (const char* name : {"a.jpg", "b.jpg"}) {
         PhotoRecord record;
-        ASSERT_EQ(PhotoRecord::Load(folder.writeJpeg(QString::fromUtf8(name), 640, 480), view(), record),
+        ASSERT_EQ(PhotoRecord::Load(folder.writeJpeg(QString::fromUtf8(name), 640, 480), view()->photoProgressDlg(),
+                                    record),
                   PhotoRecord::Outcome::Loaded);
         view()->collectionEditor().append(std::move(record));
         EXPECT_EQ(view()->currentIndex(), 0);

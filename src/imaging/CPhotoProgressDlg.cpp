@@ -1,4 +1,4 @@
-#include "app/CPhotoProgressDlg.h"
+#include "imaging/CPhotoProgressDlg.h"
 
 #include "platform/GuiThreadCall.h"
 #include "platform/WidgetId.h"
