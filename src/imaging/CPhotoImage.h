@@ -38,7 +38,7 @@ public:
     CPhotoImage() = default;
     CPhotoImage(const CPhotoImage&) = delete;
     CPhotoImage& operator=(const CPhotoImage&) = delete;
-    virtual ~CPhotoImage();
+    ~CPhotoImage();
 
     // Reads the file whole and loads it fitted into boxWidth x boxHeight (0 x 0:
     // the thumbnail box). A file that cannot be read, is empty or has 5,000,000

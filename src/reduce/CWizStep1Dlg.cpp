@@ -98,7 +98,8 @@ QLayout* CWizStep1Dlg::createSizeGroup()
     m_sizeGroup = new QGroupBox(this);
     WidgetId::set(m_sizeGroup, ctl::SizeGroup);
     auto* sizes = new QVBoxLayout(m_sizeGroup);
-    for (int choice = 0; choice < SizeChoice::Count; ++choice) {
+    for (int index = 0; index < SizeChoice::Count; ++index) {
+        const auto choice = SizeChoice::Index(index);
         auto* button = new QRadioButton(SizeChoice::caption(choice), m_sizeGroup);
         WidgetId::set(button, SizeChoice::controlId(choice));
         m_sizeButtons.append(button);
@@ -151,7 +152,9 @@ QLayout* CWizStep1Dlg::createBars()
 bool CWizStep1Dlg::exchange(bool reading)
 {
     DataExchange dx(reading ? DataExchange::Read : DataExchange::Write);
-    dx.radio(m_sizeButtons, m_settings.sizeChoice);
+    int checked = m_settings.sizeChoice;
+    dx.radio(m_sizeButtons, checked);
+    m_settings.sizeChoice = SizeChoice::Index(checked);
     dx.integer(m_widthEdit, m_settings.customWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide);
     dx.integer(m_heightEdit, m_settings.customHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide);
     dx.positiveInteger(m_qualityEdit, m_settings.quality, SizeChoice::kMinQuality, SizeChoice::kMaxQuality);
@@ -165,7 +168,7 @@ void CWizStep1Dlg::enableCustomSize()
     m_heightEdit->setEnabled(custom);
 }
 
-void CWizStep1Dlg::showEstimate(int choice)
+void CWizStep1Dlg::showEstimate(SizeChoice::Index choice)
 {
     const SizeChoice::Estimate estimate = SizeChoice::estimate(choice, m_settings.photoCount, m_settings.inputBytes);
     m_sizeGroup->setTitle(estimate.groupCaption);
@@ -173,7 +176,7 @@ void CWizStep1Dlg::showEstimate(int choice)
 }
 
 // A refused field shows its message; the estimate follows the click all the same.
-void CWizStep1Dlg::onSizeClicked(int choice)
+void CWizStep1Dlg::onSizeClicked(SizeChoice::Index choice)
 {
     exchange(true);
     enableCustomSize();

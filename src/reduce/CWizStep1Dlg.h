@@ -22,7 +22,7 @@ class CWizStep1Dlg : public QDialog
 
 public:
     // settings: the defaults, with the photo count, the input total and the first
-    // photo filled in by the worker.
+    // photo filled in by ReductionController::settingsFor.
     explicit CWizStep1Dlg(const ReductionSettings& settings, QWidget* parent = nullptr);
 
     const ReductionSettings& settings() const { return m_settings; }
@@ -38,8 +38,8 @@ private:
     QLayout* createBars();
     bool exchange(bool reading);
     void enableCustomSize();
-    void showEstimate(int choice);
-    void onSizeClicked(int choice);
+    void showEstimate(SizeChoice::Index choice);
+    void onSizeClicked(SizeChoice::Index choice);
     void onNext();
     void onShowSize();
     void setTargetBox(bool makeEven);

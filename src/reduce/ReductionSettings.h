@@ -1,19 +1,21 @@
 #pragma once
 #include "core/Corrections.h"
+#include "reduce/SizeChoice.h"
 
 #include <QString>
 
 #include <cstdint>
 
 // What the two wizard steps gather for one reduction run, filled anew from the
-// defaults for every run; nothing of it is kept between runs. The worker reads it
-// once, after step 1 ended with OK.
+// defaults for every run; nothing of it is kept between runs. ReductionController
+// fills in the list's part, runs the wizard on it and, once step 1 ended with OK,
+// hands it to the ReductionWorker, which only reads it.
 //
-// The photo count, the input total and the first photo stand for the main view:
-// the estimate and the size preview read them instead of the collection.
+// The photo count, the input total and the first photo stand for the collection:
+// the estimate and the size preview read them instead.
 struct ReductionSettings
 {
-    // Given by the worker before the wizard opens.
+    // Given by ReductionController::settingsFor before the wizard opens.
     int photoCount = 0;
     std::uint64_t inputBytes = 0; // the sum of the listed file sizes
     QString firstPhotoPath;       // the real path of the first photo of the list
@@ -29,7 +31,7 @@ struct ReductionSettings
     // Step 1: the box set by Next (handed to the worker) or Show size.
     int targetWidth = 0;
     int targetHeight = 0;
-    int sizeChoice = 1; // index of the checked size, see SizeChoice
+    SizeChoice::Index sizeChoice = SizeChoice::Size640;
     int customWidth = 640;
     int customHeight = 480;
     unsigned quality = 75;

@@ -26,9 +26,9 @@ const Row kRows[SizeChoice::Count] = {
 };
 // clang-format on
 
-const Row& rowOf(int choice)
+const Row& rowOf(SizeChoice::Index choice)
 {
-    return kRows[std::clamp(choice, 0, SizeChoice::Count - 1)];
+    return kRows[std::clamp<int>(choice, 0, SizeChoice::Count - 1)];
 }
 
 QString totalCaption(std::uint64_t kilobytes)
@@ -38,17 +38,17 @@ QString totalCaption(std::uint64_t kilobytes)
 
 } // namespace
 
-QString SizeChoice::caption(int choice)
+QString SizeChoice::caption(Index choice)
 {
     return QString::fromLatin1(rowOf(choice).caption);
 }
 
-int SizeChoice::controlId(int choice)
+int SizeChoice::controlId(Index choice)
 {
     return rowOf(choice).controlId;
 }
 
-QSize SizeChoice::box(int choice, int customWidth, int customHeight)
+QSize SizeChoice::box(Index choice, int customWidth, int customHeight)
 {
     if (choice == Custom)
         return {customWidth, customHeight};
@@ -61,7 +61,7 @@ QSize SizeChoice::box(int choice, int customWidth, int customHeight)
 // K = the input in whole kilobytes. The bar compares the estimated output with
 // it; an input under 1000 bytes (K = 0) cannot be smaller than any estimate, so
 // the bar is full then.
-SizeChoice::Estimate SizeChoice::estimate(int choice, int photoCount, std::uint64_t inputBytes)
+SizeChoice::Estimate SizeChoice::estimate(Index choice, int photoCount, std::uint64_t inputBytes)
 {
     const std::uint64_t inputKilobytes = inputBytes / 1000;
     if (choice == Custom)

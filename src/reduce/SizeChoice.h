@@ -9,7 +9,8 @@
 class SizeChoice
 {
 public:
-    enum Index { Size320 = 0, Size640, Size800, Size1024, Custom, Unchanged, Count };
+    // The index of the checked radio button; -1 when none is checked.
+    enum Index : int { Size320 = 0, Size640, Size800, Size1024, Custom, Unchanged, Count };
 
     static constexpr int kMinSide = 50;
     static constexpr int kMaxSide = 5000;
@@ -18,11 +19,11 @@ public:
     // No change reduces into a box no camera photo exceeds, so every photo is copied.
     static constexpr int kUnchangedSide = 5000;
 
-    static QString caption(int choice);
-    static int controlId(int choice);
+    static QString caption(Index choice);
+    static int controlId(Index choice);
 
     // The box of a choice; the custom one is taken as given.
-    static QSize box(int choice, int customWidth, int customHeight);
+    static QSize box(Index choice, int customWidth, int customHeight);
 
     struct Estimate
     {
@@ -30,5 +31,5 @@ public:
         int outputBar = 0; // the output as a percentage of the input, 0 ... 100
     };
     // The estimate for photoCount photos of inputBytes bytes in all.
-    static Estimate estimate(int choice, int photoCount, std::uint64_t inputBytes);
+    static Estimate estimate(Index choice, int photoCount, std::uint64_t inputBytes);
 };

@@ -2,7 +2,7 @@
 // Helpers for the command-line tool tests: a scratch folder per test, small file
 // utilities, and running a built tool by name.
 
-#include "core/ChildProcess.h"
+#include "common/ChildProcess.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
 #include "SfxArchiveWriter.h"
 
-#include "core/ChildProcess.h"
+#include "common/ChildProcess.h"
 
 #include <algorithm>
 #include <array>

@@ -11,7 +11,7 @@
 #include "PackArguments.h"
 #include "SfxArchiveWriter.h"
 
-#include "core/ChildProcess.h"
+#include "common/ChildProcess.h"
 
 #include <filesystem>
 #include <iostream>

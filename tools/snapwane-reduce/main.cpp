@@ -8,7 +8,7 @@
 #include "PhotoReducer.h"
 #include "ReduceOptions.h"
 
-#include "core/ChildProcess.h"
+#include "common/ChildProcess.h"
 #include "core/FileIo.h"
 #include "core/PackerCommand.h"
 

@@ -1,4 +1,4 @@
-#include "core/ChildProcess.h"
+#include "common/ChildProcess.h"
 
 #ifndef _WIN32
 #include <cerrno>
