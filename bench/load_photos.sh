@@ -25,4 +25,4 @@ fi
 cat "$folder"/*.jpg > /dev/null # read once, so the disk cache does not decide the first run
 echo "$(ls "$folder" | wc -l) photos in $folder, $(nproc) cores"
 QT_QPA_PLATFORM=offscreen SNAPWANE_LOAD_BENCH_DIR="$folder" \
-  "${BUILD_DIR:-$root/build}/tests/photos_tests" --gtest_filter='LoadBench.*' 2>&1 | grep -E '^(load|thumbnails)|FAILED'
+  "${BUILD_DIR:-$root/build}/load_bench" 2>&1 | grep -E '^(load|thumbnails)|FAILED'

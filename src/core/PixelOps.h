@@ -74,7 +74,8 @@ void AdjustBrightness(PixelBuffer& pixels, int offset);
 // For every channel value v: if v < 128, v := v - amount; then if v > 127,
 // v := v + amount; clamp to 0..255. Dark values fall and bright ones rise for a
 // positive amount; for a negative amount a dark value rises only while it stays
-// at or below 127 (120 with -20 stays 120, 100 becomes 120).
+// at or below 127 (120 with -20 stays 120, 100 becomes 120, 107 becomes 127,
+// 108 stays 108).
 void AdjustContrast(PixelBuffer& pixels, int amount);
 
 // Every pixel's three channels become floor((r + g + b) / 3).

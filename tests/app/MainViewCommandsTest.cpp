@@ -56,6 +56,11 @@ struct StateRow
     int radioMarked;
 };
 
+void PrintTo(const StateRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 const StateRow kStates[] = {
     {"NoPhotos", 0, CMainView::PhotoListMode, -1, false, false, unite({kAlways, kIdle}), cmd::PhotoList},
     {"PhotoList", 12, CMainView::PhotoListMode, 0, false, false, unite({kAlways, kIdle, kWithPhotos}), cmd::PhotoList},

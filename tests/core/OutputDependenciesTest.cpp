@@ -47,6 +47,11 @@ struct PlanCase {
     std::size_t sourcesReplaced;
 };
 
+void PrintTo(const PlanCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 const PlanCase kPlanCases[] = {
     {"NamesDifferingInCaseIntoTheirOwnFolder", {"Beach.JPG", "beach.jpg"}, {"Beach.JPG", "beach.jpg"},
      {"beach.jpg", "beach.jpg"}, {"beach (2).jpg", "beach.jpg"}, 1},

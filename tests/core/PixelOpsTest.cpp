@@ -248,6 +248,7 @@ TEST(AdjustContrast, DarkFallsBrightRises_NegativeKeepsDarkThatWouldCross)
         {"PlusEdgeDark", 20, 127, 107},     {"PlusEdgeBright", 20, 128, 148}, {"MinusDark", -20, 100, 120},
         {"MinusDarkWouldCross", -20, 120, 120}, {"MinusBright", -20, 130, 110}, {"MinusBrighter", -20, 200, 180},
         {"MinusEdge", -20, 127, 127},       {"MinusHuge", -1000, 5, 5},        {"PlusHuge", 1000, 250, 255},
+        {"MinusDarkRisesOntoTheEdge", -20, 107, 127}, {"MinusDarkOnePastTheEdge", -20, 108, 108},
     };
     for (const PointRow& row : rows) {
         PixelBuffer pixel = MakeBuffer(1, 1, 3, {row.before, 0, 255});

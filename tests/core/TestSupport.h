@@ -1,8 +1,10 @@
-// Helpers shared by the engine's tests: test photos made with JpegCodec, files
-// under tests/data, and temporary folders that clean up after themselves.
+// Helpers shared by the engine's tests: buffers and streams to check, files
+// under tests/data, and temporary folders that clean up after themselves
+// (the test photos themselves come from support/TestJpeg.h).
 #pragma once
 
 #include "core/PixelBuffer.h"
+#include "support/TestJpeg.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,15 +16,6 @@ namespace snapwane::test {
 
 // A buffer with the given bytes (width x height x channels of them).
 PixelBuffer MakeBuffer(int width, int height, int channels, std::initializer_list<int> bytes);
-
-// A smooth colour pattern that compresses well; channels 1 or 3.
-PixelBuffer MakePattern(int width, int height, int channels = 3);
-
-// A buffer of one colour.
-PixelBuffer MakeFilled(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b);
-
-// MakePattern encoded as JPEG; fails the test if encoding fails.
-std::vector<std::uint8_t> MakeJpeg(int width, int height, int channels = 3, int quality = 90);
 
 // The stream with the size in its baseline frame header (SOF0) replaced.
 std::vector<std::uint8_t> WithFrameSize(std::vector<std::uint8_t> jpeg, int width, int height);

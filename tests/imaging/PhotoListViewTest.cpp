@@ -2,11 +2,11 @@
 #include "PhotoViewFixture.h"
 
 #include "imaging/CPhotoImage.h"
-#include "ViewTestSupport.h"
 #include "imaging/CPhotoListView.h"
 #include "imaging/GridGeometry.h"
 #include "photos/CFileListView.h"
 #include "res/ids.h"
+#include "support/QtTestSupport.h"
 
 #include <QImage>
 #include <QPaintEvent>
@@ -88,10 +88,10 @@ TEST_F(PhotoListViewTest, Click_RedrawsFramesAndCaptionsButNoThumbnail)
     addPhotos(7);
     PaintRecorder recorder;
     gridPane()->installEventFilter(&recorder);
-    ASSERT_TRUE(ViewTestSupport::waitUntil([&] { return !recorder.painted.isEmpty(); })); // the first paint
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] { return !recorder.painted.isEmpty(); })); // the first paint
     recorder.painted = QRegion();
     click(gridPane(), cellPoint(4));
-    ASSERT_TRUE(ViewTestSupport::waitUntil([&] { return !recorder.painted.isEmpty(); }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] { return !recorder.painted.isEmpty(); }));
     gridPane()->removeEventFilter(&recorder);
 
     for (int index : {0, 4}) { // the old mark and the new one

@@ -1,10 +1,10 @@
 #include "PhotoViewFixture.h"
 
-#include "ViewTestSupport.h"
 #include "imaging/CPhotoImage.h"
 #include "photos/CFileListView.h"
 #include "photos/PhotoRecord.h"
 #include "res/ids.h"
+#include "support/QtTestSupport.h"
 
 #include <QCoreApplication>
 
@@ -27,7 +27,10 @@ void PhotoViewFixture::addPhotos(int count, int width, int height)
     for (int i = 0; i < count; ++i) {
         const int number = m_view->photoCount();
         const QString path = m_dir.filePath(QStringLiteral("photo%1.jpg").arg(number, 2, 10, QLatin1Char('0')));
-        ASSERT_TRUE(ViewTestSupport::writeJpeg(path, width, height, QColor::fromHsv((number * 40) % 360, 200, 200)));
+        const QColor colour = QColor::fromHsv((number * 40) % 360, 200, 200);
+        ASSERT_TRUE(snapwane::test::WriteJpeg(
+            path, snapwane::test::MakeFilled(width, height, std::uint8_t(colour.red()), std::uint8_t(colour.green()),
+                                             std::uint8_t(colour.blue()))));
         PhotoRecord record;
         ASSERT_EQ(PhotoRecord::Load(path, m_view->photoProgressDlg(), record), PhotoRecord::Outcome::Loaded);
         ASSERT_TRUE(m_view->collectionEditor().append(std::move(record)));

@@ -12,7 +12,7 @@
 
 namespace {
 
-using phototest::PhotoFolder;
+using snapwane::test::PhotoFolder;
 
 class Collection : public LoaderFixture
 {
@@ -220,3 +220,16 @@ TEST_F(Collection, MoveOfTheCurrentPhotoMarksItsRowInSinglePhotoMode)
 }
 
 } // namespace
+
+// The collection keeps its own limit, whoever appends.
+TEST(PhotoCollection, RefusesEveryPhotoPastItsCapacity)
+{
+    CPhotoCollection collection;
+    for (int i = 0; i < CPhotoCollection::kCapacity; ++i)
+        ASSERT_TRUE(collection.append(PhotoRecord::Describe(QStringLiteral("/photos/%1.jpg").arg(i))));
+    EXPECT_TRUE(collection.isFull());
+    EXPECT_FALSE(collection.append(PhotoRecord::Describe(QStringLiteral("/photos/one-more.jpg"))));
+    EXPECT_EQ(collection.count(), CPhotoCollection::kCapacity);
+    EXPECT_EQ(collection.rowCount(), CPhotoCollection::kCapacity);
+    EXPECT_EQ(collection.pathOf(CPhotoCollection::kCapacity - 1), QStringLiteral("/photos/999.jpg"));
+}

@@ -19,7 +19,7 @@
 
 namespace {
 
-using phototest::MakeJpeg;
+using snapwane::test::MakeJpeg;
 
 class FileLoader_ : public LoaderFixture
 {
@@ -174,7 +174,7 @@ TEST_F(FileLoader_, ClosingTheWindowDuringALoadEndsItSafely)
     auto window = std::make_unique<CMainFrame>();
     CMainView* mainView = window->view();
     window->onCommand(ids::cmd::LoadFiles);
-    ASSERT_TRUE(phototest::WaitUntil([&] { return mainView->collection().count() >= 2; }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] { return mainView->collection().count() >= 2; }));
     window.reset(); // stops the worker after the file in hand, then releases the photos
     SUCCEED();
 }
@@ -183,7 +183,7 @@ TEST_F(FileLoader_, ClosingTheWindowDuringALoadEndsItSafely)
 // case, nothing else; the dialog shows the filter's name alone.
 TEST(FileDialogFilter, MatchesJpegNamesInAnyCase)
 {
-    phototest::PhotoFolder files;
+    snapwane::test::PhotoFolder files;
     for (const char* name : {"a.jpg", "B.JPG", "c.Jpeg", "d.jPeG", "e.png", "f.jpg.lnk", "g.jpgx", "h.txt"})
         files.write(QString::fromUtf8(name), {1});
     std::unique_ptr<QFileDialog> dialog(QtPrompts::createOpenFilesDialog(nullptr, FileLoader::kDialogTitle,
@@ -197,7 +197,7 @@ TEST(FileDialogFilter, MatchesJpegNamesInAnyCase)
         loaded = loaded || QDir::cleanPath(path) == folder; // the current folder may come first
     });
     dialog->setDirectory(folder);
-    ASSERT_TRUE(phototest::WaitUntil([&] { return loaded; }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] { return loaded; }));
 
     const QModelIndex root = model->index(folder);
     QStringList shown;

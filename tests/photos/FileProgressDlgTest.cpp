@@ -4,7 +4,7 @@
 #include "platform/WidgetId.h"
 #include "res/ids.h"
 
-#include "PhotoTestSupport.h"
+#include "support/QtTestSupport.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -57,7 +57,7 @@ TEST(FileProgressDlg, AWorkersChangesArriveInOrderAndTheBarKeepsLargeCounts)
         done = true;
     });
     worker.join();
-    ASSERT_TRUE(phototest::WaitUntil([&] { return done && dialog.windowTitle().startsWith(QStringLiteral("70000")); }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] { return done && dialog.windowTitle().startsWith(QStringLiteral("70000")); }));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.progressBar()->maximum(), 70000);
     EXPECT_EQ(dialog.progressBar()->value(), 70000);

@@ -8,9 +8,8 @@
 #include "photos/CFileProgressDlg.h"
 #include "photos/CPhotoCollection.h"
 #include "res/ids.h"
+#include "support/QtTestSupport.h"
 #include "support/ScriptedPrompts.h"
-
-#include "PhotoTestSupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -57,7 +56,7 @@ protected:
         recorder.captions.clear();
         positions.clear();
         frame.onCommand(ids::cmd::LoadFiles);
-        ASSERT_TRUE(phototest::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
+        ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
         QCoreApplication::processEvents();
     }
 
@@ -71,7 +70,7 @@ protected:
     }
 
     ScriptedPrompts prompts;
-    phototest::PhotoFolder folder;
+    snapwane::test::PhotoFolder folder;
     CMainFrame frame;
     CaptionRecorder recorder;
     QList<int> positions;

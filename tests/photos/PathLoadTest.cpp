@@ -43,7 +43,7 @@ protected:
 
     void waitForTheEnd()
     {
-        ASSERT_TRUE(phototest::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
+        ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
         QCoreApplication::processEvents();
     }
 
@@ -131,7 +131,7 @@ TEST_F(PathLoad, SecondDropDuringASequenceOfLoads_IsRefused)
     const QString other = folder.writeJpeg(QStringLiteral("other.jpg"), 640, 480);
 
     ASSERT_TRUE(frame.openPaths({photo, tree, photo}));
-    ASSERT_TRUE(phototest::WaitUntil([&] {
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] {
         if (!view()->worker().isRunning())
             return true;
         // Idle only once the last load has ended: a, x, q1 and q2 are in.

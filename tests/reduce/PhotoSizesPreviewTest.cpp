@@ -18,6 +18,11 @@ struct PreviewRow
     QSize box;
 };
 
+void PrintTo(const PreviewRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class PhotoSizesPreview : public ::testing::TestWithParam<PreviewRow>
 {
 protected:
@@ -31,7 +36,7 @@ TEST_P(PhotoSizesPreview, FitsTheFirstPhotoIntoTheWindowAndCentresIt)
 {
     const PreviewRow& row = GetParam();
     const QString path = folder.filePath(QStringLiteral("first photo.jpg"));
-    ASSERT_TRUE(reducetest::writePhoto(path, row.photo.width(), row.photo.height()));
+    ASSERT_TRUE(snapwane::test::WriteJpeg(path, snapwane::test::MakePattern(row.photo.width(), row.photo.height())));
     snapwane::Corrections corrections;
     corrections.rotation = row.rotation;
     CViewPhotoSizesDlg preview(row.box, path, corrections);

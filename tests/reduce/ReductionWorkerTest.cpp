@@ -67,7 +67,7 @@ protected:
         const QString dir = folder.filePath(subfolder);
         QDir().mkpath(dir);
         const QString path = dir + QLatin1Char('/') + name;
-        EXPECT_TRUE(reducetest::writePhoto(path, width, height));
+        EXPECT_TRUE(snapwane::test::WriteJpeg(path, snapwane::test::MakePattern(width, height)));
         appendUnloadedPhoto(view->collection(), path);
         return path;
     }
@@ -82,7 +82,7 @@ protected:
     void reduce()
     {
         frame->onCommand(ids::cmd::Reduce);
-        ASSERT_TRUE(reducetest::processEventsUntil([this] { return !view->worker().isRunning(); }));
+        ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view->worker().isRunning(); }));
         QCoreApplication::processEvents(); // the queued state updates
     }
 
@@ -325,13 +325,13 @@ TEST_P(FileErrorStop, ClosesTheFileErrorWindowAndEndsAfterThePhotoInHand)
         return snapwane::ReduceResult{snapwane::ReduceOutcome::WriteError, 0, 0, "no space left"};
     });
     frame->onCommand(ids::cmd::Reduce);
-    ASSERT_TRUE(reducetest::processEventsUntil([] { return shownFileError() != nullptr; }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([] { return shownFileError() != nullptr; }));
     const QPointer<QMessageBox> message = shownFileError();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     GetParam().stop(*frame);
 
-    ASSERT_TRUE(reducetest::processEventsUntil([&] { return !view->worker().isRunning() && !message; }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] { return !view->worker().isRunning() && !message; }));
     EXPECT_EQ(written.load(), 1);
     EXPECT_EQ(prompts.messages(), QStringList{"File error:\n" + sourceFolder() + "/IMG_0001.JPG"});
     EXPECT_FALSE(view->isReducing());
@@ -360,7 +360,7 @@ TEST_F(ReductionRun, ReducePressedWhileAStoppedRunFinishesItsPhotoChangesNothing
     CMainFrame* mainFrame = frame.get();
     view->reduction().setWizardRunner([&](ReductionSettings& given) {
         if (++wizardRuns > 1) // the wizard is modal: the worker goes on meanwhile
-            reducetest::processEventsUntil([&] { return !view->worker().isRunning(); });
+            snapwane::test::WaitUntil([&] { return !view->worker().isRunning(); });
         given.outputFolder = settings.outputFolder;
         given.targetWidth = settings.targetWidth;
         given.targetHeight = settings.targetHeight;
@@ -380,7 +380,7 @@ TEST_F(ReductionRun, ReducePressedWhileAStoppedRunFinishesItsPhotoChangesNothing
         return snapwane::ReducePhoto(source, target, w, h, q, c);
     });
     reduce();
-    ASSERT_TRUE(reducetest::processEventsUntil([this] { return !view->worker().isRunning(); }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view->worker().isRunning(); }));
     EXPECT_EQ(reduced.load(), 2);
     EXPECT_EQ(wizardRuns, 1);
     EXPECT_EQ(outputs().size(), 2);
@@ -400,7 +400,7 @@ TEST_F(ReductionRun, ClosingTheMainWindowStopsAfterThePhotoInHand)
         return snapwane::ReducePhoto(source, target, w, h, q, c);
     });
     frame->onCommand(ids::cmd::Reduce);
-    ASSERT_TRUE(reducetest::processEventsUntil([this] { return !view->worker().isRunning(); }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view->worker().isRunning(); }));
     EXPECT_EQ(reduced.load(), 3);
     EXPECT_EQ(outputs().size(), 3);
     EXPECT_TRUE(prompts.log.isEmpty());
@@ -465,6 +465,11 @@ struct PackerRow
     QStringList switches;
     const char* archiveFile;
 };
+
+void PrintTo(const PackerRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class ReductionPacker : public ReductionRun, public ::testing::WithParamInterface<PackerRow>
 {

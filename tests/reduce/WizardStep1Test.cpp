@@ -104,6 +104,11 @@ struct EstimateRow
     bool customEnabled;
 };
 
+void PrintTo(const EstimateRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class WizardStep1Estimate : public WizardStep1, public ::testing::WithParamInterface<EstimateRow>
 {
 };

@@ -4,6 +4,7 @@
 #include "platform/Prompts.h"
 #include "platform/QtPrompts.h"
 #include "platform/WorkerHost.h"
+#include "support/QtTestSupport.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QCoreApplication>
@@ -15,12 +16,6 @@
 #include <thread>
 
 namespace {
-
-void processEventsUntil(const std::atomic<bool>& condition)
-{
-    while (!condition)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 TEST(Prompts, ScriptedAnswersAreGivenInOrderThenDeclined)
 {
@@ -61,7 +56,7 @@ TEST(Prompts, WorkerThreadQuestionIsAnsweredOnTheGuiThread)
         askedOnGuiThread = GuiThreadCall::call<bool>([] { return GuiThreadCall::isGuiThread(); }).value_or(false);
         done = true;
     });
-    processEventsUntil(done);
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] { return done.load(); }));
     worker.join();
     EXPECT_TRUE(answer);
     EXPECT_TRUE(askedOnGuiThread);
@@ -103,7 +98,7 @@ TEST(Prompts, AStartedWorkerMayAskAgainAfterAStop)
         answer = Prompts::askYesNo(QStringLiteral("Again?"));
         answered = true;
     });
-    processEventsUntil(answered);
+    ASSERT_TRUE(snapwane::test::WaitUntil([&] { return answered.load(); }));
     host.wait();
     EXPECT_TRUE(answer);
 }

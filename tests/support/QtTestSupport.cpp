@@ -1,7 +1,4 @@
-#include "PhotoTestSupport.h"
-
-#include "core/JpegCodec.h"
-#include "core/PixelBuffer.h"
+#include "support/QtTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -11,20 +8,14 @@
 
 #include <gtest/gtest.h>
 
-namespace phototest {
+namespace snapwane::test {
 
-std::vector<std::uint8_t> MakeJpeg(int width, int height, int channels)
+bool WriteJpeg(const QString& path, const PixelBuffer& pixels, int quality)
 {
-    snapwane::PixelBuffer pixels = snapwane::PixelBuffer::Allocate(width, height, channels);
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = pixels.row(y);
-        for (int x = 0; x < width; ++x)
-            for (int c = 0; c < channels; ++c)
-                row[x * channels + c] = static_cast<std::uint8_t>((x * (c + 1) + y * (3 - c)) / 8);
-    }
-    auto stream = snapwane::JpegCodec::Encode(pixels, 85);
-    EXPECT_TRUE(stream.has_value()) << width << " x " << height;
-    return stream.value_or(std::vector<std::uint8_t>{});
+    const std::vector<std::uint8_t> jpeg = EncodeJpeg(pixels, quality);
+    QFile file(path);
+    return !jpeg.empty() && file.open(QIODevice::WriteOnly)
+        && file.write(reinterpret_cast<const char*>(jpeg.data()), qint64(jpeg.size())) == qint64(jpeg.size());
 }
 
 PhotoFolder::PhotoFolder()
@@ -48,12 +39,12 @@ QString PhotoFolder::write(const QString& name, const std::vector<std::uint8_t>&
 
 QString PhotoFolder::writeJpeg(const QString& name, int width, int height, int channels) const
 {
-    return write(name, MakeJpeg(width, height, channels));
+    return write(name, MakeJpeg(width, height, channels, 85));
 }
 
 QStringList PhotoFolder::writeMany(const QString& prefix, int count) const
 {
-    const std::vector<std::uint8_t> photo = MakeJpeg(320, 240);
+    const std::vector<std::uint8_t> photo = MakeJpeg(320, 240, 3, 85);
     QStringList files;
     for (int i = 0; i < count; ++i)
         files.append(write(QStringLiteral("%1%2.jpg").arg(prefix).arg(i, 4, 10, QLatin1Char('0')), photo));
@@ -72,4 +63,4 @@ bool WaitUntil(const std::function<bool()>& condition)
     return true;
 }
 
-} // namespace phototest
+} // namespace snapwane::test

@@ -3,7 +3,7 @@
 // every core. Runs only when
 // SNAPWANE_LOAD_BENCH_DIR names a folder of JPEG files (bench/load_photos.sh);
 // it reports times and checks only that every photo loaded.
-#include "LoaderFixture.h"
+#include "photos/LoaderFixture.h"
 
 #include "photos/PhotoPrefetcher.h"
 
@@ -53,7 +53,7 @@ TEST_F(LoadBench, FolderThroughTheLoadFolderCommand)
     QElapsedTimer clock;
     clock.start();
     frame.onCommand(ids::cmd::LoadFolder);
-    ASSERT_TRUE(phototest::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
     const qint64 elapsed = clock.elapsed();
     EXPECT_EQ(collection().count(), files.size());
     std::printf("load folder command: %lld photos in %lld ms\n", static_cast<long long>(files.size()),

@@ -2,7 +2,7 @@
 // display names, what a failed load leaves behind, and drawing per display depth.
 #include "imaging/CPhotoImage.h"
 
-#include "PhotoTestSupport.h"
+#include "support/QtTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -11,8 +11,8 @@
 
 namespace {
 
-using phototest::MakeJpeg;
-using phototest::PhotoFolder;
+using snapwane::test::MakeJpeg;
+using snapwane::test::PhotoFolder;
 
 struct FitRow
 {
@@ -21,6 +21,11 @@ struct FitRow
     bool loads;
     int heldWidth, heldHeight;
 };
+
+void PrintTo(const FitRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 const FitRow kFits[] = {
     {"Smallest_320x240_Loads", 320, 240, 0, true, 192, 144},
@@ -176,6 +181,11 @@ struct NameRow
     const char* shown;
 };
 
+void PrintTo(const NameRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 const NameRow kNames[] = {
     {"TwelveCharacters_Unchanged", "abcdefgh.jpg", "abcdefgh.jpg"},
     {"EighteenCharacters_Unchanged", "abcdefghijklmn.jpg", "abcdefghijklmn.jpg"},
@@ -210,6 +220,11 @@ struct DepthRow
     const char* name;
     QImage::Format target;
 };
+
+void PrintTo(const DepthRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 const DepthRow kDepths[] = {
     {"Depth32", QImage::Format_RGB32},

@@ -26,6 +26,11 @@ struct NumberRow
     int value;
 };
 
+void PrintTo(const NumberRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 const NumberRow kNumbers[] = {
     {"InRange", "640", false, 50, 5000, "", 640},
     {"Bounds", "50", false, 50, 5000, "", 50},
