@@ -4,6 +4,7 @@
 
 #include "core/JpegCodec.h"
 #include "core/PixelBuffer.h"
+#include "support/TestJpeg.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,8 @@ std::string MakeJpeg(int width, int height)
             row[3 * x + 2] = static_cast<std::uint8_t>((x + y) % 256);
         }
     }
-    const auto bytes = JpegCodec::Encode(pixels, 90);
-    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+    const std::vector<std::uint8_t> bytes = snapwane::test::EncodeJpeg(pixels, 90);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 struct PhotoSize {

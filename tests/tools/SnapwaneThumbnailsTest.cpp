@@ -3,8 +3,8 @@
 #include "ToolTestSupport.h"
 
 #include "core/Fitting.h"
-#include "core/JpegCodec.h"
 #include "core/PixelBuffer.h"
+#include "support/TestJpeg.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ std::string MakeJpeg(int width, int height)
     PixelBuffer pixels = PixelBuffer::Allocate(width, height, 3);
     for (std::size_t i = 0; i < pixels.size(); ++i)
         pixels.data()[i] = static_cast<std::uint8_t>((i * 2654435761u) >> 24);
-    const auto bytes = snapwane::JpegCodec::Encode(pixels, 90);
-    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+    const std::vector<std::uint8_t> bytes = snapwane::test::EncodeJpeg(pixels, 90);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::string ThumbnailAsPortablePixmap(const std::string& jpeg)
