@@ -1,6 +1,7 @@
 #include "core/PhotoRules.h"
 
 #include "core/FileIo.h"
+#include "core/FileNames.h"
 #include "core/JpegCodec.h"
 #include "core/TextFormat.h"
 
@@ -21,6 +22,7 @@ std::string DescribePhotoCheck(PhotoCheck check)
         return "smaller than " + FormatDimensions(kSmallestPhotoWidth, kSmallestPhotoHeight);
     case PhotoCheck::NotDecodable: return "damaged JPEG photo";
     case PhotoCheck::NoMemory: return "not enough memory";
+    case PhotoCheck::NameNotUtf8: return "file name not valid UTF-8";
     }
     return "unknown";
 }
@@ -43,6 +45,12 @@ PhotoCheck CheckPhotoBytes(std::span<const std::uint8_t> jpeg, int& width, int& 
 PhotoFileCheck CheckPhotoFile(const std::filesystem::path& path, std::vector<std::uint8_t>* bytes)
 {
     PhotoFileCheck result;
+#ifndef _WIN32
+    if (!IsValidUtf8(path.filename().native())) {
+        result.check = PhotoCheck::NameNotUtf8;
+        return result;
+    }
+#endif
     std::vector<std::uint8_t> ownBytes;
     std::vector<std::uint8_t>& file = bytes ? *bytes : ownBytes; // the caller's buffer keeps its room for the next file
     switch (ReadWholeFile(path, file, kLargestPhotoFileBytes)) {

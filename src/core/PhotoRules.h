@@ -1,6 +1,8 @@
 // PhotoRules: which files the program accepts as photos. The program's loader
 // and the batch reducer both go through CheckPhotoFile, so they accept exactly
 // the same files:
+// - a file whose name is not valid UTF-8 is refused unread (the program, which
+//   works with names as text, cannot reach it);
 // - a file that cannot be opened or read, an empty file, or one of
 //   kLargestPhotoFileBytes bytes or more is refused before it is decoded;
 // - bytes whose JPEG header cannot be read are refused (not a JPEG);
@@ -33,6 +35,7 @@ enum class PhotoCheck {
     TooSmall,     // under 320 x 240
     NotDecodable, // the header reads but the photo does not decode (LoadFittedPhoto only)
     NoMemory,
+    NameNotUtf8,  // the file name's bytes are not UTF-8
 };
 
 struct PhotoFileCheck {

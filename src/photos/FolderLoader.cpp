@@ -21,11 +21,19 @@ bool isPhotoCandidate(const QFileInfo& entry)
     return entry.isFile() && FolderLoader::isJpegName(entry.fileName());
 }
 
+// A folder to descend into. Folders reached through links are left out, as the
+// batch reducer leaves them out: a link can lead out of the chosen tree
+// ("up -> ../..") or back into it (its photos twice).
+bool isSubfolder(const QFileInfo& entry)
+{
+    return entry.isDir() && !entry.isSymLink();
+}
+
 } // namespace
 
 bool FolderLoader::isJpegName(const QString& name)
 {
-    const QString lower = name.toLower();
+    const QString lower = NativePath::lowerCased(name);
     if (lower.size() <= 4 || lower.size() >= 250)
         return false;
     return lower.endsWith(QLatin1String(".jpg")) || lower.endsWith(QLatin1String(".jpeg"));
@@ -55,7 +63,7 @@ void FolderLoader::CountPhotosInFolder(const QString& folder)
         entries.next();
         const QFileInfo entry = entries.fileInfo();
         // Subfolders are counted whatever the user answers later.
-        if (entry.isDir())
+        if (isSubfolder(entry))
             CountPhotosInFolder(NativePath::join(folder, entry.fileName()));
         else if (isPhotoCandidate(entry))
             ++m_foundCount;
@@ -88,11 +96,11 @@ void FolderLoader::loadEntries(const QString& folder, const QFileInfoList& entri
 {
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
-        if (entry.isDir()) {
+        if (isSubfolder(entry)) {
             // A declined subfolder, like any folder, is never taken for a photo.
             if (!m_subfoldersDeclined && includeSubfolder())
                 LoadPhotosFromFolder(NativePath::join(folder, name));
-        } else if (isPhotoCandidate(entry) && !loadFile(folder, name, name.toLower())) {
+        } else if (isPhotoCandidate(entry) && !loadFile(folder, name, NativePath::lowerCased(name))) {
             return;
         }
         if (m_sink.isStopRequested())

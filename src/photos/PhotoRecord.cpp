@@ -12,7 +12,7 @@ PhotoRecord PhotoRecord::Describe(const QString& path)
     PhotoRecord record;
     record.path = path;
     // The list shows the whole path in lower case; the real path stays in `path`.
-    const QString lower = path.toLower();
+    const QString lower = NativePath::lowerCased(path);
     const qsizetype cut = std::max(lower.lastIndexOf(u'/'), lower.lastIndexOf(NativePath::separator()));
     record.name = lower.mid(cut + 1);
     record.folder = lower.left(cut + 1);

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -216,6 +219,32 @@ TEST_F(FolderLoaderTest, LinkBackToAnAncestor_IsNotFollowedInCircles)
     FolderLoader loader(sink);
     EXPECT_EQ(loadTree(loader, root), 5);
     EXPECT_EQ(sink.names.size(), 5);
+}
+
+// The batch reducer's tests take the same tree: both take exactly these photos.
+TEST_F(FolderLoaderTest, LinkedFoldersAndOddNames_TakeTheBatchReducersPhotos)
+{
+    namespace fs = std::filesystem;
+    QTemporaryDir dir;
+    const fs::path scratch = dir.path().toStdString();
+    // The name in bytes that are not UTF-8 cannot be told to Qt: the folder
+    // listing leaves it out, and the batch reducer refuses it.
+    for (const char* name : {"outside/c.jpg", "tree/a.jpg", "tree/\xc4\xb0STANBUL.JPG", "tree/caf\xe9.jpg",
+                             "tree/sub/b.jpg"}) {
+        fs::create_directories((scratch / name).parent_path());
+        std::ofstream(scratch / name) << "photo";
+    }
+    fs::create_symlink("missing.jpg", scratch / "tree/gone.jpg");
+    fs::create_symlink("loop.jpg", scratch / "tree/loop.jpg");
+    fs::create_directory_symlink("../..", scratch / "tree/sub/up");
+    fs::create_directory_symlink("sub", scratch / "tree/inside");
+    prompts.yesNoAnswers = {true};
+    FolderLoader loader(sink);
+
+    EXPECT_EQ(loadTree(loader, QString::fromStdString((scratch / "tree").string())), 3);
+    QStringList names = sink.names;
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"a.jpg", "b.jpg", "istanbul.jpg"}));
 }
 
 } // namespace

@@ -263,6 +263,32 @@ TEST_F(SnapwaneReduce, StaleTemporaryFilesOfOursInTheOutputFolder_AreRemoved)
     EXPECT_EQ(FolderEntries(Out()), (std::vector<std::string>{other, running, "a.jpg"}));
 }
 
+// The program's folder load takes the same photos of this tree (its folder
+// loader's tests): linked folders are left out, a name that is not UTF-8 is
+// refused, and names are lowered alike. Every photo found that is not taken
+// gets a reason line, its name printed with control characters written out.
+TEST_F(SnapwaneReduce, RecursiveTree_TakesTheProgramsPhotosAndGivesEveryOtherOneAReason)
+{
+    const fs::path tree = m_scratch / "in" / "tree";
+    for (const char* name : {"outside/c.jpg", "tree/a.jpg", "tree/\xc4\xb0STANBUL.JPG", "tree/caf\xe9.jpg",
+                             "tree/sub/b.jpg"})
+        Photo(name, 800, 600);
+    WriteFile(tree / "x\x1b[2J\x1b[31mEVIL.jpg", "not a photo");
+    fs::create_symlink("missing.jpg", tree / "gone.jpg");
+    fs::create_symlink("loop.jpg", tree / "loop.jpg");
+    fs::create_directory_symlink("../..", tree / "sub" / "up");
+    fs::create_directory_symlink("sub", tree / "inside");
+
+    const ToolRun run = Reduce({"-r", "-o", Out().string(), tree.string()});
+
+    EXPECT_EQ(FolderEntries(Out()), (std::vector<std::string>{"a.jpg", "b.jpg", "istanbul.jpg"}));
+    EXPECT_EQ(run.exitCode, 1) << run.output; // the links cannot be read
+    for (const char* line : {"/caf\\xe9.jpg: file name not valid UTF-8", "/gone.jpg: cannot open the file",
+                                    "/loop.jpg: cannot open the file", "/x\\e[2J\\e[31mEVIL.jpg: not a JPEG photo"})
+        EXPECT_NE(run.output.find(line), std::string::npos) << line << " in\n" << run.output;
+    EXPECT_EQ(run.output.find('\x1b'), std::string::npos);
+}
+
 TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
 {
     const fs::path good = Photo("good.jpg", 1280, 960);

@@ -1,5 +1,7 @@
 #include "BatchReport.h"
 
+#include "core/FileNames.h"
+
 namespace {
 
 constexpr std::size_t kBarWidth = 30;
@@ -53,7 +55,7 @@ void BatchReport::Close()
         m_out << "\r\033[K";
     m_out << m_reduced << " reduced, " << m_copied << " copied, " << m_passedOver.size() << " passed over\n";
     for (const std::string& line : m_passedOver)
-        m_out << "  " << line << '\n';
+        m_out << "  " << snapwane::PrintableName(line) << '\n';
     m_out.flush();
 }
 
@@ -63,5 +65,5 @@ void BatchReport::ShowBar(std::size_t prepared, const std::string& name)
         return;
     const std::size_t filled = kBarWidth * prepared / m_total;
     m_out << "\r\033[K[" << std::string(filled, '#') << std::string(kBarWidth - filled, '-') << "] " << prepared
-          << " of " << m_total << " prepared  " << Shortened(name) << std::flush;
+          << " of " << m_total << " prepared  " << Shortened(snapwane::PrintableName(name)) << std::flush;
 }

@@ -23,7 +23,4 @@ public:
 
     // ".jpg" or ".jpeg" in any case.
     static bool HasJpegExtension(const std::filesystem::path& path);
-    // Letters lowered, non-ASCII ones too (Unicode simple case mapping of UTF-8 names);
-    // bytes that are not UTF-8 stay as they are.
-    static std::string LowerCased(std::string name);
 };

@@ -19,6 +19,7 @@ PhotoResult ResultOfCheck(PhotoCheck check)
     case PhotoCheck::TooLarge:
     case PhotoCheck::NotJpeg:
     case PhotoCheck::TooSmall:
+    case PhotoCheck::NameNotUtf8:
         return PhotoResult::PassedOver;
     default:
         return PhotoResult::Failed;

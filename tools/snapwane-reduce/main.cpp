@@ -10,6 +10,7 @@
 
 #include "common/ChildProcess.h"
 #include "core/FileIo.h"
+#include "core/FileNames.h"
 #include "core/PackerCommand.h"
 
 #include <filesystem>
@@ -53,12 +54,13 @@ bool Pack(const ReduceOptions& options, const fs::path& outputFolder, const char
     const int exitCode = snapwane::ChildProcess{arguments, {}, {}, false}.Run();
     const fs::path archive = command->Arguments()[command->Arguments().size() - 2];
     if (exitCode == 0 || exitCode == kPackerMailNotOpened) {
-        std::cout << "Packed into " << archive.string() << '\n';
+        std::cout << "Packed into " << snapwane::PrintableName(archive.string()) << '\n';
         if (exitCode == kPackerMailNotOpened)
-            std::cout << "No mail program could be opened for " << options.emailAddress << '\n';
+            std::cout << "No mail program could be opened for " << snapwane::PrintableName(options.emailAddress) << '\n';
         return true;
     }
-    std::cerr << "snapwane-reduce: could not pack " << outputFolder.string() << " into " << archive.string() << '\n';
+    std::cerr << "snapwane-reduce: could not pack " << snapwane::PrintableName(outputFolder.string()) << " into "
+              << snapwane::PrintableName(archive.string()) << '\n';
     return false;
 }
 
@@ -68,7 +70,7 @@ int main(int argc, char** argv)
 {
     const ReduceOptionsParse parsed = ReduceOptionsParse::Parse(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
-        std::cerr << "snapwane-reduce: " << parsed.error << "\nTry snapwane-reduce --help.\n";
+        std::cerr << "snapwane-reduce: " << snapwane::PrintableName(parsed.error) << "\nTry snapwane-reduce --help.\n";
         return kExitRefused;
     }
     const ReduceOptions& options = *parsed.options;
