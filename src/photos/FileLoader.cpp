@@ -5,9 +5,9 @@
 #include "photos/CollectionEditor.h"
 #include "photos/LoadHost.h"
 #include "photos/PhotoPrefetcher.h"
+#include "photos/PhotoRecord.h"
 #include "platform/WorkerHost.h"
 #include "platform/GuiThreadCall.h"
-#include "platform/NativePath.h"
 #include "platform/Prompts.h"
 
 #include <QSet>
@@ -96,7 +96,7 @@ std::vector<FileLoader::Choice> FileLoader::planChoices(const QStringList& files
     std::vector<Choice> choices;
     choices.reserve(static_cast<std::size_t>(files.size()));
     for (const QString& file : files) {
-        Choice choice{file, NativePath::lowerCased(file), false};
+        Choice choice{file, PhotoRecord::lowerCased(file), false};
         const QString key = pathKey(file);
         choice.passOver = held.contains(key) || choice.shownPath.endsWith(QLatin1String("lnk"));
         held.insert(key);

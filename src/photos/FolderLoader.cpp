@@ -1,6 +1,7 @@
 #include "photos/FolderLoader.h"
 
 #include "photos/CPhotoCollection.h"
+#include "photos/PhotoRecord.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 
@@ -33,7 +34,7 @@ bool isSubfolder(const QFileInfo& entry)
 
 bool FolderLoader::isJpegName(const QString& name)
 {
-    const QString lower = NativePath::lowerCased(name);
+    const QString lower = PhotoRecord::lowerCased(name);
     if (lower.size() <= 4 || lower.size() >= 250)
         return false;
     return lower.endsWith(QLatin1String(".jpg")) || lower.endsWith(QLatin1String(".jpeg"));
@@ -100,7 +101,7 @@ void FolderLoader::loadEntries(const QString& folder, const QFileInfoList& entri
             // A declined subfolder, like any folder, is never taken for a photo.
             if (!m_subfoldersDeclined && includeSubfolder())
                 LoadPhotosFromFolder(NativePath::join(folder, name));
-        } else if (isPhotoCandidate(entry) && !loadFile(folder, name, NativePath::lowerCased(name))) {
+        } else if (isPhotoCandidate(entry) && !loadFile(folder, name, PhotoRecord::lowerCased(name))) {
             return;
         }
         if (m_sink.isStopRequested())

@@ -1,5 +1,6 @@
 #include "photos/PhotoRecord.h"
 
+#include "core/FileNames.h"
 #include "core/TextFormat.h"
 #include "platform/NativePath.h"
 
@@ -12,12 +13,18 @@ PhotoRecord PhotoRecord::Describe(const QString& path)
     PhotoRecord record;
     record.path = path;
     // The list shows the whole path in lower case; the real path stays in `path`.
-    const QString lower = NativePath::lowerCased(path);
+    const QString lower = lowerCased(path);
     const qsizetype cut = std::max(lower.lastIndexOf(u'/'), lower.lastIndexOf(NativePath::separator()));
     record.name = lower.mid(cut + 1);
     record.folder = lower.left(cut + 1);
     record.image = std::make_unique<CPhotoImage>();
     return record;
+}
+
+QString PhotoRecord::lowerCased(const QString& name)
+{
+    const QByteArray utf8 = name.toUtf8();
+    return QString::fromStdString(snapwane::LowerCasedName(std::string(utf8.constData(), std::size_t(utf8.size()))));
 }
 
 PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CPhotoProgressDlg* owner, PhotoRecord& record)

@@ -33,6 +33,10 @@ struct PhotoRecord
     // A record that only describes path (name and folder from it); no file is
     // touched and the image is empty.
     static PhotoRecord Describe(const QString& path);
+    // A name or path lowered as the file list shows it and as output files are
+    // named: the engine's lowering, one letter for one letter, the same as the
+    // batch reducer's.
+    static QString lowerCased(const QString& name);
     // Reads the file's details and loads its thumbnail (192 x 144); owner is
     // the small progress window that shows the path meanwhile (may be null).
     // Any thread; never throws.

@@ -1,7 +1,5 @@
 #include "platform/NativePath.h"
 
-#include "core/FileNames.h"
-
 #include <QDir>
 #include <QFile>
 
@@ -51,10 +49,4 @@ QString NativePath::defaultOutputBase()
 #else
     return toNative(QDir::homePath() + QStringLiteral("/Photos"));
 #endif
-}
-
-QString NativePath::lowerCased(const QString& name)
-{
-    const QByteArray utf8 = name.toUtf8();
-    return QString::fromStdString(snapwane::LowerCasedName(std::string(utf8.constData(), std::size_t(utf8.size()))));
 }

@@ -21,10 +21,6 @@ public:
     // The path as the engine's file functions take it (the file system's own
     // encoding of the name, so non-ASCII names reach the same file).
     static std::filesystem::path toFileSystem(const QString& path);
-    // A name or path lowered as the file list shows it and as output files are
-    // named: the engine's lowering, one letter for one letter, the same as the
-    // batch reducer's.
-    static QString lowerCased(const QString& name);
     // Where the reduced photos go by default: the home folder + "/Photos";
     // C:\Photos on Windows.
     static QString defaultOutputBase();

@@ -42,12 +42,13 @@ QWidget* Prompts::showRunMessage(const QString& text)
 
 void Prompts::informDuringRun(const QString& text, const std::function<bool()>& stopped)
 {
-    // Whether the message is up, shared by the waiting worker and the GUI thread.
+    // The message's state, shared by the waiting worker and the GUI thread.
     struct Shown
     {
         std::mutex mutex;
         std::condition_variable changed;
-        bool open = false;
+        bool open = false;   // up and not answered
+        bool waiting = true; // the worker still waits for it
         QPointer<QWidget> message; // GUI thread only
     };
     auto shown = std::make_shared<Shown>();
@@ -58,25 +59,28 @@ void Prompts::informDuringRun(const QString& text, const std::function<bool()>& 
         }
         shown->changed.notify_all();
     };
-    const bool ran = GuiThreadCall::run([shown, text, answered] {
+    GuiThreadCall::run([shown, text, answered] {
         QWidget* message = current().showRunMessage(text);
         if (!message)
             return;
         shown->message = message;
-        {
-            std::lock_guard lock(shown->mutex);
-            shown->open = true;
-        }
         QObject::connect(message, &QObject::destroyed, answered);
         if (auto* dialog = qobject_cast<QDialog*>(message))
             QObject::connect(dialog, &QDialog::finished, answered);
+        std::unique_lock lock(shown->mutex);
+        if (!shown->waiting) { // a stop released the worker meanwhile
+            lock.unlock();
+            message->close();
+            return;
+        }
+        shown->open = true;
     });
-    if (!ran)
-        return;
-    // The stop flags are not signals: look at them a few times a second.
+    // Released by a stop or not, the message may be up. The stop flags are not
+    // signals: look at them a few times a second.
     std::unique_lock lock(shown->mutex);
     while (shown->open && !stopped())
         shown->changed.wait_for(lock, std::chrono::milliseconds(50));
+    shown->waiting = false;
     if (!shown->open)
         return;
     lock.unlock();
