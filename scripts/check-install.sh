@@ -5,6 +5,8 @@
 # pages in place; then builds the Debian package and lists it.
 #   scripts/check-install.sh [BUILD_DIR]
 set -euo pipefail
+# Output is read into variables before grep -q looks at it: with pipefail, a grep that
+# stops at its first match would fail the pipe through the writer's broken pipe.
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-${BUILD_DIR:-$root/build}}
 app_id=io.github.snapwane.Snapwane
@@ -41,25 +43,29 @@ grep -qx "guide: $prefix/share/snapwane/docs/guide/index.html" <<<"$version" || 
 # A reduction packed from the installed tree makes the archive.
 mkdir -p "$work/photos"
 cp "$root/tests/data/progressive.jpg" "$work/photos/Holiday.JPG"
-if "$prefix/bin/snapwane-reduce" --help | grep -q -- '--zip'; then pack=(--zip Packed); else pack=(--sfx Packed); fi
+usage=$("$prefix/bin/snapwane-reduce" --help)
+if grep -q -- '--zip' <<<"$usage"; then pack=(--zip Packed); else pack=(--sfx Packed); fi
 "$prefix/bin/snapwane-reduce" -s320x240 -o "$work/out" "${pack[@]}" "$work/photos"
 archive=$(ls "$work/out"/Packed.* 2>/dev/null | head -1)
 [[ -n $archive ]] || fail "no archive was made from the installed tree"
-unzip -l "$archive" | grep -q ' holiday.jpg$' || fail "$archive does not hold the reduced photo"
+listing=$(unzip -l "$archive")
+grep -q ' holiday.jpg$' <<<"$listing" || fail "$archive does not hold the reduced photo"
 
 # The Debian package, from the same install rules.
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/snapwane_*.deb | head -1)
-dpkg-deb -c "$deb"
+contents=$(dpkg-deb -c "$deb")
+echo "$contents"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libqt6widgets6 libqt6svg6 libjpeg62-turbo zip xdg-utils; do
   grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
-if ldd "$build/snapwane" | grep -q libexif; then
+libraries=$(ldd "$build/snapwane")
+if grep -q libexif <<<"$libraries"; then
   grep -q libexif <<<"$depends" || fail "the package does not depend on libexif"
 fi
-if dpkg-deb -c "$deb" | grep -E '_tests|bench|snapwane-thumbnails'; then
+if grep -E '_tests|bench|snapwane-thumbnails' <<<"$contents"; then
   fail "tests or benchmarks are in the package"
 fi
 echo "check-install: the installed tree and $(basename "$deb") are complete"
