@@ -1,9 +1,11 @@
 #include "core/Fitting.h"
 
 #include "core/JpegCodec.h"
+#include "core/Orientation.h"
 #include "core/PixelOps.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace snapwane {
@@ -39,16 +41,19 @@ int ThumbnailDecodeScale(int photoWidth, int boxWidth)
     return 1 << std::min(CountHalvings(photoWidth, boxWidth), 3);
 }
 
-PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight, int rotation)
+namespace {
+
+// The fitted copy of a photo whose header was read: `width` x `height` as stored,
+// the box turned back to the stored orientation for a quarter turn.
+PixelBuffer FitStoredPhoto(std::span<const std::uint8_t> jpeg, int width, int height, int boxWidth, int boxHeight,
+                           const PhotoTurn& turn)
 {
-    int width = 0, height = 0, channels = 0;
-    JpegCodec::Decode(jpeg, JpegCodec::kHeaderOnly, width, height, channels);
-    if (rotation == 90 || rotation == 270)
-        std::swap(boxWidth, boxHeight);
+    TurnSize(turn, boxWidth, boxHeight);
     const BoxSize box = FitBoxToPhoto(width, height, boxWidth, boxHeight);
     if (box.width <= 0 || box.height <= 0)
         return {};
     const bool beyondEighth = CountHalvings(width, box.width) > 3;
+    int channels = 0;
     PixelBuffer pixels = JpegCodec::Decode(jpeg, ThumbnailDecodeScale(width, box.width), width, height, channels);
     pixels = ExpandGreyToRgb(std::move(pixels));
     if (beyondEighth) {
@@ -66,14 +71,35 @@ PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int bo
     return pixels;
 }
 
+} // namespace
+
+PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight, int rotation)
+{
+    const std::optional<JpegCodec::Header> header = JpegCodec::ReadHeader(jpeg);
+    if (!header)
+        return {};
+    return FitStoredPhoto(jpeg, header->width, header->height, boxWidth, boxHeight,
+                          TurnForPhoto(header->orientation, rotation));
+}
+
 FittedPhoto LoadFittedPhoto(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
                             const Corrections& corrections)
 {
     FittedPhoto photo;
-    photo.check = CheckPhotoBytes(jpeg, photo.sourceWidth, photo.sourceHeight);
+    const std::optional<JpegCodec::Header> header = JpegCodec::ReadHeader(jpeg); // the only read of the header
+    if (!header) {
+        photo.check = jpeg.empty() ? PhotoCheck::Empty : PhotoCheck::NotJpeg;
+        return photo;
+    }
+    photo.sourceWidth = header->width;
+    photo.sourceHeight = header->height;
+    TurnSize(TurnForPhoto(header->orientation), photo.sourceWidth, photo.sourceHeight);
+    photo.check = CheckStoredSize(header->width, header->height);
     if (photo.check != PhotoCheck::Accepted)
         return photo;
-    const int w = photo.sourceWidth, h = photo.sourceHeight;
+    const PhotoTurn turn = TurnForPhoto(header->orientation, corrections.rotation);
+    int w = header->width, h = header->height; // as shown, the user's turn included
+    TurnSize(turn, w, h);
     if (boxWidth == 0 && boxHeight == 0) {
         const bool larger = w > kThumbnailBoxWidth || h > kThumbnailBoxHeight;
         boxWidth = larger ? kThumbnailBoxWidth : w;
@@ -82,12 +108,12 @@ FittedPhoto LoadFittedPhoto(std::span<const std::uint8_t> jpeg, int boxWidth, in
         boxWidth = std::min(w, boxWidth);
         boxHeight = std::min(h, boxHeight);
     }
-    PixelBuffer pixels = DecodeToFit(jpeg, boxWidth, boxHeight, corrections.rotation);
+    PixelBuffer pixels = FitStoredPhoto(jpeg, header->width, header->height, boxWidth, boxHeight, turn);
     if (!pixels) {
         photo.check = PhotoCheck::NotDecodable;
         return photo;
     }
-    pixels = Rotate(std::move(pixels), corrections.rotation);
+    pixels = ApplyTurn(std::move(pixels), turn);
     AdjustBrightness(pixels, corrections.brightness);
     AdjustContrast(pixels, corrections.contrast);
     if (corrections.grey)

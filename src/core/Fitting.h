@@ -9,14 +9,18 @@
 // The fitted side may come out as 0 for very narrow or tall photos; callers
 // decide what that means (the thumbnail fails, the reduction passes the photo over).
 //
-// DecodeToFit makes the fitted copy of a photo for display: the box is turned for
-// rotation 90 / 270, fitted, the decoder's 1/2, 1/4 or 1/8 scale does most of
+// DecodeToFit makes the fitted copy of a photo for display, as stored (not yet
+// turned): the box is turned back for a quarter turn of the photo (its EXIF
+// orientation tag with the user's rotation on top, see Orientation.h), fitted, the decoder's 1/2, 1/4 or 1/8 scale does most of
 // the reduction (further halvings below 1/8), then one merge pass per direction
 // with odd targets rounded down. Grey photos come back as RGB. No corrections.
 //
 // LoadFittedPhoto is the whole load of a photo for display, from its bytes:
-// header, the acceptance rules of PhotoRules.h, the box (0 x 0 = the thumbnail
-// box), DecodeToFit, then the rotation and the colour corrections.
+// header, the acceptance rules of PhotoRules.h (on the stored size), the box
+// (0 x 0 = the thumbnail box), DecodeToFit, then the turn (orientation tag and
+// rotation) and the colour corrections: the photo comes out upright, turned
+// further by the user's rotation. The header is read once, orientation tag
+// included.
 //
 // Everything here is Qt-free, thread-safe and does not throw.
 #pragma once
@@ -52,13 +56,14 @@ PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int bo
 
 struct FittedPhoto {
     PhotoCheck check = PhotoCheck::NotJpeg; // Accepted when `pixels` holds the photo
-    int sourceWidth = 0;  // size stored in the JPEG header (0 when unreadable)
+    int sourceWidth = 0;  // upright size: as stored, turned by the orientation tag (0 when unreadable)
     int sourceHeight = 0;
     PixelBuffer pixels;   // fitted, rotated, corrected RGB; empty on failure
 };
 
 // boxWidth = boxHeight = 0 asks for the thumbnail box (192 x 144, or the photo's
-// own size when it is smaller); otherwise the box is min(W, BW) x min(H, BH).
+// own size when it is smaller); otherwise the box is min(W, BW) x min(H, BH),
+// W x H the size as shown (turned by the tag and the rotation).
 FittedPhoto LoadFittedPhoto(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
                             const Corrections& corrections);
 

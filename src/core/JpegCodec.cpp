@@ -6,11 +6,14 @@
 // never leaves.
 #include "core/JpegCodec.h"
 
+#include "core/Orientation.h"
+
 #include <algorithm>
 #include <climits>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -186,12 +189,84 @@ PixelBuffer ReadPixels(DecodeSession& session, int scale)
     return pixels;
 }
 
+// ---- the segments read with the header ----------------------------------------
+
+constexpr unsigned kExifSegment = JPEG_APP0 + 1;
+constexpr unsigned kProfileSegment = JPEG_APP0 + 2;
+constexpr unsigned kLargestSegment = 0xFFFF;
+constexpr std::size_t kProfileBytesPerSegment = 65519; // 65533 less the 14-byte ICC_PROFILE mark
+constexpr std::size_t kProfileSegmentHeader = 18;      // marker, length and the ICC_PROFILE mark
+
+// Called before jpeg_read_header: the library keeps these segments' bytes.
+void KeepSegments(jpeg_decompress_struct& info, bool withProfile)
+{
+    jpeg_save_markers(&info, int(kExifSegment), kLargestSegment);
+    if (withProfile)
+        jpeg_save_markers(&info, int(kProfileSegment), kLargestSegment);
+}
+
+int OrientationOfSegments(const jpeg_decompress_struct& info)
+{
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker; marker = marker->next) {
+        static constexpr char kExif[] = "Exif";
+        if (marker->marker == kExifSegment && marker->data_length >= 6
+            && std::memcmp(marker->data, kExif, 5) == 0)
+            return ReadExifOrientation({marker->data, marker->data_length});
+    }
+    return kOrientationAsStored;
+}
+
+struct ProfileRead {
+    jpeg_decompress_struct* info;
+    JOCTET* bytes = nullptr; // malloc'ed by the library
+    unsigned int length = 0;
+};
+
+void ReadProfileStep(void* context)
+{
+    auto& read = *static_cast<ProfileRead*>(context);
+    if (!jpeg_read_icc_profile(read.info, &read.bytes, &read.length)) {
+        read.bytes = nullptr;
+        read.length = 0;
+    }
+}
+
+// The profile only when it describes RGB: the colour space sits at bytes 16 to 19
+// of an ICC profile's header.
+void ReadRgbProfile(jpeg_decompress_struct& info, ErrorManager& errors, std::vector<std::uint8_t>& profile)
+{
+    profile.clear();
+    ProfileRead read{&info};
+    const bool whole = RunGuarded(errors, ReadProfileStep, &read);
+    if (whole && read.bytes && read.length >= 20 && std::memcmp(read.bytes + 16, "RGB ", 4) == 0)
+        profile.assign(read.bytes, read.bytes + read.length);
+    std::free(read.bytes);
+}
+
+struct HeaderSession {
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    std::span<const std::uint8_t> jpeg;
+    bool withProfile = false;
+};
+
+void ReadMarkedHeaderStep(void* context)
+{
+    auto& session = *static_cast<HeaderSession*>(context);
+    jpeg_create_decompress(&session.info);
+    jpeg_mem_src(&session.info, session.jpeg.data(), static_cast<unsigned long>(session.jpeg.size()));
+    KeepSegments(session.info, session.withProfile);
+    jpeg_read_header(&session.info, TRUE);
+}
+
 // ---- decoding row by row ----------------------------------------------------
 
 struct RowSession {
     jpeg_decompress_struct info;
     ErrorManager errors;
     std::span<const std::uint8_t> jpeg;
+    int orientation = kOrientationAsStored;
+    std::vector<std::uint8_t> colourProfile; // keeps its room for the next photo
     bool created = false;
     bool finished = false;
     bool started = false;
@@ -216,6 +291,7 @@ void ReadRowHeaderStep(void* context)
     jpeg_create_decompress(&session.info);
     session.created = true;
     jpeg_mem_src(&session.info, session.jpeg.data(), static_cast<unsigned long>(session.jpeg.size()));
+    KeepSegments(session.info, true);
     jpeg_read_header(&session.info, TRUE);
 }
 
@@ -271,6 +347,7 @@ struct EncodeSession {
     int height;
     int channels;
     int quality;
+    std::span<const std::uint8_t> colourProfile;
 };
 
 void CompressStep(void* context)
@@ -286,6 +363,8 @@ void CompressStep(void* context)
     jpeg_set_defaults(&info); // RGB becomes YCbCr with 2 x 2 chroma subsampling
     jpeg_set_quality(&info, session.quality, TRUE);
     jpeg_start_compress(&info, TRUE);
+    if (!session.colourProfile.empty())
+        jpeg_write_icc_profile(&info, session.colourProfile.data(), unsigned(session.colourProfile.size()));
     const std::size_t rowBytes = std::size_t(session.width) * std::size_t(session.channels);
     while (info.next_scanline < info.image_height) {
         // libjpeg reads the rows only; its interface is not const-correct.
@@ -335,14 +414,36 @@ PixelBuffer JpegCodec::Decode(std::span<const std::uint8_t> jpeg, int scale, int
     return ReadPixels(session, scale);
 }
 
+std::optional<JpegCodec::Header> JpegCodec::ReadHeader(std::span<const std::uint8_t> jpeg, Parts parts)
+{
+    HeaderSession session{};
+    session.info.err = InstallErrorManager(session.errors);
+    DecompressGuard guard(session.info);
+    session.jpeg = jpeg;
+    session.withProfile = parts == Parts::WithColourProfile;
+    if (!FitsLibraryByteCount(jpeg.size()) || !RunGuarded(session.errors, ReadMarkedHeaderStep, &session)
+        || AcceptedChannels(session.info) == 0)
+        return std::nullopt;
+    Header header;
+    header.width = int(session.info.image_width);
+    header.height = int(session.info.image_height);
+    header.orientation = OrientationOfSegments(session.info);
+    if (session.withProfile)
+        ReadRgbProfile(session.info, session.errors, header.colourProfile);
+    return header;
+}
+
 std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const std::uint8_t* pixels, int width, int height,
-                                                           int channels, int quality)
+                                                           int channels, int quality,
+                                                           std::span<const std::uint8_t> colourProfile)
 {
     if (!pixels || (channels != 1 && channels != 3) || width > JPEG_MAX_DIMENSION || height > JPEG_MAX_DIMENSION)
         return std::nullopt;
-    const std::size_t capacity = PixelBuffer::ByteCount(width, height, channels);
-    if (capacity == 0)
+    const std::size_t pixelBytes = PixelBuffer::ByteCount(width, height, channels);
+    const std::size_t profileSegments = (colourProfile.size() + kProfileBytesPerSegment - 1) / kProfileBytesPerSegment;
+    if (pixelBytes == 0 || profileSegments > 255)
         return std::nullopt;
+    const std::size_t capacity = pixelBytes + colourProfile.size() + profileSegments * kProfileSegmentHeader;
     // One spare byte: libjpeg reports a full buffer as soon as its last byte is
     // written, so a stream of exactly `capacity` bytes still fits. Left
     // uninitialised: only the written part is touched and copied out.
@@ -362,6 +463,7 @@ std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const std::uint8_t* p
     session.height = height;
     session.channels = channels;
     session.quality = std::clamp(quality, 1, 100);
+    session.colourProfile = colourProfile;
     const bool written = RunGuarded(session.errors, CompressStep, &session);
     const std::size_t used = capacity + 1 - session.destination.free_in_buffer;
     jpeg_destroy_compress(&session.info);
@@ -374,9 +476,10 @@ std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const std::uint8_t* p
     }
 }
 
-std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const PixelBuffer& pixels, int quality)
+std::optional<std::vector<std::uint8_t>> JpegCodec::Encode(const PixelBuffer& pixels, int quality,
+                                                           std::span<const std::uint8_t> colourProfile)
 {
-    return Encode(pixels.data(), pixels.width(), pixels.height(), pixels.channels(), quality);
+    return Encode(pixels.data(), pixels.width(), pixels.height(), pixels.channels(), quality, colourProfile);
 }
 
 } // namespace snapwane
@@ -402,9 +505,13 @@ JpegCodec::RowDecoder::Start JpegCodec::RowDecoder::Begin(std::span<const std::u
     session.started = false;
     session.finished = false;
     session.jpeg = jpeg;
+    session.orientation = kOrientationAsStored;
+    session.colourProfile.clear();
     if (!FitsLibraryByteCount(jpeg.size())
         || !RunGuarded(session.errors, ReadRowHeaderStep, &session) || AcceptedChannels(session.info) == 0)
         return Start::Unreadable;
+    session.orientation = OrientationOfSegments(session.info);
+    ReadRgbProfile(session.info, session.errors, session.colourProfile);
     if (session.info.num_components == 4)
         return Start::NeedsWholeDecode;
     if (!RunGuarded(session.errors, StartRowsStep, &session) || !session.started) {
@@ -422,6 +529,16 @@ int JpegCodec::RowDecoder::width() const noexcept
 int JpegCodec::RowDecoder::height() const noexcept
 {
     return m_session->started ? int(m_session->info.output_height) : 0;
+}
+
+int JpegCodec::RowDecoder::orientation() const noexcept
+{
+    return m_session->orientation;
+}
+
+const std::vector<std::uint8_t>& JpegCodec::RowDecoder::colourProfile() const noexcept
+{
+    return m_session->colourProfile;
 }
 
 int JpegCodec::RowDecoder::Read(std::uint8_t* rows, std::size_t stride, int maxRows)

@@ -31,6 +31,21 @@
 //   channels bytes, the only space given to the encoder: a tiny image at
 //   quality 100 fails.
 //
+// Contract of ReadHeader(jpeg, parts):
+// - the header rules of Decode (a header Decode refuses gives none); the size
+//   as stored; the EXIF Orientation tag of the first APP1 segment that holds
+//   EXIF (1 when there is none or it is damaged or unknown, see Orientation.h);
+// - with Parts::WithColourProfile, the ICC profile of the APP2 segments when it
+//   is whole and describes RGB (the only colour space a reduced photo has);
+//   empty otherwise. Without it, the APP2 segments are not even kept.
+// The segments come from the one read of the header; the bytes are not read
+// again for them.
+//
+// Encode(..., colourProfile): a non-empty profile is written into APP2
+// segments; the space given to the encoder grows by the profile and its
+// segment headers. Nothing else (no EXIF, no comment) is ever written: the
+// stream has the JFIF header, the profile and the picture.
+//
 // Nothing is printed and nothing is thrown: library errors come back through
 // setjmp/longjmp inside the codec and end as "no result". Stateless and safe to
 // call from several threads at once.
@@ -49,6 +64,14 @@ namespace snapwane {
 
 class JpegCodec {
 public:
+    struct Header {
+        int width = 0;  // as stored
+        int height = 0;
+        int orientation = 1; // EXIF value 1..8
+        std::vector<std::uint8_t> colourProfile; // ICC, RGB only; empty when none
+    };
+    enum class Parts { SizeAndOrientation, WithColourProfile };
+
     static constexpr int kHeaderOnly = -1;
     static constexpr int kMaxSide = 30000;                  // pixels, each side
     static constexpr std::int64_t kMaxPixels = 120'000'000; // width x height: above the largest cameras
@@ -56,9 +79,14 @@ public:
     static PixelBuffer Decode(std::span<const std::uint8_t> jpeg, int scale,
                               int& width, int& height, int& channels);
 
+    static std::optional<Header> ReadHeader(std::span<const std::uint8_t> jpeg,
+                                            Parts parts = Parts::SizeAndOrientation);
+
     static std::optional<std::vector<std::uint8_t>> Encode(const std::uint8_t* pixels, int width,
-                                                           int height, int channels, int quality);
-    static std::optional<std::vector<std::uint8_t>> Encode(const PixelBuffer& pixels, int quality);
+                                                           int height, int channels, int quality,
+                                                           std::span<const std::uint8_t> colourProfile = {});
+    static std::optional<std::vector<std::uint8_t>> Encode(const PixelBuffer& pixels, int quality,
+                                                           std::span<const std::uint8_t> colourProfile = {});
 
     class RowDecoder;
 };
@@ -68,6 +96,8 @@ public:
 // (same library settings), delivered 4 bytes per pixel: red, green, blue and one
 // unused byte, `width()` pixels per row (odd widths included: the caller leaves
 // out the last column as Decode does). Grey photos come as three equal bytes.
+// Begin also reads what ReadHeader(jpeg, Parts::WithColourProfile) reads, from
+// the same read of the header.
 // One decoder serves photo after photo, each decoded exactly as it would be
 // alone: nothing of one stream (its tables above all) serves the next. Not
 // shared between threads. Nothing is printed or thrown.
@@ -90,6 +120,9 @@ public:
 
     int width() const noexcept;  // as stored in the header
     int height() const noexcept;
+    // Of the photo of the last Begin that read a header (1 and empty otherwise).
+    int orientation() const noexcept;
+    const std::vector<std::uint8_t>& colourProfile() const noexcept;
 
     // Decodes up to `maxRows` next rows into `rows`, `stride` bytes apart (at
     // least 4 x width()). Returns the number of rows decoded; 0 once every row is

@@ -37,9 +37,12 @@ PhotoCheck CheckPhotoBytes(std::span<const std::uint8_t> jpeg, int& width, int& 
     JpegCodec::Decode(jpeg, JpegCodec::kHeaderOnly, width, height, channels);
     if (width <= 0 || height <= 0)
         return PhotoCheck::NotJpeg;
-    if (width < kSmallestPhotoWidth || height < kSmallestPhotoHeight)
-        return PhotoCheck::TooSmall;
-    return PhotoCheck::Accepted;
+    return CheckStoredSize(width, height);
+}
+
+PhotoCheck CheckStoredSize(int width, int height)
+{
+    return width < kSmallestPhotoWidth || height < kSmallestPhotoHeight ? PhotoCheck::TooSmall : PhotoCheck::Accepted;
 }
 
 PhotoFileCheck CheckPhotoFile(const std::filesystem::path& path, std::vector<std::uint8_t>* bytes)

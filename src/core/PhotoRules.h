@@ -48,6 +48,9 @@ struct PhotoFileCheck {
 // English text for reports, e.g. "smaller than 320 x 240".
 std::string DescribePhotoCheck(PhotoCheck check);
 
+// The size rule alone (320 x 240 and up), on the size stored in the header.
+PhotoCheck CheckStoredSize(int width, int height);
+
 // The header rules alone, on bytes already in memory (emptiness included).
 PhotoCheck CheckPhotoBytes(std::span<const std::uint8_t> jpeg, int& width, int& height);
 

@@ -256,6 +256,18 @@ PixelBuffer Rotate(PixelBuffer source, int degrees)
     return target;
 }
 
+PixelBuffer Mirror(PixelBuffer source)
+{
+    const int w = source.width(), channels = source.channels();
+    for (int r = 0; r < source.height(); ++r) {
+        std::uint8_t* left = source.row(r);
+        std::uint8_t* right = left + std::ptrdiff_t(w - 1) * channels;
+        for (; left < right; left += channels, right -= channels)
+            std::swap_ranges(left, left + channels, right);
+    }
+    return source;
+}
+
 void AdjustBrightness(PixelBuffer& pixels, int offset)
 {
     if (offset == 0 || !pixels)

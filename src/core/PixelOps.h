@@ -2,7 +2,7 @@
 // reduction and the thumbnails rely on.
 //
 // Contract:
-// - Size-changing operations (Halve*, Shrink*, Rotate, ExpandGreyToRgb) take the
+// - Size-changing operations (Halve*, Shrink*, Rotate, Mirror, ExpandGreyToRgb) take the
 //   buffer by value (move it in) and return the result; on failure (allocation,
 //   an unusable size) they return an empty buffer and the input is released
 //   either way. They never throw.
@@ -67,6 +67,10 @@ std::vector<MergeTap> PlanMerges(int sourceSize, int targetSize, MergeSum precis
 //   180: new (c, r) = old (W - 1 - c, H - 1 - r)
 //   270: new (c, r) = old (W - 1 - r, c)
 PixelBuffer Rotate(PixelBuffer source, int degrees);
+
+// Left to right, in place: new (c, r) = old (W - 1 - c, r). Odd widths keep
+// their middle column where it is. An empty buffer stays empty.
+PixelBuffer Mirror(PixelBuffer source);
 
 // v := offset + v, clamped to 0..255.
 void AdjustBrightness(PixelBuffer& pixels, int offset);

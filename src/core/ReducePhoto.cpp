@@ -3,6 +3,7 @@
 #include "core/FileIo.h"
 #include "core/Fitting.h"
 #include "core/JpegCodec.h"
+#include "core/Orientation.h"
 #include "core/PixelOps.h"
 #include "core/StreamingReducer.h"
 #include "core/TextFormat.h"
@@ -43,13 +44,13 @@ ReduceOutcome FromFileStatus(FileStatus status)
     return ReduceOutcome::WriteError;
 }
 
-PixelBuffer ApplyCorrections(PixelBuffer photo, const Corrections& corrections)
+PixelBuffer ApplyCorrections(PixelBuffer photo, const Corrections& corrections, int orientation)
 {
     AdjustBrightness(photo, corrections.brightness);
     AdjustContrast(photo, corrections.contrast);
     if (corrections.grey)
         MakeGrayscale(photo);
-    return Rotate(std::move(photo), corrections.rotation);
+    return ApplyTurn(std::move(photo), TurnForPhoto(orientation, corrections.rotation));
 }
 
 PreparedReduction PrepareUnguarded(std::span<const std::uint8_t> file, int targetWidth, int targetHeight,
@@ -60,12 +61,17 @@ PreparedReduction PrepareUnguarded(std::span<const std::uint8_t> file, int targe
     const ReducedPixels reduced = reducer.Reduce(file, targetWidth, targetHeight, corrections);
     prepared.outcome = reduced.outcome;
     if (reduced.outcome == ReduceOutcome::Copied) {
-        int channels = 0; // the copy reports the size as stored
-        JpegCodec::Decode(file, JpegCodec::kHeaderOnly, prepared.width, prepared.height, channels);
+        // The copy reports the size the photo is shown at: upright, before the user's turn.
+        if (const std::optional<JpegCodec::Header> header = JpegCodec::ReadHeader(file)) {
+            prepared.width = header->width;
+            prepared.height = header->height;
+            TurnSize(TurnForPhoto(header->orientation), prepared.width, prepared.height);
+        }
     }
     if (reduced.outcome != ReduceOutcome::Reduced)
         return prepared;
-    std::optional<std::vector<std::uint8_t>> stream = JpegCodec::Encode(reduced.pixels, quality);
+    // Upright and without EXIF: of the source's metadata only its colour profile is kept.
+    std::optional<std::vector<std::uint8_t>> stream = JpegCodec::Encode(reduced.pixels, quality, reducer.colourProfile());
     if (!stream) {
         prepared.outcome = ReduceOutcome::EncodeFailed;
         return prepared;
@@ -91,14 +97,15 @@ PixelBuffer ShrinkIntoFittedBox(PixelBuffer photo, int fittedWidth, int fittedHe
     return photo;
 }
 
-ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight, const Corrections& corrections)
+ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight, const Corrections& corrections,
+                           int orientation)
 {
     ReducedPixels result;
     if (targetWidth <= 0 || targetHeight <= 0) {
         result.outcome = ReduceOutcome::InvalidTarget;
         return result;
     }
-    photo = ApplyCorrections(std::move(photo), corrections);
+    photo = ApplyCorrections(std::move(photo), corrections, orientation);
     if (!photo)
         return result; // NoMemory
     if (targetWidth >= photo.width() || targetHeight >= photo.height()) {
@@ -120,11 +127,13 @@ ReducedPixels ReduceJpegPlain(std::span<const std::uint8_t> jpeg, int targetWidt
 {
     if (targetWidth <= 0 || targetHeight <= 0)
         return {ReduceOutcome::InvalidTarget, {}};
+    const std::optional<JpegCodec::Header> header = JpegCodec::ReadHeader(jpeg);
     int width = 0, height = 0, channels = 0;
-    PixelBuffer photo = JpegCodec::Decode(jpeg, 1, width, height, channels);
+    PixelBuffer photo = header ? JpegCodec::Decode(jpeg, 1, width, height, channels) : PixelBuffer();
     if (!photo)
         return {ReduceOutcome::NotDecodable, {}};
-    return ReducePixels(ExpandGreyToRgb(std::move(photo)), targetWidth, targetHeight, corrections);
+    return ReducePixels(ExpandGreyToRgb(std::move(photo)), targetWidth, targetHeight, corrections,
+                        header->orientation);
 }
 
 PreparedReduction PrepareReduction(std::span<const std::uint8_t> file, int targetWidth, int targetHeight,

@@ -4,8 +4,10 @@
 // The plain pipeline, in this order:
 //  1. read the whole source file;
 //  2. decode it at full size (the width is made even; grey becomes RGB);
-//  3. corrections, each only when set: brightness, contrast, grey, rotation;
-//  4. when targetWidth >= W or targetHeight >= H (after the rotation) the source
+//  3. corrections, each only when set: brightness, contrast, grey; then the
+//     turn: the photo's EXIF orientation tag (Orientation.h) and the user's
+//     rotation from there, so the photo comes out upright;
+//  4. when targetWidth >= W or targetHeight >= H (after the turn) the source
 //     is copied byte for byte instead, without any correction: nothing is ever
 //     enlarged;
 //  5. the box is fitted to the photo (FitBoxToPhoto); a fitted side of 0 (a
@@ -13,7 +15,10 @@
 //     passes the photo over (DoesNotFit) and writes nothing;
 //  6. halve the width while W / tw >= 2, then one merge pass to tw with an odd
 //     tw raised to the next even number; the same for the height;
-//  7. encode at `quality` and write.
+//  7. encode at `quality` and write. Of the source's metadata the reduced photo
+//     keeps only an RGB colour profile (ICC): no EXIF (so no orientation tag, no
+//     camera data, date or GPS position), no comments. A copy is the source's
+//     bytes, all metadata included.
 // Steps 2 to 6 run row by row as the decoder delivers the rows (StreamingReducer),
 // with exactly the result of doing them one after the other on the whole photo
 // (ReduceJpegPlain, kept as the reference). Each thread keeps its decoder and
@@ -53,7 +58,7 @@ enum class ReduceOutcome {
 
 struct ReduceResult {
     ReduceOutcome outcome = ReduceOutcome::CannotOpenSource;
-    int width = 0;      // size of the written photo (the source's size when copied)
+    int width = 0;      // size of the written photo (the source's upright size when copied)
     int height = 0;
     std::string reason; // English, for reports: "reduced to 640 x 426", "cannot open the file", ...
 
@@ -90,14 +95,16 @@ ReduceResult CommitReduction(const PreparedReduction& prepared, const std::files
 PreparedReduction PrepareReductionOfFile(const std::filesystem::path& source, int targetWidth, int targetHeight,
                                          int quality, const Corrections& corrections);
 
-// Steps 3 to 6 on decoded RGB pixels of W x H: outcome Reduced with the reduced
-// pixels, Copied (the photo is not larger than the box; no pixels), DoesNotFit,
-// InvalidTarget or NoMemory (no pixels).
+// Steps 3 to 6 on decoded RGB pixels of W x H as stored, with the photo's EXIF
+// orientation tag: outcome Reduced with the reduced pixels, Copied (the photo is
+// not larger than the box; no pixels), DoesNotFit, InvalidTarget or NoMemory (no
+// pixels).
 struct ReducedPixels {
     ReduceOutcome outcome = ReduceOutcome::NoMemory;
     PixelBuffer pixels;
 };
-ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight, const Corrections& corrections);
+ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight, const Corrections& corrections,
+                           int orientation = 1);
 
 // Steps 2 to 6 on JPEG bytes, the plain way: the whole photo decoded into one
 // buffer, then the operations one after the other. NotDecodable when the bytes

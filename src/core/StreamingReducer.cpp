@@ -1,6 +1,7 @@
 #include "core/StreamingReducer.h"
 
 #include "core/Fitting.h"
+#include "core/Orientation.h"
 #include "core/PixelOps.h"
 
 #include <algorithm>
@@ -64,7 +65,9 @@ std::array<std::uint8_t, 256> ColourTable(const Corrections& corrections)
 // the photo's rows (width operations along, height operations across); with a
 // quarter turn they are its columns (width operations across, run first, then the
 // height operations along each combined row). 180 and 90 read the rows bottom
-// up, 180 and 270 read each row backwards.
+// up, 180 and 270 read each row backwards; a mirror before the turn reverses
+// the reading of each row once more. The turn is the photo's orientation tag
+// and the user's rotation together.
 struct StreamingReducer::Geometry {
     int decodedWidth = 0;
     int width = 0;
@@ -94,21 +97,23 @@ ReducedPixels StreamingReducer::Reduce(std::span<const std::uint8_t> jpeg, int t
         }
         if (m_decoder.width() < 2) // no column left once the width is made even: Decode refuses it too
             return {ReduceOutcome::NotDecodable, {}};
-        Geometry geometry = TurnedGeometry(m_decoder.width(), m_decoder.height(), corrections.rotation);
+        const PhotoTurn turn = TurnForPhoto(m_decoder.orientation(), corrections.rotation);
+        Geometry geometry = TurnedGeometry(m_decoder.width(), m_decoder.height(), turn);
         return FitAndReduce(geometry, targetWidth, targetHeight, corrections);
     } catch (const std::bad_alloc&) {
         return {ReduceOutcome::NoMemory, {}};
     }
 }
 
-StreamingReducer::Geometry StreamingReducer::TurnedGeometry(int decodedWidth, int height, int rotation)
+StreamingReducer::Geometry StreamingReducer::TurnedGeometry(int decodedWidth, int height, const PhotoTurn& turn)
 {
+    const int rotation = turn.rotation;
     Geometry geometry;
     geometry.decodedWidth = decodedWidth;
     geometry.width = decodedWidth & ~1; // the last column of an odd width is left out
     geometry.height = height;
     geometry.quarterTurn = rotation == 90 || rotation == 270;
-    geometry.rowsBackwards = rotation == 180 || rotation == 270;
+    geometry.rowsBackwards = (rotation == 180 || rotation == 270) != turn.mirror;
     geometry.rowsBottomUp = rotation == 180 || rotation == 90;
     geometry.turnedWidth = geometry.quarterTurn ? geometry.height : geometry.width;
     geometry.turnedHeight = geometry.quarterTurn ? geometry.width : geometry.height;
@@ -233,6 +238,11 @@ const PackedPixel* StreamingReducer::RunRowSteps(const RowSteps& steps, const Pa
         current = target;
     }
     return current;
+}
+
+const std::vector<std::uint8_t>& StreamingReducer::colourProfile() const noexcept
+{
+    return m_decoder.colourProfile();
 }
 
 bool StreamingReducer::DrainRows()

@@ -4,7 +4,8 @@
 //
 // Contract: Reduce(jpeg, ...) gives exactly what ReduceJpegPlain gives for the
 // same arguments: the same outcome and, when reduced, byte for byte the same
-// pixels. The width operations run on each row as it comes, the height operations
+// pixels; the photo's orientation tag is applied with the user's rotation, as
+// there. The width operations run on each row as it comes, the height operations
 // over a few rows at a time; all four turns stream (a quarter turn runs the
 // row-combining operations first, as they are the turned photo's width
 // operations). Photos the row decoder does not take (CMYK, YCCK) go through the
@@ -16,6 +17,7 @@
 
 #include "core/Corrections.h"
 #include "core/JpegCodec.h"
+#include "core/Orientation.h"
 #include "core/PackedRows.h"
 #include "core/ReducePhoto.h"
 #include "core/RowCascade.h"
@@ -31,6 +33,9 @@ class StreamingReducer {
 public:
     ReducedPixels Reduce(std::span<const std::uint8_t> jpeg, int targetWidth, int targetHeight,
                          const Corrections& corrections);
+    // The RGB colour profile of the photo of the last Reduce that read a header
+    // (see JpegCodec::ReadHeader), to be written into the reduced photo.
+    const std::vector<std::uint8_t>& colourProfile() const noexcept;
 
 private:
     // The operations along one row: halvings, then one merge pass (out[k] is the
@@ -44,7 +49,7 @@ private:
     };
     struct Geometry;
 
-    static Geometry TurnedGeometry(int decodedWidth, int height, int rotation);
+    static Geometry TurnedGeometry(int decodedWidth, int height, const PhotoTurn& turn);
     ReducedPixels FitAndReduce(Geometry& geometry, int targetWidth, int targetHeight, const Corrections& corrections);
     ReducedPixels ReduceRows(const Geometry& geometry, const Corrections& corrections);
     void PrepareSteps(const Geometry& geometry);

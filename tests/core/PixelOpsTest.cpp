@@ -226,6 +226,24 @@ TEST(Rotate, OtherAngles_ReturnTheSameBuffer)
     }
 }
 
+TEST(Mirror, ReversesEachRow_OddWidthKeepsItsMiddleColumn)
+{
+    // 3 x 2:  0 1 2      2 1 0
+    //         3 4 5  ->  5 4 3
+    EXPECT_EQ(Bytes(Mirror(Numbered(3, 2))), (std::vector<int>{2, 1, 0, 5, 4, 3}));
+    EXPECT_EQ(Bytes(Mirror(Numbered(4, 1))), (std::vector<int>{3, 2, 1, 0}));
+    EXPECT_EQ(Bytes(Mirror(Numbered(1, 3))), (std::vector<int>{0, 1, 2}));
+    EXPECT_FALSE(Mirror(PixelBuffer()));
+}
+
+TEST(Mirror, KeepsEachPixelsChannelsTogether_AndTwiceGivesTheInputBack)
+{
+    EXPECT_EQ(Bytes(Mirror(MakeBuffer(2, 1, 3, {1, 2, 3, 4, 5, 6}))), (std::vector<int>{4, 5, 6, 1, 2, 3}));
+    EXPECT_EQ(Bytes(Mirror(Mirror(MakePattern(7, 5)))), Bytes(MakePattern(7, 5)));
+    // Mirrored and turned half way round is upside down: the rows in reverse order.
+    EXPECT_EQ(Bytes(Rotate(Mirror(Numbered(3, 2)), 180)), (std::vector<int>{3, 4, 5, 0, 1, 2}));
+}
+
 struct PointRow {
     const char* name;
     int amount, before, after;
