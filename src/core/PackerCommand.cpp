@@ -19,8 +19,13 @@ std::string WithoutSpaces(std::string text)
 
 }  // namespace
 
+const char* ArchiveExtension(Packer packer)
+{
+    return packer == Packer::WindowsArchiver ? ".exe" : ".zip";
+}
+
 std::optional<PackerCommand> PackerCommand::Build(const std::string& program, const PackerRequest& request,
-                                                  char separator)
+                                                  Packer packer)
 {
     if (!request.makeSingleFile || request.archiveName.empty())
         return std::nullopt;
@@ -28,20 +33,27 @@ std::optional<PackerCommand> PackerCommand::Build(const std::string& program, co
     // The e-mail form is chosen before the spaces are removed: an address of spaces
     // alone still gives "-ieml" with nothing after it.
     const bool byEmail = request.makeEmail && !request.emailAddress.empty();
-    const std::string archivePath = request.outputFolder + separator + request.archiveName + ".exe";
+    const char separator = packer == Packer::WindowsArchiver ? '\\' : '/';
+    const std::string archivePath = request.outputFolder + separator + request.archiveName + ArchiveExtension(packer);
 
     PackerCommand command;
     command.m_program = program;
     command.m_arguments = {"a", "-ep1"};
     if (byEmail) {
         const std::string emailSwitch = "-ieml" + WithoutSpaces(request.emailAddress);
-        command.m_argumentText = "a -ep1 " + emailSwitch + " -sfx \"";
+        command.m_argumentText = "a -ep1 " + emailSwitch + " -sfx ";
         command.m_arguments.push_back(emailSwitch);
     } else {
-        command.m_argumentText = "a -ep1 -sfx \"";
+        command.m_argumentText = "a -ep1 -sfx ";
     }
-    command.m_argumentText += archivePath + "\" \"" + request.outputFolder + "\"";
-    command.m_arguments.insert(command.m_arguments.end(), {"-sfx", archivePath, request.outputFolder});
+    command.m_arguments.push_back("-sfx");
+    if (packer == Packer::ZipPacker) {
+        // Our packer ends its switches here: a relative folder may start with a dash.
+        command.m_argumentText += "-- ";
+        command.m_arguments.push_back("--");
+    }
+    command.m_argumentText += "\"" + archivePath + "\" \"" + request.outputFolder + "\"";
+    command.m_arguments.insert(command.m_arguments.end(), {archivePath, request.outputFolder});
     return command;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // The packer's command line: after a reduction the output folder can be packed
-// into one self-extracting executable, optionally handed to the mail composer.
+// into one file, optionally handed to the mail composer. On Windows that file is
+// the archiver's self-extracting .exe; elsewhere it is a plain zip (a Linux
+// executable opens for no recipient, and mail services refuse .exe attachments),
+// and "--" ends the switches before the two paths.
 // The program's reduction worker and the batch reducer both build it here.
 
 #include <optional>
@@ -10,16 +13,24 @@
 
 namespace snapwane {
 
+// Which packer runs: Windows' archiver, or elsewhere our own snapwane-pack.
+enum class Packer { WindowsArchiver, ZipPacker };
+
 #ifdef _WIN32
 inline constexpr char kNativeSeparator = '\\';
+inline constexpr Packer kNativePacker = Packer::WindowsArchiver;
 #else
 inline constexpr char kNativeSeparator = '/';
+inline constexpr Packer kNativePacker = Packer::ZipPacker;
 #endif
+
+// What the packed file's name ends with: ".exe" (Windows) or ".zip".
+const char* ArchiveExtension(Packer packer = kNativePacker);
 
 // What the user asked for in the wizard's output step (or on the batch reducer's command line).
 struct PackerRequest {
     std::string outputFolder;   // used as stored: nothing added or removed at its end
-    std::string archiveName;    // ".exe" is always appended, even when it already ends with it
+    std::string archiveName;    // ArchiveExtension() is always appended, even when it already ends with it
     bool makeSingleFile = false;
     bool makeEmail = false;
     std::string emailAddress;   // spaces are removed before it reaches the packer
@@ -28,9 +39,10 @@ struct PackerRequest {
 class PackerCommand {
 public:
     // The command for the request, or none when no single file was asked for or the
-    // archive name is empty. `program` is the packer's path (see PackerProgramPath).
+    // archive name is empty. `program` is the packer's path (see PackerProgramPath);
+    // the packer decides the separator ("\\" or "/"), the extension and the "--".
     static std::optional<PackerCommand> Build(const std::string& program, const PackerRequest& request,
-                                              char separator = kNativeSeparator);
+                                              Packer packer = kNativePacker);
 
     const std::string& Program() const { return m_program; }
     // The switches and the two quoted paths, exactly as the command line writes them.

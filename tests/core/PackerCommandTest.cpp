@@ -13,6 +13,9 @@ using snapwane::SplitCommandLine;
 
 namespace {
 
+constexpr snapwane::Packer kRar = snapwane::Packer::WindowsArchiver;
+constexpr snapwane::Packer kZip = snapwane::Packer::ZipPacker;
+
 PackerRequest SingleFile(std::string folder, std::string name)
 {
     PackerRequest request;
@@ -33,7 +36,7 @@ PackerRequest ByEmail(std::string folder, std::string name, std::string address)
 struct CommandCase {
     const char* name;
     PackerRequest request;
-    char separator;
+    snapwane::Packer packer;
     const char* commandLine;
 };
 
@@ -47,8 +50,8 @@ class PackerCommandLines : public testing::TestWithParam<CommandCase> {};
 TEST_P(PackerCommandLines, BuildsTheExactLine)
 {
     const CommandCase& row = GetParam();
-    const std::string program = row.separator == '\\' ? "C:\\WINDOWS\\rar.exe" : "/opt/snapwane/snapwane-pack";
-    const auto command = PackerCommand::Build(program, row.request, row.separator);
+    const std::string program = row.packer == kRar ? "C:\\WINDOWS\\rar.exe" : "/opt/snapwane/snapwane-pack";
+    const auto command = PackerCommand::Build(program, row.request, row.packer);
     ASSERT_TRUE(command.has_value());
     EXPECT_EQ(command->CommandLine(), row.commandLine);
     // For names without quotes the packer receives exactly what splitting the text gives.
@@ -59,22 +62,24 @@ TEST_P(PackerCommandLines, BuildsTheExactLine)
 INSTANTIATE_TEST_SUITE_P(
     BothForms, PackerCommandLines,
     testing::Values(
-        CommandCase{"WindowsSingleFile", SingleFile("C:\\Photos\\20061205", "MyNewPhotos"), '\\',
+        CommandCase{"WindowsSingleFile", SingleFile("C:\\Photos\\20061205", "MyNewPhotos"), kRar,
                     R"(C:\WINDOWS\rar.exe a -ep1 -sfx "C:\Photos\20061205\MyNewPhotos.exe" "C:\Photos\20061205")"},
-        CommandCase{"WindowsEmail", ByEmail("C:\\Photos\\20061205", "MyNewPhotos", "ann@example.org"), '\\',
+        CommandCase{"WindowsEmail", ByEmail("C:\\Photos\\20061205", "MyNewPhotos", "ann@example.org"), kRar,
                     R"(C:\WINDOWS\rar.exe a -ep1 -iemlann@example.org -sfx "C:\Photos\20061205\MyNewPhotos.exe" "C:\Photos\20061205")"},
-        CommandCase{"SingleFile", SingleFile("/home/ann/Photos/20061205", "MyNewPhotos"), '/',
-                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx "/home/ann/Photos/20061205/MyNewPhotos.exe" "/home/ann/Photos/20061205")"},
-        CommandCase{"ExeAppendedAgain", SingleFile("/out", "pics.exe"), '/',
-                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx "/out/pics.exe.exe" "/out")"},
-        CommandCase{"FolderEndingWithSeparatorKeptAsStored", SingleFile("/out/", "pics"), '/',
-                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx "/out//pics.exe" "/out/")"},
-        CommandCase{"SpacesInAddressRemoved", ByEmail("/my photos", "holiday pics", " ann @ example .org "), '/',
-                    R"(/opt/snapwane/snapwane-pack a -ep1 -iemlann@example.org -sfx "/my photos/holiday pics.exe" "/my photos")"},
-        CommandCase{"AddressOfSpacesLeavesBareSwitch", ByEmail("/out", "pics", "   "), '/',
-                    R"(/opt/snapwane/snapwane-pack a -ep1 -ieml -sfx "/out/pics.exe" "/out")"},
-        CommandCase{"EmailFlagWithoutAddressPacksOnly", ByEmail("/out", "pics", ""), '/',
-                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx "/out/pics.exe" "/out")"}),
+        CommandCase{"SingleFile", SingleFile("/home/ann/Photos/20061205", "MyNewPhotos"), kZip,
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx -- "/home/ann/Photos/20061205/MyNewPhotos.zip" "/home/ann/Photos/20061205")"},
+        CommandCase{"ExtensionAppendedAgain", SingleFile("/out", "pics.zip"), kZip,
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx -- "/out/pics.zip.zip" "/out")"},
+        CommandCase{"RelativeFolderStartingWithDash", SingleFile("-out", "pics"), kZip,
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx -- "-out/pics.zip" "-out")"},
+        CommandCase{"FolderEndingWithSeparatorKeptAsStored", SingleFile("/out/", "pics"), kZip,
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx -- "/out//pics.zip" "/out/")"},
+        CommandCase{"SpacesInAddressRemoved", ByEmail("/my photos", "holiday pics", " ann @ example .org "), kZip,
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -iemlann@example.org -sfx -- "/my photos/holiday pics.zip" "/my photos")"},
+        CommandCase{"AddressOfSpacesLeavesBareSwitch", ByEmail("/out", "pics", "   "), kZip,
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -ieml -sfx -- "/out/pics.zip" "/out")"},
+        CommandCase{"EmailFlagWithoutAddressPacksOnly", ByEmail("/out", "pics", ""), kZip,
+                    R"(/opt/snapwane/snapwane-pack a -ep1 -sfx -- "/out/pics.zip" "/out")"}),
     [](const testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
 
 TEST(PackerCommand, NothingToRunWithoutSingleFileOrName)
@@ -87,9 +92,9 @@ TEST(PackerCommand, NothingToRunWithoutSingleFileOrName)
 
 TEST(PackerCommand, QuoteInFolderNameStillReachesThePackerWhole)
 {
-    const auto command = PackerCommand::Build("pack", SingleFile("/out/say \"cheese\"", "pics"), '/');
+    const auto command = PackerCommand::Build("pack", SingleFile("/out/say \"cheese\"", "pics"), kZip);
     ASSERT_TRUE(command.has_value());
-    const std::vector<std::string> expected = {"a", "-ep1", "-sfx", "/out/say \"cheese\"/pics.exe",
+    const std::vector<std::string> expected = {"a", "-ep1", "-sfx", "--", "/out/say \"cheese\"/pics.zip",
                                                "/out/say \"cheese\""};
     EXPECT_EQ(command->Arguments(), expected);
 }

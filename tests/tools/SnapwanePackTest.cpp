@@ -1,5 +1,6 @@
-// snapwane-pack end to end: the archive it writes opens in unzip, holds the folder's
-// files byte for byte under their bare names, never itself, and runs on its own.
+// snapwane-pack end to end: the archive it writes is a plain zip that opens in
+// unzip and holds the folder's files byte for byte under their bare names, never
+// itself, an earlier archive or a hidden file.
 
 #include "ToolTestSupport.h"
 
@@ -70,38 +71,53 @@ TEST_F(SnapwanePack, ArchiveInsideFolderHoldsEveryFileButItself)
 {
     fs::create_directories(Photos() / "subfolder");
     WriteFile(Photos() / "subfolder" / "inner.jpg", "not packed");
-    const fs::path archive = Photos() / "MyNewPhotos.exe";
+    const fs::path archive = Photos() / "MyNewPhotos.zip";
 
     const ToolRun run = Pack({"-ep1", "-sfx"}, archive, Photos());
 
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(Unzipped(archive), kPhotos);
-    EXPECT_NE(fs::status(archive).permissions() & fs::perms::owner_exec, fs::perms::none);
+    // A plain zip: no executable stub before it, nothing to run.
+    EXPECT_EQ(ReadFile(archive).substr(0, 4), std::string("PK\x03\x04", 4));
+    EXPECT_EQ(fs::status(archive).permissions() & fs::perms::owner_exec, fs::perms::none);
     // Nothing but the archive was added to the folder.
-    std::vector<std::string> expected = {"MyNewPhotos.exe", "subfolder"};
+    std::vector<std::string> expected = {"MyNewPhotos.zip", "subfolder"};
     for (const auto& entry : kPhotos)
         expected.push_back(entry.first);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FolderEntries(Photos()), expected);
 }
 
-TEST_F(SnapwanePack, ArchiveRunsAndExtractsItself)
+TEST_F(SnapwanePack, NeverPacksAnEarlierArchiveOrAHiddenFile)
 {
-    const fs::path archive = m_scratch / "pics.exe";
-    ASSERT_EQ(Pack({"-ep1", "-sfx"}, archive, Photos()).exitCode, 0);
-    const fs::path target = m_scratch / "ran";
-    fs::create_directories(target);
+    ASSERT_EQ(Pack({"-ep1", "-sfx"}, Photos() / "morning.zip", Photos()).exitCode, 0);
+    WriteFile(Photos() / "noon.EXE", "MZ old self-extracting archive");
+    WriteFile(Photos() / "renamed-archive.jpg", ReadFile(Photos() / "morning.zip"));
+    WriteFile(Photos() / ".photo.jpg.tmp123", "left by a write that never finished");
 
-    const ToolRun selfExtraction = RunProgram({archive.string()}, target);
+    ASSERT_EQ(Pack({"-ep1", "-sfx", "--"}, Photos() / "evening.zip", Photos()).exitCode, 0);
 
-    EXPECT_EQ(selfExtraction.exitCode, 0) << selfExtraction.output;
-    EXPECT_EQ(Contents(target), kPhotos);
+    EXPECT_EQ(Unzipped(Photos() / "evening.zip"), kPhotos);
+}
+
+TEST_F(SnapwanePack, FolderNamedLikeASwitchAfterTheEnd)
+{
+    const fs::path dashed = m_scratch / "-photos";
+    fs::create_directories(dashed);
+    WriteFile(dashed / "a.jpg", "photo");
+
+    const ToolRun run = RunProgram({BuiltTool("snapwane-pack").string(), "a", "-ep1", "-sfx", "--", "-photos/pics.zip",
+                                    "-photos"},
+                                   m_scratch.Path());
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(Unzipped(dashed / "pics.zip"), (std::map<std::string, std::string>{{"a.jpg", "photo"}}));
 }
 
 TEST_F(SnapwanePack, RepackingReplacesTheOldArchive)
 {
-    const fs::path archive = Photos() / "pics.exe";
+    const fs::path archive = Photos() / "pics.zip";
     ASSERT_EQ(Pack({"-ep1", "-sfx"}, archive, Photos()).exitCode, 0);
     fs::remove(Photos() / "a photo.jpg");
     ASSERT_EQ(Pack({"-sfx", "-ep1"}, archive, Photos()).exitCode, 0);
@@ -149,16 +165,16 @@ TEST_P(SnapwanePackRefusals, FailQuietlyAndWriteNothing)
 INSTANTIATE_TEST_SUITE_P(
     Unusable, SnapwanePackRefusals,
     testing::Values(
-        RefusalCase{"MissingFolder", {"a", "-ep1", "-sfx", "SCRATCH/x.exe", "SCRATCH/missing"}, 1},
-        RefusalCase{"FolderWithoutFiles", {"a", "-ep1", "-sfx", "SCRATCH/empty/x.exe", "SCRATCH/empty"}, 1},
+        RefusalCase{"MissingFolder", {"a", "-ep1", "-sfx", "SCRATCH/x.zip", "SCRATCH/missing"}, 1},
+        RefusalCase{"FolderWithoutFiles", {"a", "-ep1", "-sfx", "SCRATCH/empty/x.zip", "SCRATCH/empty"}, 1},
         // Folders that cannot take the archive (a read-only one would not stop root).
-        RefusalCase{"ArchiveFolderIsAFile", {"a", "-ep1", "-sfx", "SCRATCH/plain-file/x.exe", "PHOTOS"}, 1},
-        RefusalCase{"ArchiveFolderMissing", {"a", "-ep1", "-sfx", "SCRATCH/nowhere/x.exe", "PHOTOS"}, 1},
+        RefusalCase{"ArchiveFolderIsAFile", {"a", "-ep1", "-sfx", "SCRATCH/plain-file/x.zip", "PHOTOS"}, 1},
+        RefusalCase{"ArchiveFolderMissing", {"a", "-ep1", "-sfx", "SCRATCH/nowhere/x.zip", "PHOTOS"}, 1},
         RefusalCase{"ArchiveIsAFolder", {"a", "-ep1", "-sfx", "SCRATCH/empty", "PHOTOS"}, 1},
-        RefusalCase{"NoCommand", {"-ep1", "-sfx", "SCRATCH/x.exe", "PHOTOS"}, 2},
-        RefusalCase{"NotSelfExtracting", {"a", "-ep1", "SCRATCH/x.exe", "PHOTOS"}, 2},
-        RefusalCase{"UnknownSwitch", {"a", "-ep1", "-sfx", "-r", "SCRATCH/x.exe", "PHOTOS"}, 2},
-        RefusalCase{"FolderMissingFromLine", {"a", "-ep1", "-sfx", "SCRATCH/x.exe"}, 2}),
+        RefusalCase{"NoCommand", {"-ep1", "-sfx", "SCRATCH/x.zip", "PHOTOS"}, 2},
+        RefusalCase{"NotSelfExtracting", {"a", "-ep1", "SCRATCH/x.zip", "PHOTOS"}, 2},
+        RefusalCase{"UnknownSwitch", {"a", "-ep1", "-sfx", "-r", "SCRATCH/x.zip", "PHOTOS"}, 2},
+        RefusalCase{"FolderMissingFromLine", {"a", "-ep1", "-sfx", "SCRATCH/x.zip"}, 2}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 // A stand-in for xdg-email that records what it was given, first on PATH.
@@ -190,7 +206,7 @@ protected:
 
 TEST_F(SnapwanePackMail, OpensComposerWithArchiveAttached)
 {
-    const fs::path archive = Photos() / "pics.exe";
+    const fs::path archive = Photos() / "pics.zip";
     ASSERT_EQ(Pack({"-ep1", "-iemlann@example.org", "-sfx"}, archive, Photos()).exitCode, 0);
     EXPECT_EQ(ReadFile(m_log), "--attach\n" + archive.string() + "\nann@example.org\n");
     EXPECT_EQ(Unzipped(archive), kPhotos);
@@ -198,7 +214,7 @@ TEST_F(SnapwanePackMail, OpensComposerWithArchiveAttached)
 
 TEST_F(SnapwanePackMail, AddressesThatAreNotPlainGoThroughTo)
 {
-    const fs::path archive = Photos() / "pics.exe";
+    const fs::path archive = Photos() / "pics.zip";
     ASSERT_EQ(Pack({"-ep1", "-ieml--attach=/etc/passwd", "-sfx"}, archive, Photos()).exitCode, 0);
     EXPECT_EQ(ReadFile(m_log), "--attach\n" + archive.string() + "\n--to\n--attach=/etc/passwd\n");
     ASSERT_EQ(Pack({"-ep1", "-ieml", "-sfx"}, archive, Photos()).exitCode, 0);
@@ -208,7 +224,7 @@ TEST_F(SnapwanePackMail, AddressesThatAreNotPlainGoThroughTo)
 TEST_F(SnapwanePackMail, NoComposerKeepsTheArchive)
 {
     setenv("FAKE_MAIL_EXIT", "3", 1);
-    const fs::path archive = Photos() / "pics.exe";
+    const fs::path archive = Photos() / "pics.zip";
     const ToolRun run = Pack({"-ep1", "-iemlann@example.org", "-sfx"}, archive, Photos());
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.output, "");

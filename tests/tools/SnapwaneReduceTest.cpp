@@ -428,19 +428,27 @@ TEST_F(SnapwaneReduce, OutputFolderThatCannotBeCreated_NamesTheFolderAndTheReaso
         << run.output;
 }
 
-TEST_F(SnapwaneReduce, PacksTheOutputFolderWhenAsked)
+TEST_F(SnapwaneReduce, PacksTheRunsPhotosIntoAZipThatHoldsNoEarlierArchive)
 {
     if (!ProgramAvailable("zip") || !ProgramAvailable("unzip"))
         GTEST_SKIP() << "zip or unzip is not installed";
     const fs::path photo = Photo("Photo.jpg", 1280, 960);
+    // A relative output folder whose name starts with a dash, and an archive of an earlier run in it.
+    ASSERT_EQ(RunProgram({BuiltTool("snapwane-reduce").string(), "--zip", "morning", "-o", "-day", photo.string()},
+                         m_scratch.Path())
+                  .exitCode,
+              0);
 
-    const ToolRun run = Reduce({"--sfx", "pics.exe", "-o", Out().string(), photo.string()});
+    const ToolRun run = RunProgram(
+        {BuiltTool("snapwane-reduce").string(), "--sfx", "evening", "-o", "-day", photo.string()}, m_scratch.Path());
 
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    const fs::path archive = Out() / "pics.exe.exe";
-    EXPECT_NE(run.output.find("Packed into " + archive.string()), std::string::npos) << run.output;
-    const ToolRun listing = RunProgram({"unzip", "-Z1", archive.string()});
-    EXPECT_EQ(listing.output, "photo.jpg\n");
+    EXPECT_NE(run.output.find("--sfx is now --zip; the archive is evening.zip\n"), std::string::npos) << run.output;
+    const fs::path archive = m_scratch / "-day" / "evening.zip";
+    EXPECT_NE(run.output.find("Packed into "), std::string::npos) << run.output;
+    const ToolRun listing = RunProgram({"unzip", "-l", archive.string()});
+    EXPECT_EQ(listing.exitCode, 0) << listing.output;
+    EXPECT_EQ(RunProgram({"unzip", "-Z1", archive.string()}).output, "photo.jpg\n");
 }
 
 }  // namespace

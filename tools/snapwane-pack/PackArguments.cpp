@@ -27,7 +27,7 @@ std::optional<PackArguments> PackArguments::Parse(const std::vector<std::string>
             return std::nullopt;
         }
     }
-    // Only bare names in a self-extracting archive are made here.
+    // Only bare names in one archive file are made here.
     if (!bareNames || !selfExtracting || paths.size() != 2 || paths[0].empty() || paths[1].empty())
         return std::nullopt;
     parsed.archive = paths[0];

@@ -1,5 +1,7 @@
-// snapwane-pack: packs a folder's files into one self-extracting archive and, when
-// asked, opens the mail composer with the archive attached. Started by the program
+// snapwane-pack: packs a folder's photos into one zip archive and, when asked,
+// opens the mail composer with the archive attached. It takes the switches the
+// program gives the archiver on Windows; -sfx is accepted as the request for one
+// file, which here is a plain zip that every desktop opens. Started by the program
 // (detached, its result ignored) and by snapwane-reduce; it prints nothing on failure.
 //
 //   snapwane-pack a -ep1 -sfx ARCHIVE FOLDER
@@ -9,7 +11,7 @@
 // 3 the archive was made but no mail composer could be opened.
 
 #include "PackArguments.h"
-#include "SfxArchiveWriter.h"
+#include "ZipArchiveWriter.h"
 
 #include "common/ChildProcess.h"
 
@@ -19,10 +21,10 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: snapwane-pack a -ep1 [-ieml<address>] -sfx ARCHIVE FOLDER\n"
-    "Packs the files of FOLDER (not subfolders, not the archive itself) under their bare\n"
-    "names into ARCHIVE, a self-extracting executable that any zip tool also opens.\n"
-    "With -ieml the mail composer opens afterwards with ARCHIVE attached.\n";
+    "Usage: snapwane-pack a -ep1 [-ieml<address>] -sfx [--] ARCHIVE FOLDER\n"
+    "Packs the files of FOLDER under their bare names into ARCHIVE, a plain zip file.\n"
+    "Left out: subfolders, hidden files, and archives (the new one and any earlier\n"
+    ".zip or .exe). With -ieml the mail composer opens afterwards with ARCHIVE attached.\n";
 
 // xdg-email takes a plain address only when it looks like one; --to takes anything,
 // including an address that starts with a dash, without reading it as an option.
@@ -56,7 +58,7 @@ int main(int argc, char** argv)
         std::cerr << kUsage;
         return 2;
     }
-    if (!SfxArchiveWriter::Write(parsed->archive, parsed->folder))
+    if (!ZipArchiveWriter::Write(parsed->archive, parsed->folder))
         return 1;
     if (parsed->sendByEmail && !OpenMailComposer(parsed->archive, parsed->emailAddress))
         return 3;

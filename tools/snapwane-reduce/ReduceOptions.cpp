@@ -25,12 +25,17 @@ const char* const kReduceUsage =
     "  -j, --jobs N         work on N photos at once (default: one per processor core);\n"
     "                       photos are still reported and written in their order, and\n"
     "                       the output is the same for any N\n"
-    "      --sfx NAME       afterwards pack the output folder into NAME.exe, a\n"
-    "                       self-extracting archive inside it\n"
-    "      --email ADDRESS  pack (as MyNewPhotos.exe unless --sfx names it) and open the\n"
+    "      --zip NAME       afterwards pack the output folder's photos into NAME.zip\n"
+    "                       inside it (--sfx NAME is the old name of this option)\n"
+    "      --email ADDRESS  pack (as MyNewPhotos.zip unless --zip names it) and open the\n"
     "                       mail program with the archive attached\n"
     "      --help           show this text\n"
     "      --version        show the version\n"
+    "\n"
+    "Photos are turned upright as their EXIF orientation tag says. A reduced photo keeps\n"
+    "the source's colour profile (ICC) and no other metadata: no camera data, no date, no\n"
+    "GPS position, no orientation tag. A copied photo is the file itself, with all its\n"
+    "metadata.\n"
     "\n"
     "Photos that are not JPEG, empty, of 5,000,000 bytes or more, smaller than 320x240, or\n"
     "whose file name is not valid UTF-8 are passed over with their reason.\n"
@@ -113,8 +118,10 @@ std::string ApplyValue(const std::string& name, const std::string& value, Reduce
     }
     if (name == "-j" || name == "--jobs")
         return ParseJobs(value, options);
-    if (name == "--sfx")
+    if (name == "--zip" || name == "--sfx") {
+        options.oldArchiveOption = options.oldArchiveOption || name == "--sfx";
         return ParseArchiveName(value, options);
+    }
     if (name == "--email") {
         options.emailAddress = value;
         return value.find_first_not_of(' ') == std::string::npos ? "the e-mail address must not be empty" : "";
@@ -125,7 +132,7 @@ std::string ApplyValue(const std::string& name, const std::string& value, Reduce
 bool TakesValue(const std::string& name)
 {
     static const char* const withValue[] = {"-s", "--size", "-q", "--quality", "-o", "--output", "-j", "--jobs",
-                                              "--sfx", "--email"};
+                                              "--zip", "--sfx", "--email"};
     for (const char* option : withValue) {
         if (name == option)
             return true;

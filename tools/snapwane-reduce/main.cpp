@@ -78,6 +78,8 @@ int main(int argc, char** argv)
         std::cout << kReduceUsage;
         return 0;
     }
+    if (options.oldArchiveOption)
+        std::cerr << "snapwane-reduce: --sfx is now --zip; the archive is " << options.archiveName << ".zip\n";
 
     if (options.showVersion) {
         std::cout << "snapwane-reduce " SNAPWANE_VERSION "\n";

@@ -1,9 +1,11 @@
-#include "SfxArchiveWriter.h"
+#include "ZipArchiveWriter.h"
 
 #include "common/ChildProcess.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <cstring>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -100,7 +102,7 @@ bool InstallArchive(const fs::path& finished, const fs::path& archive)
     const int output = mkstemp(pattern.data());
     if (output < 0)
         return false;
-    bool ok = AppendFile(output, finished) && fchmod(output, 0755) == 0 && fsync(output) == 0;
+    bool ok = AppendFile(output, finished) && fchmod(output, 0644) == 0 && fsync(output) == 0;
     ok = close(output) == 0 && ok;
     ok = ok && rename(pattern.c_str(), archive.c_str()) == 0;
     if (!ok)
@@ -113,9 +115,40 @@ bool RunQuietly(std::vector<std::string> arguments)
     return ChildProcess{std::move(arguments), {}, {}, false}.Run() == 0;
 }
 
+bool NamedLikeAnArchive(const fs::path& file)
+{
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return extension == ".zip" || extension == ".exe";
+}
+
+// A zip (also one behind a self-extracting stub, which starts as an executable)
+// or an executable of Linux or Windows.
+bool StartsLikeAnArchive(const fs::path& file)
+{
+    const int input = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (input < 0)
+        return false;
+    char start[4] = {};
+    const ssize_t got = read(input, start, sizeof start);
+    close(input);
+    if (got < 2)
+        return false;
+    return std::memcmp(start, "MZ", 2) == 0
+        || (got == 4 && (std::memcmp(start, "PK\x03\x04", 4) == 0 || std::memcmp(start, "PK\x05\x06", 4) == 0
+                         || std::memcmp(start, "\x7f" "ELF", 4) == 0));
+}
+
+bool BelongsInArchive(const fs::path& file)
+{
+    const std::string name = file.filename().string();
+    return !name.empty() && name.front() != '.' && !NamedLikeAnArchive(file) && !StartsLikeAnArchive(file);
+}
+
 }  // namespace
 
-std::vector<fs::path> SfxArchiveWriter::FilesToPack(const fs::path& archive, const fs::path& folder)
+std::vector<fs::path> ZipArchiveWriter::FilesToPack(const fs::path& archive, const fs::path& folder)
 {
     std::error_code error;
     const fs::path archiveFull = fs::weakly_canonical(fs::absolute(archive, error), error);
@@ -125,7 +158,7 @@ std::vector<fs::path> SfxArchiveWriter::FilesToPack(const fs::path& archive, con
         if (!it->is_regular_file(entryError))
             continue;
         const fs::path file = fs::absolute(it->path(), entryError);
-        if (!entryError && fs::weakly_canonical(file, entryError) != archiveFull)
+        if (!entryError && fs::weakly_canonical(file, entryError) != archiveFull && BelongsInArchive(file))
             files.push_back(file);
     }
     if (error)
@@ -134,16 +167,15 @@ std::vector<fs::path> SfxArchiveWriter::FilesToPack(const fs::path& archive, con
     return files;
 }
 
-bool SfxArchiveWriter::Write(const fs::path& archive, const fs::path& folder)
+bool ZipArchiveWriter::Write(const fs::path& archive, const fs::path& folder)
 {
     std::error_code error;
     if (!fs::is_directory(folder, error) || fs::is_directory(archive, error))
         return false;
     const std::vector<fs::path> files = FilesToPack(archive, folder);
-    const std::optional<fs::path> stub = FindInPath("unzipsfx");
     const std::optional<fs::path> zip = FindInPath("zip");
     TemporaryFolder work;
-    if (files.empty() || !stub || !zip || !work.Exists())
+    if (files.empty() || !zip || !work.Exists())
         return false;
 
     // -j stores bare names, -nw takes names literally (no wildcards), absolute paths and
@@ -152,16 +184,5 @@ bool SfxArchiveWriter::Write(const fs::path& archive, const fs::path& folder)
     std::vector<std::string> zipArguments = {zip->string(), "-q", "-X", "-j", "-nw", zipped.string(), "--"};
     for (const fs::path& file : files)
         zipArguments.push_back(file.string());
-    if (!RunQuietly(std::move(zipArguments)))
-        return false;
-
-    const fs::path assembled = work.Path() / "archive.exe";
-    const int output = open(assembled.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (output < 0)
-        return false;
-    bool ok = AppendFile(output, *stub) && AppendFile(output, zipped);
-    ok = close(output) == 0 && ok;
-    // The stub shifts every offset of the zip part; zip -A corrects them.
-    ok = ok && RunQuietly({zip->string(), "-q", "-A", assembled.string()});
-    return ok && InstallArchive(assembled, archive);
+    return RunQuietly(std::move(zipArguments)) && InstallArchive(zipped, archive);
 }
