@@ -8,6 +8,7 @@
 #include "photos/FolderLoadJob.h"
 #include "photos/FileLoader.h"
 #include "platform/NativePath.h"
+#include "platform/RemovableMedia.h"
 #include "platform/Shell.h"
 #include "platform/UserGuide.h"
 #include "res/ids.h"
@@ -196,7 +197,7 @@ void CMainView::onLoadFolder()
 
 void CMainView::onLoadCamera()
 {
-    onLoadFolder();
+    FolderLoadJob::start(*this, 0, RemovableMedia::cameraFolder());
 }
 
 void CMainView::onRemovePhoto()

@@ -22,31 +22,32 @@ namespace {
 constexpr int kSearchRange = 10;
 } // namespace
 
-bool FolderLoadJob::start(LoadHost& host, int threadCount)
+bool FolderLoadJob::start(LoadHost& host, int threadCount, const QString& startFolder)
 {
     if (host.worker().isRunning())
         return false;
     host.setLoading(true);
     LoadHost* target = &host;
-    const bool started = host.worker().start([target, threadCount](const std::atomic<bool>& closing) {
-        FolderLoadJob(*target, threadCount).run(closing);
+    const bool started = host.worker().start([target, threadCount, startFolder](const std::atomic<bool>& closing) {
+        FolderLoadJob(*target, threadCount, startFolder).run(closing);
     });
     if (!started)
         host.setLoading(false);
     return started;
 }
 
-FolderLoadJob::FolderLoadJob(LoadHost& host, int threadCount)
+FolderLoadJob::FolderLoadJob(LoadHost& host, int threadCount, const QString& startFolder)
     : m_host(host)
     , m_progress(*host.fileProgressDlg())
     , m_threadCount(threadCount)
+    , m_startFolder(startFolder.isEmpty() ? QDir::homePath() : startFolder)
 {
 }
 
 void FolderLoadJob::run(const std::atomic<bool>& closing)
 {
     m_closing = &closing;
-    const QString folder = Prompts::chooseFolder(kBrowserTitle, QDir::homePath());
+    const QString folder = Prompts::chooseFolder(kBrowserTitle, m_startFolder);
     if (folder.isEmpty() || closing) {
         // Nothing chosen: no load and no change of the selection.
         GuiThreadCall::run([this] {

@@ -15,7 +15,8 @@ class LoadHost;
 // operation): the folder browser, the search pass that counts the JPEG files,
 // the loading pass that appends them, and the end steps. The camera's photos
 // are reached by choosing, in the same browser, the folder its storage shows
-// up under.
+// up under: for the camera the browser opens where removable media are
+// mounted, for a folder in the home folder.
 //
 // Threads: start() on the GUI thread; run() on the host's worker. The
 // photos of the folder being loaded are read and made into thumbnails ahead,
@@ -32,9 +33,10 @@ public:
 
     // Sets the loading flag and starts the load; false when a worker runs already.
     // threadCount: threads reading photos ahead; 0 for one per core.
-    static bool start(LoadHost& host, int threadCount = 0);
+    // startFolder: where the folder browser opens (empty: the home folder).
+    static bool start(LoadHost& host, int threadCount = 0, const QString& startFolder = QString());
 
-    explicit FolderLoadJob(LoadHost& host, int threadCount = 0);
+    explicit FolderLoadJob(LoadHost& host, int threadCount = 0, const QString& startFolder = QString());
     // The whole operation; closing is the worker's stop (the main window closes).
     void run(const std::atomic<bool>& closing);
     // The load of a folder already chosen (named on the command line, dropped), on
@@ -71,6 +73,7 @@ private:
     const std::atomic<bool>* m_closing = nullptr;
     const int m_threadCount;
     bool m_moreToCome = false;
+    const QString m_startFolder;
     std::vector<FolderAhead> m_foldersAhead;
     FolderLoader m_loader{*this};
 };

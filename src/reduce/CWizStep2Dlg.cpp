@@ -1,5 +1,6 @@
 #include "reduce/CWizStep2Dlg.h"
 
+#include "core/PackerCommand.h"
 #include "platform/DataExchange.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
@@ -85,7 +86,10 @@ void CWizStep2Dlg::createControls()
     folderLayout->addWidget(new QLabel(tr("Where should the reduced photos be written?"), folderGroup));
     folderLayout->addLayout(folderRow);
 
-    m_singleFileBox = new QCheckBox(tr("Merge all photos into one file (self-extracting archive)"), this);
+    m_singleFileBox = new QCheckBox(snapwane::kNativePacker == snapwane::Packer::WindowsArchiver
+                                        ? tr("Merge all photos into one file (self-extracting archive)")
+                                        : tr("Merge all photos into one file (zip archive)"),
+                                    this);
     WidgetId::set(m_singleFileBox, ctl::SingleFile);
     m_archiveEdit = new QLineEdit(this);
     WidgetId::set(m_archiveEdit, ctl::ArchiveName);
@@ -98,7 +102,7 @@ void CWizStep2Dlg::createControls()
     packing->addWidget(m_singleFileBox, 0, 0, 1, 3);
     packing->addWidget(new QLabel(tr("File name:"), this), 1, 0);
     packing->addWidget(m_archiveEdit, 1, 1);
-    packing->addWidget(new QLabel(QStringLiteral(".exe "), this), 1, 2);
+    packing->addWidget(new QLabel(QString::fromLatin1(snapwane::ArchiveExtension()) + u' ', this), 1, 2);
     packing->addWidget(m_emailBox, 2, 0, 1, 3);
     packing->addWidget(new QLabel(tr("E-mail address:"), this), 3, 0);
     packing->addWidget(m_emailEdit, 3, 1);

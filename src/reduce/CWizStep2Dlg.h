@@ -7,8 +7,8 @@ class QLineEdit;
 class QPushButton;
 
 // Step 2 of the reduction wizard: where the reduced photos go, and whether the
-// output folder is packed into one self-extracting file afterwards, optionally
-// sent by e-mail. Run modally by step 1 for every press of Next; each opening
+// output folder is packed into one file afterwards (a zip; on Windows the
+// archiver's self-extracting .exe), optionally sent by e-mail. Run modally by step 1 for every press of Next; each opening
 // proposes today's folder under the default output base and creates it at once.
 // Start (OK) ends the wizard, Back (Cancel) returns to step 1. GUI thread only.
 class CWizStep2Dlg : public QDialog

@@ -6,6 +6,7 @@
 #include "photos/CFileListView.h"
 #include "photos/CFileProgressDlg.h"
 #include "photos/FolderLoadJob.h"
+#include "platform/RemovableMedia.h"
 #include "platform/NativePath.h"
 #include "res/ids.h"
 #include "support/ScriptedPrompts.h"
@@ -186,6 +187,10 @@ TEST_F(FolderLoadJobTest, LoadingTwice_DoublesTheRows)
     EXPECT_EQ(m_view->photoCount(), 10);
     EXPECT_EQ(m_prompts.log.filter(QStringLiteral("folder: ")).size(), 2);
     EXPECT_EQ(m_prompts.log.filter(FolderLoadJob::kBrowserTitle).size(), 2); // the camera uses the same browser
+    // ... opened at the home folder for a folder, where removable media are mounted for the camera.
+    EXPECT_TRUE(m_prompts.log.contains(QStringLiteral("folder: %1 | %2").arg(FolderLoadJob::kBrowserTitle, QDir::homePath())));
+    EXPECT_TRUE(m_prompts.log.contains(
+        QStringLiteral("folder: %1 | %2").arg(FolderLoadJob::kBrowserTitle, RemovableMedia::cameraFolder())));
 }
 
 TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)

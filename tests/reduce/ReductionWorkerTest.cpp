@@ -487,18 +487,18 @@ TEST_P(ReductionPacker, StartsThePackerBesideTheProgramAfterTheLastPhoto)
     const auto started = shell.started();
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0].program, QCoreApplication::applicationDirPath() + "/snapwane-pack");
-    const QStringList expected = row.switches + QStringList{"-sfx", output(QString::fromUtf8(row.archiveFile)),
+    const QStringList expected = row.switches + QStringList{"-sfx", "--", output(QString::fromUtf8(row.archiveFile)),
                                                             outputFolder()};
     EXPECT_EQ(started[0].arguments, expected);
     EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
 }
 
 const PackerRow kPackers[] = {
-    {"SingleFile", "MyNewPhotos", false, "", {"a", "-ep1"}, "MyNewPhotos.exe"},
-    {"NameEndingInExeGetsItAgain", "pics.exe", false, "", {"a", "-ep1"}, "pics.exe.exe"},
-    {"EmailWithSpacesRemoved", "pics", true, " me @ example.org ", {"a", "-ep1", "-iemlme@example.org"}, "pics.exe"},
-    {"EmailFlagWithoutAddress", "pics", true, "", {"a", "-ep1"}, "pics.exe"},
-    {"AddressOfSpacesOnly", "pics", true, "   ", {"a", "-ep1", "-ieml"}, "pics.exe"},
+    {"SingleFile", "MyNewPhotos", false, "", {"a", "-ep1"}, "MyNewPhotos.zip"},
+    {"NameEndingInZipGetsItAgain", "pics.zip", false, "", {"a", "-ep1"}, "pics.zip.zip"},
+    {"EmailWithSpacesRemoved", "pics", true, " me @ example.org ", {"a", "-ep1", "-iemlme@example.org"}, "pics.zip"},
+    {"EmailFlagWithoutAddress", "pics", true, "", {"a", "-ep1"}, "pics.zip"},
+    {"AddressOfSpacesOnly", "pics", true, "   ", {"a", "-ep1", "-ieml"}, "pics.zip"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Forms, ReductionPacker, ::testing::ValuesIn(kPackers),

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -48,6 +49,18 @@ TEST_F(WizardStep2, OpeningProposesTodaysFolderAndCreatesItEvenWhenGoingBack)
     EXPECT_TRUE(QFileInfo(home.datedFolder()).isDir());
     EXPECT_EQ(CWizStep2Dlg::todayText().size(), 8);
 }
+
+#ifndef Q_OS_WIN
+TEST_F(WizardStep2, TheSingleFileIsAZipArchive)
+{
+    EXPECT_EQ(control<QCheckBox>(ctl::SingleFile)->text(), "Merge all photos into one file (zip archive)");
+    QStringList labels;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains(".zip ")) << labels.join(" | ").toStdString();
+    EXPECT_FALSE(labels.join(QString()).contains(".exe"));
+}
+#endif
 
 TEST_F(WizardStep2, BrowsingToAFolderAppendsTodayAndCreatesThatFolder)
 {
