@@ -5,7 +5,7 @@
 // it reports times and checks only that every photo loaded.
 #include "photos/LoaderFixture.h"
 
-#include "photos/PhotoPrefetcher.h"
+#include "photos/PhotoRecord.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -70,9 +70,9 @@ TEST_F(LoadBench, ThumbnailsOnOneThreadAndOnEveryCore)
         clock.start();
         int loaded = 0;
         {
-            PhotoPrefetcher ahead(files, nullptr, threads);
-            for (int i = 0; i < ahead.size(); ++i)
-                loaded += ahead.take(i).outcome == PhotoRecord::Outcome::Loaded ? 1 : 0;
+            const std::unique_ptr<PhotosAhead> ahead = loadPhotosAhead(files, nullptr, threads);
+            for (std::size_t i = 0; i < ahead->size(); ++i)
+                loaded += ahead->Take(i).outcome == PhotoRecord::Outcome::Loaded ? 1 : 0;
         }
         const qint64 elapsed = clock.elapsed();
         EXPECT_EQ(loaded, files.size());

@@ -183,14 +183,11 @@ void CMainView::setViewsBusy(bool busy)
 
 void CMainView::notifyStateChanged()
 {
-    if (GuiThreadCall::isGuiThread()) {
+    GuiThreadCall::post(this, [this] {
         if (!isLoading())
             layOutViews(); // the layout stays frozen while a load runs
         updateCommands();
-        return;
-    }
-    // Queued on this window: dropped if the window is gone before it runs.
-    QMetaObject::invokeMethod(this, [this] { notifyStateChanged(); }, Qt::QueuedConnection);
+    });
 }
 
 // --- Layout ---

@@ -193,6 +193,7 @@ std::string DescribeReduceOutcome(ReduceOutcome outcome)
     case ReduceOutcome::ReadError: return "read error";
     case ReduceOutcome::NotDecodable: return "not a JPEG photo or damaged";
     case ReduceOutcome::NoMemory: return "not enough memory";
+    case ReduceOutcome::TooLargeToDecode: return "too large to decode in the memory allowed";
     case ReduceOutcome::InvalidTarget: return "the target size must be positive";
     case ReduceOutcome::DoesNotFit: return "too narrow or too tall for the box";
     case ReduceOutcome::EncodeFailed: return "cannot be encoded as JPEG";

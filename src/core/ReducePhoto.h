@@ -48,6 +48,7 @@ enum class ReduceOutcome {
     ReadError,          // file error while reading the source
     NotDecodable,
     NoMemory,
+    TooLargeToDecode,   // would take more memory than the photos in hand may take together
     InvalidTarget,      // target width or height not positive
     DoesNotFit,         // a side of the fitted box is 0
     EncodeFailed,       // e.g. a tiny result whose stream exceeds w x h x 3 bytes

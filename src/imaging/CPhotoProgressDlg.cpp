@@ -25,10 +25,5 @@ CPhotoProgressDlg::CPhotoProgressDlg(QWidget* parent)
 
 void CPhotoProgressDlg::SetCaption(const QString& text)
 {
-    if (GuiThreadCall::isGuiThread()) {
-        setWindowTitle(text);
-        return;
-    }
-    // Queued on this window: dropped if the window is gone before it runs.
-    QMetaObject::invokeMethod(this, [this, text] { setWindowTitle(text); }, Qt::QueuedConnection);
+    GuiThreadCall::post(this, [this, text] { setWindowTitle(text); });
 }

@@ -50,12 +50,7 @@ CFileProgressDlg::CFileProgressDlg(QWidget* parent)
 
 void CFileProgressDlg::onGuiThread(std::function<void()> change)
 {
-    if (GuiThreadCall::isGuiThread()) {
-        change();
-        return;
-    }
-    // Queued on this window: dropped if the window is gone before it runs.
-    QMetaObject::invokeMethod(this, std::move(change), Qt::QueuedConnection);
+    GuiThreadCall::post(this, std::move(change));
 }
 
 void CFileProgressDlg::SetCaption(const QString& text)

@@ -32,7 +32,10 @@ public:
     ~CPhotoCollection() override;
 
     int count() const { return static_cast<int>(m_records.size()); }
-    bool isFull() const { return count() >= kCapacity; }
+    // The capacity rule, for the collection and for the loaders that ask before
+    // they read a photo: holding `photos`, it takes no more.
+    static bool isFullAt(int photos) { return photos >= kCapacity; }
+    bool isFull() const { return isFullAt(count()); }
     // Photo index (0 <= index < count()).
     CPhotoImage& photo(int index) const { return *m_records[static_cast<std::size_t>(index)].image; }
     const PhotoRecord& record(int index) const { return m_records[static_cast<std::size_t>(index)]; }

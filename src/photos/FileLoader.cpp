@@ -4,7 +4,6 @@
 #include "photos/CPhotoCollection.h"
 #include "photos/CollectionEditor.h"
 #include "photos/LoadHost.h"
-#include "photos/PhotoPrefetcher.h"
 #include "photos/PhotoRecord.h"
 #include "platform/WorkerHost.h"
 #include "platform/GuiThreadCall.h"
@@ -86,20 +85,27 @@ bool FileLoader::load(const QStringList& files, const std::atomic<bool>& closing
 // shell shortcuts (names ending in "lnk", any case).
 std::vector<FileLoader::Choice> FileLoader::planChoices(const QStringList& files, int& rowsHeld) const
 {
-    QSet<QString> held;
-    GuiThreadCall::run([&] {
-        const CPhotoCollection& collection = m_host.collection();
-        rowsHeld = collection.count();
-        for (int i = 0; i < collection.count(); ++i)
-            held.insert(pathKey(collection.pathOf(i)));
-    });
+    struct Held
+    {
+        int rows = 0;
+        QSet<QString> paths;
+    };
+    Held held = GuiThreadCall::call<Held>([host = &m_host] {
+                    Held found;
+                    const CPhotoCollection& collection = host->collection();
+                    found.rows = collection.count();
+                    for (int i = 0; i < collection.count(); ++i)
+                        found.paths.insert(pathKey(collection.pathOf(i)));
+                    return found;
+                }).value_or(Held{});
+    rowsHeld = held.rows;
     std::vector<Choice> choices;
     choices.reserve(static_cast<std::size_t>(files.size()));
     for (const QString& file : files) {
         Choice choice{file, PhotoRecord::lowerCased(file), false};
         const QString key = pathKey(file);
-        choice.passOver = held.contains(key) || choice.shownPath.endsWith(QLatin1String("lnk"));
-        held.insert(key);
+        choice.passOver = held.paths.contains(key) || choice.shownPath.endsWith(QLatin1String("lnk"));
+        held.paths.insert(key);
         choices.push_back(std::move(choice));
     }
     return choices;
@@ -121,18 +127,18 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
         if (!choice.passOver)
             toLoad.append(choice.path);
     }
-    PhotoPrefetcher ahead(toLoad, m_host.photoProgressDlg());
+    const std::unique_ptr<PhotosAhead> ahead = loadPhotosAhead(toLoad, m_host.photoProgressDlg());
     int taken = 0;
     for (int i = 0; i < chosen; ++i) {
         // The capacity is checked before each file, so a full collection never grows.
-        if (rowsHeld >= CPhotoCollection::kCapacity) {
+        if (CPhotoCollection::isFullAt(rowsHeld)) {
             Prompts::inform(CPhotoCollection::kCapacityMessage);
             return false;
         }
         const Choice& choice = choices[static_cast<std::size_t>(i)];
         m_progress.SetPosition(i);
         m_progress.SetFileName(choice.shownPath);
-        if (!choice.passOver && appendNext(ahead, taken++)) {
+        if (!choice.passOver && appendNext(*ahead, taken++)) {
             ++rowsHeld;
             m_progress.SetCaption(kCountCaption.arg(rowsHeld).arg(expected));
         }
@@ -144,9 +150,9 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
 
 // Takes the next loaded photo and appends it; true when it was appended. No
 // memory for a photo object ends the load.
-bool FileLoader::appendNext(PhotoPrefetcher& ahead, int index)
+bool FileLoader::appendNext(PhotosAhead& ahead, int index)
 {
-    PhotoPrefetcher::Loaded loaded = ahead.take(index);
+    LoadedPhoto loaded = ahead.Take(std::size_t(index));
     switch (loaded.outcome) {
     case PhotoRecord::Outcome::Loaded: return m_host.collectionEditor().appendFromWorker(loaded.record);
     case PhotoRecord::Outcome::NoMemory:
@@ -160,14 +166,14 @@ bool FileLoader::appendNext(PhotoPrefetcher& ahead, int index)
 
 void FileLoader::finish(bool stopped)
 {
-    const bool done = GuiThreadCall::run([this, stopped] {
+    const bool done = GuiThreadCall::run([host = &m_host, stopped, moreToCome = m_moreToCome] {
         if (stopped)
-            finishStopped(m_host);
+            finishStopped(*host);
         else
-            finishNormally(m_host);
+            finishNormally(*host);
         // In the same step, so that no command slips in between two loads.
-        if (m_moreToCome && !stopped)
-            m_host.setLoading(true);
+        if (moreToCome && !stopped)
+            host->setLoading(true);
     });
     if (!done)
         m_host.setLoading(false); // the main window is closing: nothing left to show

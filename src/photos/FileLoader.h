@@ -2,12 +2,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "photos/PhotoRecord.h"
+
 #include <atomic>
 #include <vector>
 
 class CFileProgressDlg;
 class LoadHost;
-class PhotoPrefetcher;
 
 // Loading chosen JPEG files (command 130). Everything after the click runs on
 // the host's worker thread: the open-file dialog, then each chosen file is
@@ -58,7 +59,7 @@ private:
 
     std::vector<Choice> planChoices(const QStringList& files, int& rowsHeld) const;
     bool loadChoices(const std::vector<Choice>& choices, int rowsHeld, const std::atomic<bool>& closing);
-    bool appendNext(PhotoPrefetcher& ahead, int index);
+    bool appendNext(PhotosAhead& ahead, int index);
     void finish(bool stopped);
 
     LoadHost& m_host;

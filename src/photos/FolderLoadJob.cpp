@@ -50,9 +50,9 @@ void FolderLoadJob::run(const std::atomic<bool>& closing)
     const QString folder = Prompts::chooseFolder(kBrowserTitle, m_startFolder);
     if (folder.isEmpty() || closing) {
         // Nothing chosen: no load and no change of the selection.
-        GuiThreadCall::run([this] {
-            m_host.setLoading(false);
-            m_host.loadEnded(false);
+        GuiThreadCall::run([host = &m_host] {
+            host->setLoading(false);
+            host->loadEnded(false);
         });
         return;
     }
@@ -62,10 +62,16 @@ void FolderLoadJob::run(const std::atomic<bool>& closing)
 bool FolderLoadJob::loadFolder(const QString& folder, const std::atomic<bool>& closing)
 {
     m_closing = &closing;
-    const QString root = NativePath::toNative(folder);
-    search(root);
-    if (!m_progress.m_bStop)
-        load(root);
+    try {
+        const QString root = NativePath::toNative(folder);
+        search(root);
+        if (!m_progress.m_bStop)
+            load(root);
+    } catch (...) {
+        // Whatever went wrong, the load ends: never leave the program loading.
+        m_foldersAhead.clear();
+        m_progress.m_bStop = 1;
+    }
     return !finish();
 }
 
@@ -100,14 +106,14 @@ bool FolderLoadJob::finish()
     m_progress.SetFileName(QString());
     m_progress.SetCaption(CFileProgressDlg::kReadyCaption);
     m_progress.HideDialog();
-    GuiThreadCall::run([this, stopped] {
-        m_host.setLoading(false);
-        if (m_host.collection().count() > 0)
-            m_host.collectionEditor().selectFirstRow();
-        m_host.loadEnded(true);
+    GuiThreadCall::run([host = &m_host, stopped, moreToCome = m_moreToCome] {
+        host->setLoading(false);
+        if (host->collection().count() > 0)
+            host->collectionEditor().selectFirstRow();
+        host->loadEnded(true);
         // In the same step, so that no command slips in between two loads.
-        if (m_moreToCome && !stopped)
-            m_host.setLoading(true);
+        if (moreToCome && !stopped)
+            host->setLoading(true);
     });
     return stopped;
 }
@@ -130,7 +136,7 @@ void FolderLoadJob::showFound(int position, const QString& fileLine)
 
 FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QString& folder, const QString& name)
 {
-    PhotoPrefetcher::Loaded loaded = loadPhoto(path);
+    LoadedPhoto loaded = loadPhoto(path);
     const PhotoRecord::Outcome outcome = loaded.outcome;
     PhotoRecord& record = loaded.record;
     if (outcome == PhotoRecord::Outcome::NoMemory) {
@@ -142,8 +148,9 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
     // The list shows the folder as the file system gave it, the name lower-cased.
     record.folder = NativePath::withTrailingSeparator(folder);
     record.name = name;
-    const std::optional<int> rows = GuiThreadCall::call<int>([this, &record]() -> int {
-        return m_host.collectionEditor().append(std::move(record)) ? m_host.collection().count() : -1;
+    auto handed = std::make_shared<PhotoRecord>(std::move(record));
+    const std::optional<int> rows = GuiThreadCall::call<int>([host = &m_host, handed]() -> int {
+        return host->collectionEditor().append(std::move(*handed)) ? host->collection().count() : -1;
     });
     if (!rows || *rows < 0)
         return FolderLoader::AppendOutcome::Skipped;
@@ -153,14 +160,16 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
 
 int FolderLoadJob::photoCount()
 {
-    return GuiThreadCall::call<int>([this] { return m_host.collection().count(); }).value_or(0);
+    return GuiThreadCall::call<int>([host = &m_host] { return host->collection().count(); }).value_or(0);
 }
 
 void FolderLoadJob::enteringFolder(const QStringList& photoPaths)
 {
     FolderAhead ahead;
-    if (!photoPaths.isEmpty())
-        ahead.photos = std::make_unique<PhotoPrefetcher>(photoPaths, m_host.photoProgressDlg(), m_threadCount);
+    if (!photoPaths.isEmpty()) {
+        ahead.photos = loadPhotosAhead(photoPaths, m_host.photoProgressDlg(), m_threadCount);
+        ahead.paths = photoPaths;
+    }
     m_foldersAhead.push_back(std::move(ahead));
 }
 
@@ -172,15 +181,14 @@ void FolderLoadJob::leavingFolder()
 }
 
 // The photo of path: the one read ahead when it is the folder's next, else read now.
-PhotoPrefetcher::Loaded FolderLoadJob::loadPhoto(const QString& path)
+LoadedPhoto FolderLoadJob::loadPhoto(const QString& path)
 {
     if (!m_foldersAhead.empty()) {
         FolderAhead& ahead = m_foldersAhead.back();
-        if (ahead.photos && ahead.nextIndex < ahead.photos->size()
-            && ahead.photos->paths().at(ahead.nextIndex) == path)
-            return ahead.photos->take(ahead.nextIndex++);
+        if (ahead.photos && ahead.nextIndex < ahead.paths.size() && ahead.paths.at(ahead.nextIndex) == path)
+            return ahead.photos->Take(std::size_t(ahead.nextIndex++));
     }
-    PhotoPrefetcher::Loaded loaded;
+    LoadedPhoto loaded;
     loaded.outcome = PhotoRecord::Load(path, m_host.photoProgressDlg(), loaded.record);
     return loaded;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "photos/FolderLoader.h"
-#include "photos/PhotoPrefetcher.h"
+#include "photos/PhotoRecord.h"
 
 class CFileProgressDlg;
 class LoadHost;
@@ -20,7 +20,7 @@ class LoadHost;
 //
 // Threads: start() on the GUI thread; run() on the host's worker. The
 // photos of the folder being loaded are read and made into thumbnails ahead,
-// on every core (PhotoPrefetcher), taken by the worker in the folder's order
+// on every core (loadPhotosAhead), taken by the worker in the folder's order
 // and appended by the GUI thread; the progress dialog is driven through its queued setters; the
 // questions go through Prompts.
 class FolderLoadJob : private FolderLoader::Sink
@@ -59,12 +59,13 @@ private:
     int photoCount() override;
     void enteringFolder(const QStringList& photoPaths) override;
     void leavingFolder() override;
-    PhotoPrefetcher::Loaded loadPhoto(const QString& path);
+    LoadedPhoto loadPhoto(const QString& path);
 
     // The photos read ahead for each folder entered and not yet left.
     struct FolderAhead
     {
-        std::unique_ptr<PhotoPrefetcher> photos;
+        std::unique_ptr<PhotosAhead> photos;
+        QStringList paths;
         int nextIndex = 0;
     };
 

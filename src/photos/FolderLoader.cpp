@@ -124,7 +124,7 @@ bool FolderLoader::includeSubfolder()
 bool FolderLoader::loadFile(const QString& folder, const QString& realName, const QString& lowerName)
 {
     // A full collection takes no further photo: say so once and end the load.
-    if (m_sink.photoCount() >= CPhotoCollection::kCapacity) {
+    if (CPhotoCollection::isFullAt(m_sink.photoCount())) {
         Prompts::inform(CPhotoCollection::kCapacityMessage);
         m_sink.requestStop();
         return false;

@@ -1,5 +1,6 @@
 #include "photos/PhotoRecord.h"
 
+#include "core/DecodeMemory.h"
 #include "core/FileNames.h"
 #include "core/TextFormat.h"
 #include "platform/NativePath.h"
@@ -56,4 +57,17 @@ PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CPhotoProgressDlg* o
         record.image.reset();
         return Outcome::Skipped;
     }
+}
+
+std::unique_ptr<PhotosAhead> loadPhotosAhead(const QStringList& paths, CPhotoProgressDlg* owner, int threads)
+{
+    return std::make_unique<PhotosAhead>(
+        std::size_t(paths.size()), threads,
+        [paths, owner](std::size_t i) {
+            LoadedPhoto loaded;
+            loaded.outcome = PhotoRecord::Load(paths[qsizetype(i)], owner, loaded.record);
+            return loaded;
+        },
+        [paths](std::size_t i) { return snapwane::EstimateDecodeMemoryOfFile(NativePath::toFileSystem(paths[qsizetype(i)])); },
+        [](std::size_t) { return LoadedPhoto{}; }, snapwane::kDecodeMemoryBudget);
 }

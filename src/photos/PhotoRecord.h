@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/LookAheadPool.h"
 #include "imaging/CPhotoImage.h"
+
+#include <QStringList>
 
 class CPhotoProgressDlg;
 
@@ -42,3 +45,16 @@ struct PhotoRecord
     // Any thread; never throws.
     static Outcome Load(const QString& path, CPhotoProgressDlg* owner, PhotoRecord& record);
 };
+
+struct LoadedPhoto
+{
+    PhotoRecord::Outcome outcome = PhotoRecord::Outcome::Skipped;
+    PhotoRecord record;
+};
+using PhotosAhead = snapwane::LookAhead<LoadedPhoto>;
+
+// The photos of a list loaded ahead of the loader that appends them (Load on
+// `threads` threads, 0 for one per core), taken strictly in list order. The
+// photos being decoded stay within the engine's decode memory budget; a photo
+// that alone needs more is skipped.
+std::unique_ptr<PhotosAhead> loadPhotosAhead(const QStringList& paths, CPhotoProgressDlg* owner, int threads = 0);

@@ -53,6 +53,16 @@ bool GuiThreadCall::run(std::function<void()> fn)
     return runBlocking(std::move(fn));
 }
 
+void GuiThreadCall::post(QObject* context, std::function<void()> fn)
+{
+    if (isGuiThread()) {
+        fn();
+        return;
+    }
+    if (context)
+        QMetaObject::invokeMethod(context, std::move(fn), Qt::QueuedConnection);
+}
+
 bool GuiThreadCall::runBlocking(std::function<void()> work)
 {
     QCoreApplication* app = QCoreApplication::instance();

@@ -22,12 +22,7 @@ Shell::ProgramStarter g_programStarter;
 void openOnDesktop(const QUrl& url)
 {
     // The desktop services belong to the GUI thread; nobody waits for the result.
-    if (GuiThreadCall::isGuiThread()) {
-        QDesktopServices::openUrl(url);
-        return;
-    }
-    if (QCoreApplication* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [url] { QDesktopServices::openUrl(url); }, Qt::QueuedConnection);
+    GuiThreadCall::post(QCoreApplication::instance(), [url] { QDesktopServices::openUrl(url); });
 }
 
 void startOnDesktop(const QString& program, const QStringList& arguments)

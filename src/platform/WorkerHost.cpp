@@ -2,6 +2,8 @@
 
 #include "platform/GuiThreadCall.h"
 
+#include "core/Threads.h"
+
 WorkerHost::~WorkerHost()
 {
     stopAndWait();
@@ -13,9 +15,11 @@ bool WorkerHost::start(Work work)
         return false;
     wait(); // the previous worker has ended; collect its thread
     m_stop = false;
-    m_running = true;
     GuiThreadCall::reopen();
-    m_thread = std::thread([this, work = std::move(work)] {
+    // Marked running before the thread exists, so that the thread's own end
+    // cannot come before the mark; taken back when the thread cannot start.
+    m_running = true;
+    const bool started = snapwane::StartThread(m_thread, [this, work = std::move(work)] {
         try {
             work(m_stop);
         } catch (...) {
@@ -23,7 +27,9 @@ bool WorkerHost::start(Work work)
         }
         m_running = false;
     });
-    return true;
+    if (!started)
+        m_running = false;
+    return started;
 }
 
 void WorkerHost::requestStop()

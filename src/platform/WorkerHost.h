@@ -21,7 +21,8 @@ public:
     WorkerHost& operator=(const WorkerHost&) = delete;
     ~WorkerHost();
 
-    // Starts work on a new thread; false (and nothing started) while a worker runs.
+    // Starts work on a new thread; false (and nothing started) while a worker
+    // runs or when no thread can be started.
     bool start(Work work);
     bool isRunning() const { return m_running.load(); }
 

@@ -7,11 +7,6 @@
 #include "reduce/CWizStep1Dlg.h"
 #include "reduce/ReductionHost.h"
 
-#include <thread>
-
-namespace {
-constexpr int kMostPhotos = 1000;
-}
 
 ReductionController::ReductionController(ReductionHost& host)
     : m_host(host)
@@ -31,14 +26,6 @@ void ReductionController::setPhotoReducer(ReductionWorker::PhotoReducer reducer)
 void ReductionController::setThreadCount(int threads)
 {
     m_threadCount = threads;
-}
-
-int ReductionController::threadsToUse() const
-{
-    if (m_threadCount > 0)
-        return m_threadCount;
-    const unsigned cores = std::thread::hardware_concurrency();
-    return cores > 0 ? int(cores) : 1;
 }
 
 std::vector<ReductionPhoto> ReductionController::photosOf(const CPhotoCollection& collection)
@@ -67,7 +54,7 @@ ReductionSettings ReductionController::settingsFor(const std::vector<ReductionPh
 }
 
 // The reducing flag stays set through the wizard, the photos, the packer and
-// the question. Nothing happens for an empty or overfull list, nor while a
+// the question. Nothing happens for an empty list, nor while a
 // stopped run still finishes its photo in hand: setting the flag again would
 // let that run go on.
 void ReductionController::start()
@@ -75,7 +62,7 @@ void ReductionController::start()
     if (m_host.worker().isRunning())
         return;
     std::vector<ReductionPhoto> photos = photosOf(m_host.collection());
-    if (photos.empty() || photos.size() > size_t(kMostPhotos))
+    if (photos.empty())
         return;
     m_host.setReducing(true);
     ReductionSettings settings = settingsFor(photos);
@@ -85,7 +72,7 @@ void ReductionController::start()
     }
     const std::filesystem::path outputFolder = NativePath::toFileSystem(settings.outputFolder);
     auto worker = std::make_shared<ReductionWorker>(m_host, std::move(settings), std::move(photos), m_photoReducer,
-                                                    threadsToUse());
+                                                    m_threadCount);
     const auto run = [worker, outputFolder](const std::atomic<bool>& stop) {
         snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
         worker->run(stop);

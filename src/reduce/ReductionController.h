@@ -37,7 +37,6 @@ public:
 
 private:
     bool runWizard(ReductionSettings& settings) const;
-    int threadsToUse() const;
     void endWithoutPhotos();
 
     ReductionHost& m_host;

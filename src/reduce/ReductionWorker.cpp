@@ -1,7 +1,5 @@
 #include "reduce/ReductionWorker.h"
 
-#include "core/OrderedJobRunner.h"
-#include "core/OutputDependencies.h"
 #include "core/PackerCommand.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
@@ -16,22 +14,42 @@
 const QString ReductionWorker::kOpenFolderQuestion
     = QStringLiteral("Would you like to open the output folder with new photos?");
 
+namespace {
+
+snapwane::BatchSettings batchSettingsOf(const ReductionSettings& settings, int threads)
+{
+    snapwane::BatchSettings batch;
+    // Unusable settings pass every photo over without reading it.
+    batch.targetWidth = settings.isUsable() ? settings.targetWidth : 0;
+    batch.targetHeight = settings.isUsable() ? settings.targetHeight : 0;
+    batch.quality = int(settings.quality);
+    batch.threads = threads;
+    return batch;
+}
+
+std::vector<snapwane::BatchPhoto> batchPhotosOf(const ReductionSettings& settings,
+                                                const std::vector<ReductionPhoto>& photos)
+{
+    std::vector<snapwane::BatchPhoto> batch;
+    for (const ReductionPhoto& photo : photos)
+        batch.push_back({NativePath::toFileSystem(photo.sourcePath),
+                         NativePath::toFileSystem(ReductionWorker::outputPathOf(settings.outputFolder,
+                                                                                photo.listedName)),
+                         photo.corrections});
+    return batch;
+}
+
+} // namespace
+
 ReductionWorker::ReductionWorker(ReductionHost& host, ReductionSettings settings, std::vector<ReductionPhoto> photos,
                                  PhotoReducer reducer, int threads)
     : m_host(host)
     , m_settings(std::move(settings))
     , m_photos(std::move(photos))
     , m_reducer(std::move(reducer))
-    , m_threads(m_reducer ? 1 : threads)
+    , m_batch(batchPhotosOf(m_settings, m_photos), batchSettingsOf(m_settings, threads))
     , m_progress(host.fileProgressDlg())
 {
-    std::vector<std::filesystem::path> wanted;
-    for (const ReductionPhoto& photo : m_photos) {
-        m_sources.push_back(NativePath::toFileSystem(photo.sourcePath));
-        wanted.push_back(NativePath::toFileSystem(outputPathOf(m_settings.outputFolder, photo.listedName)));
-    }
-    m_plan = snapwane::PlanOutputs(m_sources, wanted);
-    m_prepared.resize(m_photos.size());
 }
 
 QString ReductionWorker::outputPathOf(const QString& outputFolder, const QString& listedName)
@@ -50,63 +68,65 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
     m_host.setReducing(false);
 }
 
-// False when a stop ended the run. The file name shown is always the one of the
-// photo the run waits for.
-bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
+// Each photo as it is written, in list order: read and write errors are
+// reported, the progress moves on, and a stop ends the run after it. The file
+// name shown is always the one of the photo the run waits for.
+class ReductionWorker::Observer : public snapwane::BatchObserver
 {
-    const size_t count = m_photos.size();
-    const std::vector<std::ptrdiff_t>& waits = m_plan.waits;
-    bool stopped = false;
-    snapwane::OrderedJobRunner::Work work;
-    work.prepare = [this](size_t i) { prepare(i); };
-    work.commit = [&](size_t i) {
+public:
+    Observer(ReductionWorker& worker, const std::atomic<bool>& stopRequested)
+        : m_worker(worker)
+        , m_stopRequested(stopRequested)
+    {
+    }
+
+    void Starting(std::size_t index) override
+    {
+        if (m_worker.m_settings.isUsable())
+            m_worker.m_progress.showFileName(m_worker.m_photos[index].listedName);
+    }
+
+    bool Finished(std::size_t index, const snapwane::BatchOutcome& outcome) override
+    {
         try {
-            if (m_settings.isUsable() && commit(i).IsFileError())
-                Prompts::informDuringRun(QStringLiteral("File error:\n") + m_photos[i].sourcePath,
-                                         [&] { return shouldStop(stopRequested); });
+            if (m_worker.m_settings.isUsable() && outcome.result.IsFileError())
+                Prompts::informDuringRun(QStringLiteral("File error:\n") + m_worker.m_photos[index].sourcePath,
+                                         [this] { return m_worker.shouldStop(m_stopRequested); });
         } catch (...) {
             // One photo's failure never ends the run.
         }
-        m_prepared[i] = {}; // written: let the encoded photo go
-        m_progress.showPrepared(int(i) + 1, int(count));
-        stopped = shouldStop(stopRequested);
-        if (!stopped && i + 1 < count && m_settings.isUsable())
-            m_progress.showFileName(m_photos[i + 1].listedName);
+        m_worker.m_progress.showPrepared(int(index) + 1, int(m_worker.m_photos.size()));
+        stopped = m_worker.shouldStop(m_stopRequested);
         return !stopped;
-    };
-    work.waitsFor = [&waits](size_t i) { return waits[i]; };
-    m_progress.begin(int(count));
-    if (count > 0 && m_settings.isUsable())
-        m_progress.showFileName(m_photos.front().listedName);
-    snapwane::OrderedJobRunner::Run(count, m_threads, work);
-    if (stopped) {
+    }
+
+    bool stopped = false;
+
+private:
+    ReductionWorker& m_worker;
+    const std::atomic<bool>& m_stopRequested;
+};
+
+// False when a stop ended the run.
+bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
+{
+    Observer observer(*this, stopRequested);
+    m_progress.begin(int(m_photos.size()));
+    snapwane::ReduceBatch::WholePhoto wholePhoto;
+    if (m_reducer) {
+        wholePhoto = [this](const snapwane::BatchPhoto& photo) {
+            if (!m_settings.isUsable())
+                return snapwane::ReduceResult{snapwane::ReduceOutcome::InvalidTarget, 0, 0, {}};
+            return m_reducer(photo.source, photo.output, m_settings.targetWidth, m_settings.targetHeight,
+                             int(m_settings.quality), photo.corrections);
+        };
+    }
+    m_batch.Run(observer, wholePhoto);
+    if (observer.stopped) {
         m_host.setReducing(false);
         m_progress.endStopped();
     }
-    return !stopped;
-}
-
-// Runs on a worker thread of its own: reads, reduces and encodes, writes nothing.
-void ReductionWorker::prepare(size_t index)
-{
-    if (m_reducer || !m_settings.isUsable())
-        return;
-    try {
-        m_prepared[index] = snapwane::PrepareReductionOfFile(m_sources[index], m_settings.targetWidth,
-                                                             m_settings.targetHeight, int(m_settings.quality),
-                                                             m_photos[index].corrections);
-    } catch (...) {
-        m_prepared[index].outcome = snapwane::ReduceOutcome::NoMemory;
-    }
-}
-
-// Of the failures of a photo only read and write errors are reported.
-snapwane::ReduceResult ReductionWorker::commit(size_t index)
-{
-    if (m_reducer)
-        return m_reducer(m_sources[index], m_plan.outputs[index], m_settings.targetWidth, m_settings.targetHeight,
-                         int(m_settings.quality), m_photos[index].corrections);
-    return snapwane::CommitReduction(m_prepared[index], m_sources[index], m_plan.outputs[index]);
+    return !observer.stopped;
 }
 
 bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const

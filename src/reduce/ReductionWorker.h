@@ -1,5 +1,5 @@
 #pragma once
-#include "core/OutputDependencies.h"
+#include "core/ReduceBatch.h"
 #include "core/ReducePhoto.h"
 #include "reduce/ReductionPhoto.h"
 #include "reduce/ReductionProgress.h"
@@ -15,7 +15,7 @@ class ReductionHost;
 
 // The reduction of the whole list after the wizard ended with OK. Runs on the
 // worker thread: reduces the photos on `threads` threads and writes them into the
-// output folder strictly in list order (OrderedJobRunner), shows its progress,
+// output folder strictly in list order (the engine's ReduceBatch), shows its progress,
 // stops after the photo in hand when asked (the Stop command, the dialog's Stop,
 // the main window closing; photos reduced ahead are dropped unwritten), and at
 // the end starts the packer when asked and offers to open the output folder. It
@@ -44,9 +44,9 @@ public:
 
 
 private:
+    class Observer;
+
     bool reduceAll(const std::atomic<bool>& stopRequested);
-    void prepare(size_t index);
-    snapwane::ReduceResult commit(size_t index);
     bool shouldStop(const std::atomic<bool>& stopRequested) const;
     void startPacker() const;
     void offerOutputFolder() const;
@@ -55,9 +55,6 @@ private:
     ReductionSettings m_settings;
     std::vector<ReductionPhoto> m_photos;
     PhotoReducer m_reducer;
-    int m_threads;
-    std::vector<std::filesystem::path> m_sources;
-    snapwane::OutputPlan m_plan; // where each photo goes: never onto another photo
-    std::vector<snapwane::PreparedReduction> m_prepared;
+    snapwane::ReduceBatch m_batch;
     ReductionProgress m_progress;
 };

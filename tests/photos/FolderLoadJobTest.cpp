@@ -13,6 +13,7 @@
 
 #include "core/JpegCodec.h"
 #include "core/PixelBuffer.h"
+#include "core/Threads.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -141,6 +142,26 @@ TEST_F(FolderLoadJobTest, PhotosReadAheadOnSeveralThreads_AppendInTheEnumeration
     EXPECT_EQ(listedNames(), FolderTreeSupport::enumerationOrder(m_root, true));
     EXPECT_EQ(prompts.rowsAtQuestion, filesBeforeTheFirstSubfolder(m_root)); // those before Sub all appended
     EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
+}
+
+// Under a thread limit the worker starts but no helper does: the photos are
+// read on the worker itself and the load still ends; with no thread at all the
+// command does nothing and leaves the program ready for the next one.
+TEST_F(FolderLoadJobTest, ThreadsThatCannotStart_LoadOnFewerThreadsOrNotAtAll)
+{
+    for (int i = 0; i < 6; ++i)
+        writePhoto(m_root + QStringLiteral("/r%1.jpg").arg(i));
+    m_prompts.folderAnswers = {m_root};
+    m_prompts.yesNoAnswers = {true};
+    snapwane::FailThreadStartsAfter(1);
+    ASSERT_TRUE(FolderLoadJob::start(*m_view, 4));
+    waitForTheEnd();
+    snapwane::FailThreadStartsAfter(0);
+    EXPECT_FALSE(FolderLoadJob::start(*m_view, 4));
+    snapwane::FailThreadStartsAfter(-1);
+    EXPECT_EQ(listedNames(), FolderTreeSupport::enumerationOrder(m_root, true));
+    EXPECT_FALSE(m_view->isLoading());
+    EXPECT_FALSE(m_view->worker().isRunning());
 }
 
 TEST_F(FolderLoadJobTest, AnsweredYes_LoadsAllWhereTheSubfolderIsMet)

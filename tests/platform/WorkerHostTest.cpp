@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CMainView.h"
 #include "platform/WorkerHost.h"
+#include "core/Threads.h"
 #include "support/FakePhotos.h"
 #include "support/ScriptedPrompts.h"
 
@@ -93,6 +94,20 @@ TEST(WorkerHost, AThrowingWorkerEndsQuietly)
     host.start([](const std::atomic<bool>&) { throw std::runtime_error("bad photo"); });
     host.wait();
     EXPECT_FALSE(host.isRunning());
+}
+
+// A thread that cannot start leaves the host ready for the next command.
+TEST(WorkerHost, AThreadThatCannotStartLeavesTheHostIdle)
+{
+    WorkerHost host;
+    std::atomic<bool> ran = false;
+    snapwane::FailThreadStartsAfter(0);
+    EXPECT_FALSE(host.start([&ran](const std::atomic<bool>&) { ran = true; }));
+    snapwane::FailThreadStartsAfter(-1);
+    EXPECT_FALSE(host.isRunning());
+    EXPECT_TRUE(host.start([&ran](const std::atomic<bool>&) { ran = true; }));
+    host.wait();
+    EXPECT_TRUE(ran);
 }
 
 } // namespace

@@ -225,7 +225,7 @@ TEST_F(SnapwaneReduce, AnyNumberOfJobs_GivesTheSameReportAndTheSameFiles)
         if (firstFiles.empty()) {
             firstRun = run;
             firstFiles = files;
-            EXPECT_NE(run.output.find("10 reduced, 0 copied, 2 passed over"), std::string::npos) << run.output;
+            EXPECT_NE(run.output.find("10 reduced, 0 copied, 1 passed over, 1 failed"), std::string::npos) << run.output;
             continue;
         }
         EXPECT_EQ(run.exitCode, firstRun.exitCode);
@@ -321,6 +321,26 @@ TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
     EXPECT_FALSE(std::getline(lines, line)) << line;
 }
 
+// A small progressive file declaring 10000 x 12000 would hold its whole coefficient
+// buffer (hundreds of megabytes) on every core: it is passed over before decoding.
+TEST_F(SnapwaneReduce, PhotoTooLargeToDecodeInTheMemoryAllowedIsPassedOver)
+{
+    std::string bomb = ReadFile(fs::path(SNAPWANE_TEST_DATA_DIR) / "progressive.jpg");
+    const std::size_t frame = bomb.find("\xFF\xC2");
+    ASSERT_NE(frame, std::string::npos);
+    const char size[] = {char(12000 >> 8), char(12000 & 255), char(10000 >> 8), char(10000 & 255)};
+    bomb.replace(frame + 5, 4, size, 4);
+    WriteFile(m_scratch / "in" / "bomb.jpg", bomb);
+    const fs::path good = Photo("good.jpg", 1280, 960);
+
+    const ToolRun run = Reduce({"-j", "2", "-o", Out().string(), (m_scratch / "in").string()});
+
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output, "1 reduced, 0 copied, 1 passed over\n  " + (m_scratch / "in" / "bomb.jpg").string() +
+                              ": too large to decode in the memory allowed\n");
+    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"good.jpg"});
+}
+
 TEST_F(SnapwaneReduce, UnreadableOrUnwritablePhotosFailTheRun)
 {
     const fs::path good = Photo("good.jpg", 1280, 960);
@@ -332,10 +352,15 @@ TEST_F(SnapwaneReduce, UnreadableOrUnwritablePhotosFailTheRun)
     const ToolRun unwritable = Reduce({"-o", (m_scratch / "locked").string(), good.string()});
 
     EXPECT_EQ(unreadable.exitCode, 1);
-    EXPECT_NE(unreadable.output.find("1 reduced, 0 copied, 1 passed over\n  " + missing.string() + ": "),
+    EXPECT_NE(unreadable.output.find("1 reduced, 0 copied, 0 passed over, 1 failed\n  " + missing.string() + ": "),
               std::string::npos)
         << unreadable.output;
     EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_EQ(unwritable.output.rfind("0 reduced, 0 copied, 0 passed over, 1 failed\n  " + good.string() +
+                                          ": cannot create the output file",
+                                      0),
+              0u)
+        << unwritable.output;
     EXPECT_TRUE(FolderEntries(m_scratch / "locked").empty());
 }
 

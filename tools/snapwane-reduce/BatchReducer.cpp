@@ -1,53 +1,77 @@
 #include "BatchReducer.h"
 
-#include "core/OrderedJobRunner.h"
-#include "core/OutputDependencies.h"
+using namespace snapwane;
 
-#include <exception>
+namespace {
 
-namespace fs = std::filesystem;
-
-snapwane::OutputPlan BatchReducer::PlanOutputs(const std::vector<PhotoJob>& jobs)
+std::vector<BatchPhoto> PhotosOf(const std::vector<PhotoJob>& jobs)
 {
-    std::vector<fs::path> sources, outputs;
-    for (const PhotoJob& job : jobs) {
-        sources.push_back(job.source);
-        outputs.push_back(job.output);
-    }
-    return snapwane::PlanOutputs(sources, outputs);
+    std::vector<BatchPhoto> photos;
+    for (const PhotoJob& job : jobs)
+        photos.push_back({job.source, job.output, {}}); // no corrections: photos go out as they are stored
+    return photos;
 }
 
-void BatchReducer::Run(std::vector<PhotoJob> jobs, const PhotoReducer& reducer, int threads, BatchReport& report)
+BatchSettings SettingsOf(const ReduceOptions& options)
 {
-    std::vector<PhotoReducer::Prepared> prepared(jobs.size());
-    const snapwane::OutputPlan plan = PlanOutputs(jobs);
-    for (std::size_t i = 0; i < jobs.size(); ++i)
-        jobs[i].output = plan.outputs[i];
-    const std::vector<std::ptrdiff_t>& waits = plan.waits;
-    snapwane::OrderedJobRunner::Work work;
-    work.prepare = [&](std::size_t i) {
-        try {
-            prepared[i] = reducer.Prepare(jobs[i]);
-        } catch (const std::exception& error) {
-            // Whatever escapes one photo costs that photo only.
-            prepared[i].refused = PhotoOutcome{PhotoResult::Failed, error.what()};
-        }
-    };
-    work.commit = [&](std::size_t i) {
-        PhotoOutcome outcome;
-        try {
-            outcome = reducer.Commit(jobs[i], prepared[i]);
-        } catch (const std::exception& error) {
-            outcome = {PhotoResult::Failed, error.what()};
-        }
-        prepared[i] = {};  // written: let the encoded photo go
-        report.Finished(i, jobs[i], outcome);
-        if (i + 1 < jobs.size())
-            report.Starting(i + 1, jobs[i + 1]);
+    BatchSettings settings;
+    settings.targetWidth = options.targetWidth;
+    settings.targetHeight = options.targetHeight;
+    settings.quality = options.quality;
+    settings.threads = options.jobs;
+    settings.applyLoadingRules = true;
+    return settings;
+}
+
+class ReportingObserver : public BatchObserver {
+public:
+    ReportingObserver(const std::vector<PhotoJob>& jobs, BatchReport& report) : m_jobs(jobs), m_report(report) {}
+
+    void Starting(std::size_t index) override { m_report.Starting(index, m_jobs[index]); }
+    bool Finished(std::size_t index, const BatchOutcome& outcome) override
+    {
+        m_report.Finished(index, m_jobs[index], BatchReducer::OutcomeOf(outcome));
         return true;
-    };
-    work.waitsFor = [&waits](std::size_t i) { return waits[i]; };
-    if (!jobs.empty())
-        report.Starting(0, jobs[0]);
-    snapwane::OrderedJobRunner::Run(jobs.size(), threads, work);
+    }
+
+private:
+    const std::vector<PhotoJob>& m_jobs;
+    BatchReport& m_report;
+};
+
+} // namespace
+
+BatchReducer::BatchReducer(const std::vector<PhotoJob>& jobs, const ReduceOptions& options)
+    : m_jobs(jobs), m_batch(PhotosOf(jobs), SettingsOf(options))
+{
+}
+
+void BatchReducer::Run(BatchReport& report) const
+{
+    ReportingObserver observer(m_jobs, report);
+    m_batch.Run(observer);
+}
+
+// Refusals that the program's loader makes too are passed over, and so are photos
+// far too narrow for the box or too large to decode in the memory allowed; a photo
+// that cannot be read, decoded or written failed.
+PhotoOutcome BatchReducer::OutcomeOf(const BatchOutcome& outcome)
+{
+    if (outcome.refusal) {
+        switch (*outcome.refusal) {
+        case PhotoCheck::Empty:
+        case PhotoCheck::TooLarge:
+        case PhotoCheck::NotJpeg:
+        case PhotoCheck::TooSmall:
+        case PhotoCheck::NameNotUtf8: return {PhotoResult::PassedOver, outcome.result.reason};
+        default: return {PhotoResult::Failed, outcome.result.reason};
+        }
+    }
+    switch (outcome.result.outcome) {
+    case ReduceOutcome::Reduced: return {PhotoResult::Reduced, {}};
+    case ReduceOutcome::Copied: return {PhotoResult::Copied, {}};
+    case ReduceOutcome::DoesNotFit:
+    case ReduceOutcome::TooLargeToDecode: return {PhotoResult::PassedOver, outcome.result.reason};
+    default: return {PhotoResult::Failed, outcome.result.reason};
+    }
 }

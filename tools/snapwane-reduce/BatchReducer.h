@@ -1,26 +1,30 @@
 #pragma once
-// Runs the per-photo work over the job list, several photos at once, and commits
-// each result (writes its output and reports it) strictly in list order: progress,
-// the later of two same-named photos replacing the earlier, and the output are
-// exactly those of one photo after the other. No photo is written over another
-// photo's output or another listed photo's source: the later of two same-named
-// photos gets a numbered name (PlanOutputs).
+// The batch reducer's run: the jobs go through the engine's ReduceBatch (several
+// photos at once, written strictly in list order, never over another photo) with
+// the loading rules applied, and each photo's outcome is reported in list order.
 
 #include "BatchReport.h"
 #include "PhotoJobList.h"
-#include "PhotoReducer.h"
+#include "PhotoOutcome.h"
+#include "ReduceOptions.h"
 
-#include "core/OutputDependencies.h"
+#include "core/ReduceBatch.h"
 
-#include <cstddef>
 #include <vector>
 
 class BatchReducer {
 public:
-    // `threads` photos at once (1: one after the other); every photo is attempted
-    // whatever happened to the one before.
-    static void Run(std::vector<PhotoJob> jobs, const PhotoReducer& reducer, int threads, BatchReport& report);
+    BatchReducer(const std::vector<PhotoJob>& jobs, const ReduceOptions& options);
 
-    // The outputs the jobs are written to.
-    static snapwane::OutputPlan PlanOutputs(const std::vector<PhotoJob>& jobs);
+    // How many photos would replace their own source (the output folder is theirs).
+    std::size_t SourcesReplaced() const { return m_batch.SourcesReplaced(); }
+    // Every photo is attempted whatever happened to the one before.
+    void Run(BatchReport& report) const;
+
+    // What the report makes of one photo's outcome.
+    static PhotoOutcome OutcomeOf(const snapwane::BatchOutcome& outcome);
+
+private:
+    std::vector<PhotoJob> m_jobs;
+    snapwane::ReduceBatch m_batch;
 };

@@ -41,9 +41,11 @@ void BatchReport::Finished(std::size_t index, const PhotoJob& job, const PhotoOu
         break;
     case PhotoResult::Failed:
         ++m_failed;
-        [[fallthrough]];
+        m_reasons.push_back(job.source.string() + ": " + outcome.reason);
+        break;
     case PhotoResult::PassedOver:
-        m_passedOver.push_back(job.source.string() + ": " + outcome.reason);
+        ++m_passedOver;
+        m_reasons.push_back(job.source.string() + ": " + outcome.reason);
         break;
     }
     ShowBar(index + 1, job.displayName);
@@ -53,8 +55,11 @@ void BatchReport::Close()
 {
     if (m_terminal)
         m_out << "\r\033[K";
-    m_out << m_reduced << " reduced, " << m_copied << " copied, " << m_passedOver.size() << " passed over\n";
-    for (const std::string& line : m_passedOver)
+    m_out << m_reduced << " reduced, " << m_copied << " copied, " << m_passedOver << " passed over";
+    if (m_failed > 0)
+        m_out << ", " << m_failed << " failed";
+    m_out << '\n';
+    for (const std::string& line : m_reasons)
         m_out << "  " << snapwane::PrintableName(line) << '\n';
     m_out.flush();
 }

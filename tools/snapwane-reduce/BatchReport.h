@@ -1,7 +1,8 @@
 #pragma once
 // Progress and the closing summary of a batch run. On a terminal a progress bar
 // shows "i of N prepared" and the photo in hand; at the end one line
-// "N reduced, M copied, K passed over" and one line per photo passed over.
+// "N reduced, M copied, K passed over" (", F failed" when photos failed) and one
+// line per photo passed over or failed, with its reason.
 // Photos are reported strictly in list order, whoever finished them first.
 
 #include "PhotoJobList.h"
@@ -33,6 +34,7 @@ private:
     std::size_t m_total;
     std::size_t m_reduced = 0;
     std::size_t m_copied = 0;
+    std::size_t m_passedOver = 0;
     std::size_t m_failed = 0;
-    std::vector<std::string> m_passedOver;  // "path: reason"
+    std::vector<std::string> m_reasons;  // "path: reason", in list order
 };

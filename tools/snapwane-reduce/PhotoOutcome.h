@@ -7,7 +7,7 @@ enum class PhotoResult {
     Reduced,     // decoded, fitted into the box and encoded again
     Copied,      // not larger than the box: copied byte for byte
     PassedOver,  // refused by the rules for loading a photo (not a JPEG, too large, too small, ...)
-    Failed,      // could not be read, decoded or written: also passed over, and the run reports failure
+    Failed,      // could not be read, decoded or written: the run reports failure
 };
 
 struct PhotoOutcome {

@@ -38,7 +38,9 @@ const char* const kReduceUsage =
     "metadata.\n"
     "\n"
     "Photos that are not JPEG, empty, of 5,000,000 bytes or more, smaller than 320x240, or\n"
-    "whose file name is not valid UTF-8 are passed over with their reason.\n"
+    "whose file name is not valid UTF-8 are passed over with their reason, and so are photos\n"
+    "too large to decode in the memory allowed; photos that cannot be read, decoded or\n"
+    "written are counted as failed.\n"
     "Exit status: 0 when nothing failed, 1 when a photo could not be read, decoded or\n"
     "written (or packing failed), 2 when the command line was refused.\n";
 

@@ -5,7 +5,6 @@
 #include "BatchReport.h"
 #include "OutputFolder.h"
 #include "PhotoJobList.h"
-#include "PhotoReducer.h"
 #include "ReduceOptions.h"
 
 #include "common/ChildProcess.h"
@@ -15,7 +14,6 @@
 
 #include <filesystem>
 #include <iostream>
-#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -95,10 +93,8 @@ int main(int argc, char** argv)
     snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
     const std::vector<PhotoJob> jobs = PhotoJobList::Collect(options.paths, options.recursive, outputFolder);
     BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
-    const PhotoReducer reducer(options);
-    const unsigned cores = std::thread::hardware_concurrency();
-    const int threads = options.jobs > 0 ? options.jobs : int(cores > 0 ? cores : 1);
-    BatchReducer::Run(jobs, reducer, threads, report);
+    const BatchReducer reducer(jobs, options);
+    reducer.Run(report);
     report.Close();
 
     bool ok = !report.AnyFailed();

@@ -9,7 +9,7 @@
 // refused, 2 for a bad command line.
 
 #include "core/Fitting.h"
-#include "core/OrderedJobRunner.h"
+#include "core/LookAheadPool.h"
 #include "core/PhotoRules.h"
 
 #include <charconv>
@@ -73,25 +73,23 @@ int main(int argc, char** argv)
         std::cerr << "usage: snapwane-thumbnails [-j N] [-o DIR] PHOTO...\n";
         return 2;
     }
-    const unsigned cores = std::thread::hardware_concurrency();
-    const int threads = options.jobs > 0 ? options.jobs : int(cores > 0 ? cores : 1);
     std::vector<FittedPhoto> thumbnails(options.photos.size());
     std::size_t loaded = 0, refused = 0;
-    OrderedJobRunner::Work work;
+    LookAheadPool::Work work;
     work.prepare = [&](std::size_t i) {
         // As the program's photo object loads: the file rules, then the fitted copy.
         thread_local std::vector<std::uint8_t> bytes;
         if (CheckPhotoFile(options.photos[i], &bytes).check == PhotoCheck::Accepted)
             thumbnails[i] = LoadFittedPhoto(bytes, 0, 0, {});
     };
-    work.commit = [&](std::size_t i) {
+    const auto commit = [&](std::size_t i) {
         const bool ok = thumbnails[i].check == PhotoCheck::Accepted;
         ++(ok ? loaded : refused);
         if (ok && !options.outputFolder.empty())
             WritePortablePixmap(options.outputFolder / (options.photos[i].stem().string() + ".ppm"), thumbnails[i].pixels);
         return true;
     };
-    OrderedJobRunner::Run(options.photos.size(), threads, work);
+    LookAheadPool::RunInOrder(options.photos.size(), options.jobs, work, commit);
     std::cout << loaded << " loaded, " << refused << " refused\n";
     return refused == 0 ? 0 : 1;
 }

@@ -1,0 +1,100 @@
+#include "core/ReduceBatch.h"
+
+#include "core/LookAheadPool.h"
+
+#include <cstdint>
+
+namespace snapwane {
+
+ReduceBatch::ReduceBatch(std::vector<BatchPhoto> photos, BatchSettings settings)
+    : m_photos(std::move(photos)), m_settings(settings)
+{
+    std::vector<std::filesystem::path> sources, wanted;
+    for (const BatchPhoto& photo : m_photos) {
+        sources.push_back(photo.source);
+        wanted.push_back(photo.output);
+    }
+    OutputPlan plan = PlanOutputs(sources, wanted);
+    for (std::size_t i = 0; i < m_photos.size(); ++i)
+        m_photos[i].output = std::move(plan.outputs[i]);
+    m_sourcesReplaced = plan.sourcesReplaced;
+}
+
+// Runs on a helper thread: reads, checks, decodes, reduces and encodes; writes nothing.
+ReduceBatch::Prepared ReduceBatch::Prepare(const BatchPhoto& photo) const
+{
+    Prepared prepared;
+    try {
+        if (!m_settings.applyLoadingRules) {
+            prepared.reduction = PrepareReductionOfFile(photo.source, m_settings.targetWidth, m_settings.targetHeight,
+                                                        m_settings.quality, photo.corrections);
+            return prepared;
+        }
+        thread_local std::vector<std::uint8_t> file; // keeps its room for the thread's next photo
+        const PhotoFileCheck check = CheckPhotoFile(photo.source, &file);
+        if (check.check != PhotoCheck::Accepted) {
+            prepared.refusal = check.check;
+            return prepared;
+        }
+        prepared.reduction = PrepareReduction(file, m_settings.targetWidth, m_settings.targetHeight,
+                                              m_settings.quality, photo.corrections);
+    } catch (...) {
+        prepared.reduction = {};
+        prepared.reduction.outcome = ReduceOutcome::NoMemory;
+    }
+    return prepared;
+}
+
+BatchOutcome ReduceBatch::Commit(const BatchPhoto& photo, const Prepared& prepared) const
+{
+    BatchOutcome outcome;
+    if (prepared.refusal) {
+        outcome.refusal = prepared.refusal;
+        outcome.result.outcome = ReduceOutcome::NotDecodable;
+        outcome.result.reason = DescribePhotoCheck(*prepared.refusal);
+        return outcome;
+    }
+    try {
+        outcome.result = CommitReduction(prepared.reduction, photo.source, photo.output);
+    } catch (...) {
+        outcome.result.outcome = ReduceOutcome::WriteError;
+        outcome.result.reason = DescribeReduceOutcome(ReduceOutcome::WriteError);
+    }
+    return outcome;
+}
+
+std::size_t ReduceBatch::Run(BatchObserver& observer, const WholePhoto& wholePhoto) const
+{
+    const std::size_t count = m_photos.size();
+    std::vector<Prepared> prepared(count);
+    LookAheadPool::Work work;
+    if (!wholePhoto) {
+        work.prepare = [&](std::size_t i) { prepared[i] = Prepare(m_photos[i]); };
+        work.memoryOf = [this](std::size_t i) { return EstimateDecodeMemoryOfFile(m_photos[i].source); };
+        work.refuse = [&](std::size_t i) { prepared[i].reduction.outcome = ReduceOutcome::TooLargeToDecode; };
+        work.memoryBudget = m_settings.memoryBudget;
+    } else {
+        work.prepare = [](std::size_t) {};
+    }
+    const auto commit = [&](std::size_t i) {
+        BatchOutcome outcome;
+        if (wholePhoto) {
+            try {
+                outcome.result = wholePhoto(m_photos[i]);
+            } catch (...) {
+                outcome.result.reason = DescribeReduceOutcome(outcome.result.outcome);
+            }
+        } else
+            outcome = Commit(m_photos[i], prepared[i]);
+        prepared[i] = {}; // written: let the encoded photo go
+        const bool goOn = observer.Finished(i, outcome);
+        if (goOn && i + 1 < count)
+            observer.Starting(i + 1);
+        return goOn;
+    };
+    if (count > 0)
+        observer.Starting(0);
+    return LookAheadPool::RunInOrder(count, wholePhoto ? 1 : m_settings.threads, work, commit);
+}
+
+} // namespace snapwane
