@@ -65,7 +65,7 @@ OutputPlan PlanOutputs(const std::vector<std::filesystem::path>& sources,
             id = FileIdentity(output);
         }
         written.insert(id);
-        plan.replacesSource.push_back(id == sourceIds[i] ? 1 : 0);
+        plan.replacesSource.push_back(id == sourceIds[i] && id.starts_with("inode:") ? 1 : 0); // an existing file
         plan.sourcesReplaced += std::size_t(plan.replacesSource.back());
         plan.outputs.push_back(std::move(output));
     }

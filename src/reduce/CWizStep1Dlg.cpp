@@ -2,6 +2,7 @@
 
 #include "platform/DataExchange.h"
 #include "platform/IntegerEdit.h"
+#include "platform/Prompts.h"
 #include "platform/WidgetId.h"
 #include "reduce/CViewPhotoSizesDlg.h"
 #include "reduce/CWizStep2Dlg.h"
@@ -44,6 +45,9 @@ QProgressBar* createBar(QWidget* parent, int id)
 }
 
 } // namespace
+
+const QString CWizStep1Dlg::kReplaceOriginalsQuestion
+    = QStringLiteral("%1 original photos in %2 would be replaced by their reduced copies. Replace them?");
 
 CWizStep1Dlg::CWizStep1Dlg(const ReductionSettings& settings, QWidget* parent)
     : QDialog(parent)
@@ -208,8 +212,10 @@ void CWizStep1Dlg::onNext()
     if (!m_settings.hasUsableBox())
         return;
     CWizStep2Dlg step2(this);
-    if (runStep2(step2) != QDialog::Accepted)
-        return;
+    do {
+        if (runStep2(step2) != QDialog::Accepted)
+            return;
+    } while (!mayReplaceOriginalsIn(step2.outputFolder())); // No: back to step 2, nothing written
     m_settings.outputFolder = step2.outputFolder();
     m_settings.archiveName = step2.archiveName();
     m_settings.emailAddress = step2.emailAddress();
@@ -228,6 +234,14 @@ void CWizStep1Dlg::onShowSize()
     CViewPhotoSizesDlg preview(QSize(m_settings.targetWidth, m_settings.targetHeight), m_settings.firstPhotoPath,
                                m_settings.firstCorrections, this);
     runPreview(preview);
+}
+
+// Asked once, before anything is written, when the output folder holds listed
+// photos that their reduced copies would replace.
+bool CWizStep1Dlg::mayReplaceOriginalsIn(const QString& folder) const
+{
+    const int replaced = m_settings.originalsReplacedIn ? m_settings.originalsReplacedIn(folder) : 0;
+    return replaced == 0 || Prompts::askYesNo(kReplaceOriginalsQuestion.arg(replaced).arg(folder));
 }
 
 int CWizStep1Dlg::runStep2(CWizStep2Dlg& step2)

@@ -21,6 +21,9 @@ class CWizStep1Dlg : public QDialog
     Q_OBJECT
 
 public:
+    // "%1 original photos in %2 would be replaced by their reduced copies. Replace them?"
+    static const QString kReplaceOriginalsQuestion;
+
     // settings: the defaults, with the photo count, the input total and the first
     // photo filled in by ReductionController::settingsFor.
     explicit CWizStep1Dlg(const ReductionSettings& settings, QWidget* parent = nullptr);
@@ -33,6 +36,7 @@ protected:
     virtual void runPreview(CViewPhotoSizesDlg& preview);
 
 private:
+    bool mayReplaceOriginalsIn(const QString& folder) const;
     void createControls();
     QLayout* createSizeGroup();
     QLayout* createBars();

@@ -46,6 +46,9 @@ ReductionSettings ReductionController::settingsFor(const std::vector<ReductionPh
     settings.photoCount = int(photos.size());
     for (const ReductionPhoto& photo : photos)
         settings.inputBytes += photo.sizeBytes;
+    settings.originalsReplacedIn = [photos](const QString& outputFolder) {
+        return int(ReductionWorker::originalsReplaced(outputFolder, photos));
+    };
     if (!photos.empty()) {
         settings.firstPhotoPath = photos.front().sourcePath;
         settings.firstCorrections = photos.front().corrections;

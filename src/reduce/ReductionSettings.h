@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 // What the two wizard steps gather for one reduction run, filled anew from the
 // defaults for every run; nothing of it is kept between runs. ReductionController
@@ -20,6 +21,9 @@ struct ReductionSettings
     std::uint64_t inputBytes = 0; // the sum of the listed file sizes
     QString firstPhotoPath;       // the real path of the first photo of the list
     snapwane::Corrections firstCorrections;
+    // How many photos of the list would replace their own originals in this
+    // output folder; empty counts none.
+    std::function<int(const QString& outputFolder)> originalsReplacedIn;
 
     // Step 2, on OK.
     QString archiveName;

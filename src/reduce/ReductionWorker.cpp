@@ -27,13 +27,12 @@ snapwane::BatchSettings batchSettingsOf(const ReductionSettings& settings, int t
     return batch;
 }
 
-std::vector<snapwane::BatchPhoto> batchPhotosOf(const ReductionSettings& settings,
-                                                const std::vector<ReductionPhoto>& photos)
+std::vector<snapwane::BatchPhoto> batchPhotosOf(const QString& outputFolder, const std::vector<ReductionPhoto>& photos)
 {
     std::vector<snapwane::BatchPhoto> batch;
     for (const ReductionPhoto& photo : photos)
         batch.push_back({NativePath::toFileSystem(photo.sourcePath),
-                         NativePath::toFileSystem(ReductionWorker::outputPathOf(settings.outputFolder,
+                         NativePath::toFileSystem(ReductionWorker::outputPathOf(outputFolder,
                                                                                 photo.listedName)),
                          photo.corrections});
     return batch;
@@ -47,9 +46,19 @@ ReductionWorker::ReductionWorker(ReductionHost& host, ReductionSettings settings
     , m_settings(std::move(settings))
     , m_photos(std::move(photos))
     , m_reducer(std::move(reducer))
-    , m_batch(batchPhotosOf(m_settings, m_photos), batchSettingsOf(m_settings, threads))
+    , m_batch(batchPhotosOf(m_settings.outputFolder, m_photos), batchSettingsOf(m_settings, threads))
     , m_progress(host.fileProgressDlg())
 {
+}
+
+std::size_t ReductionWorker::originalsReplaced(const QString& outputFolder, const std::vector<ReductionPhoto>& photos)
+{
+    std::vector<std::filesystem::path> sources, wanted;
+    for (const snapwane::BatchPhoto& photo : batchPhotosOf(outputFolder, photos)) {
+        sources.push_back(photo.source);
+        wanted.push_back(photo.output);
+    }
+    return snapwane::PlanOutputs(sources, wanted).sourcesReplaced;
 }
 
 QString ReductionWorker::outputPathOf(const QString& outputFolder, const QString& listedName)

@@ -39,6 +39,9 @@ public:
     // The whole run; stopRequested is the worker host's stop.
     void run(const std::atomic<bool>& stopRequested);
 
+    // How many of the photos would replace their own source files in outputFolder.
+    static std::size_t originalsReplaced(const QString& outputFolder, const std::vector<ReductionPhoto>& photos);
+
     // Output path of a listed name: the separator is always inserted.
     static QString outputPathOf(const QString& outputFolder, const QString& listedName);
 

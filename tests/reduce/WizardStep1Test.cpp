@@ -244,4 +244,32 @@ TEST_F(WizardStep1, ARefusedDisabledCustomFieldKeepsStep1OpenAfterStep2)
     EXPECT_NE(dialog.result(), QDialog::Accepted);
 }
 
+// Reducing into the photos' own folder: asked once before anything is written;
+// No goes back to step 2, Yes ends the wizard.
+TEST(WizardStep1Originals, ReplacingOriginalsIsAskedAndNoReturnsToStep2)
+{
+    ScopedHome home;
+    ScriptedPrompts prompts;
+    ReductionSettings settings = threePhotos();
+    QStringList askedFor;
+    settings.originalsReplacedIn = [&askedFor](const QString& folder) {
+        askedFor.append(folder);
+        return folder == QStringLiteral("/photos") ? 2 : 0;
+    };
+    ScriptedStep1 dialog{settings};
+    dialog.answerStep2 = [](CWizStep2Dlg& step2) {
+        WidgetId::find<QLineEdit>(&step2, ids::wizardStep2::OutputFolder)->setText(QStringLiteral("/photos"));
+        return startStep2(step2);
+    };
+    prompts.yesNoAnswers = {false, true};
+    WidgetId::find<QPushButton>(&dialog, ctl::Next)->click();
+
+    const QString question = QStringLiteral("2 original photos in /photos would be replaced by their reduced copies. "
+                                            "Replace them?");
+    EXPECT_EQ(prompts.messages(), QStringList({question, question}));
+    EXPECT_EQ(dialog.step2Openings, 2);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.settings().outputFolder, QStringLiteral("/photos"));
+}
+
 } // namespace

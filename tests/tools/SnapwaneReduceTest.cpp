@@ -183,12 +183,20 @@ TEST_F(SnapwaneReduce, LaterPhotoOfATakenNameGetsANumberedName)
 }
 
 // Beach.JPG lower-cases to the name of beach.jpg, another photo of the folder.
-TEST_F(SnapwaneReduce, IntoTheSourceFolderNoPhotoReplacesAnotherPhoto)
+TEST_F(SnapwaneReduce, IntoTheSourceFolder_OriginalsAreReplacedOnlyWhenAskedAndNeverAnotherPhoto)
 {
     const fs::path upper = Photo("Beach.JPG", 1280, 960);
     const fs::path lower = Photo("beach.jpg", 900, 1200);
 
-    const ToolRun run = Reduce({"-o", ".", "."}, m_scratch / "in");
+    const ToolRun refused = Reduce({"-o", ".", "."}, m_scratch / "in");
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.output.find("1 original photos in . would be replaced by their reduced copies"),
+              std::string::npos)
+        << refused.output;
+    EXPECT_NE(refused.output.find("--replace-originals"), std::string::npos) << refused.output;
+    EXPECT_EQ(FolderEntries(m_scratch / "in"), (std::vector<std::string>{"Beach.JPG", "beach.jpg"}));
+
+    const ToolRun run = Reduce({"--replace-originals", "-o", ".", "."}, m_scratch / "in");
 
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(FolderEntries(m_scratch / "in"), (std::vector<std::string>{"Beach.JPG", "beach (2).jpg", "beach.jpg"}));

@@ -25,6 +25,8 @@ const char* const kReduceUsage =
     "  -j, --jobs N         work on N photos at once (default: one per processor core);\n"
     "                       photos are still reported and written in their order, and\n"
     "                       the output is the same for any N\n"
+    "      --replace-originals  let reduced photos replace their originals when the output\n"
+    "                       folder is theirs (refused without it)\n"
     "      --zip NAME       afterwards pack the output folder's photos into NAME.zip\n"
     "                       inside it (--sfx NAME is the old name of this option)\n"
     "      --email ADDRESS  pack (as MyNewPhotos.zip unless --zip names it) and open the\n"
@@ -42,7 +44,8 @@ const char* const kReduceUsage =
     "too large to decode in the memory allowed; photos that cannot be read, decoded or\n"
     "written are counted as failed.\n"
     "Exit status: 0 when nothing failed, 1 when a photo could not be read, decoded or\n"
-    "written (or packing failed), 2 when the command line was refused.\n";
+    "written (or packing failed), 2 when the command line was refused or originals would be\n"
+    "replaced without --replace-originals.\n";
 
 namespace {
 
@@ -157,6 +160,8 @@ ReduceOptionsParse ReduceOptionsParse::Parse(const std::vector<std::string>& arg
         std::string error;
         if (argument == "--") {
             optionsEnded = true;
+        } else if (argument == "--replace-originals") {
+            options.replaceOriginals = true;
         } else if (argument == "--help" || argument == "-h") {
             options.showHelp = true;
         } else if (argument == "--version") {

@@ -18,6 +18,7 @@ struct ReduceOptions {
     int jobs = 0;               // photos worked on at once; 0: one per processor core
     std::string outputFolder;   // empty: today's dated folder under the default output base
     bool recursive = false;
+    bool replaceOriginals = false; // photos may replace their own source files
     std::string archiveName;    // empty: no packing
     bool oldArchiveOption = false; // given as --sfx, the old name of --zip
     std::string emailAddress;   // empty: no e-mail

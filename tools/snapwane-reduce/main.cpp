@@ -92,8 +92,14 @@ int main(int argc, char** argv)
     }
     snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
     const std::vector<PhotoJob> jobs = PhotoJobList::Collect(options.paths, options.recursive, outputFolder);
-    BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
     const BatchReducer reducer(jobs, options);
+    if (reducer.SourcesReplaced() > 0 && !options.replaceOriginals) {
+        std::cerr << "snapwane-reduce: " << reducer.SourcesReplaced() << " original photos in "
+                  << outputFolder.string() << " would be replaced by their reduced copies; nothing was written.\n"
+                  << "Give --replace-originals to replace them, or choose another output folder with -o.\n";
+        return kExitRefused;
+    }
+    BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
     reducer.Run(report);
     report.Close();
 
