@@ -1,0 +1,98 @@
+#include "DisplaySupport.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest/QTest>
+
+#include <memory>
+
+namespace DisplaySupport {
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    return QTest::qWaitFor(condition, timeoutMs);
+}
+
+bool showActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+bool pressKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused)
+        return false;
+    QTest::keyClick(focused, Qt::Key(key), modifiers);
+    return true;
+}
+
+bool typeText(const QString& text)
+{
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused)
+        return false;
+    QTest::keyClicks(focused, text);
+    return true;
+}
+
+void click(QWidget* widget, QPoint at, Qt::MouseButton button)
+{
+    QTest::mouseClick(widget, button, Qt::NoModifier, at);
+}
+
+void doubleClick(QWidget* widget, QPoint at)
+{
+    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+QImage grabScreen(const QWidget* widget, const QRect& rect)
+{
+    const QPoint global = widget->mapToGlobal(rect.topLeft());
+    QScreen* screen = widget->screen();
+    const QPoint origin = global - screen->geometry().topLeft();
+    return screen->grabWindow(0, origin.x(), origin.y(), rect.width(), rect.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+int pixelsUnlike(const QImage& image, const QColor& colour, int tolerance)
+{
+    int unlike = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (qAbs(pixel.red() - colour.red()) > tolerance || qAbs(pixel.green() - colour.green()) > tolerance
+                || qAbs(pixel.blue() - colour.blue()) > tolerance)
+                ++unlike;
+        }
+    }
+    return unlike;
+}
+
+bool waitForScreenColour(const QWidget* widget, const QRect& rect, const QColor& colour, int tolerance)
+{
+    return waitFor([&] { return pixelsUnlike(grabScreen(widget, rect), colour, tolerance) == 0; });
+}
+
+void whenModalActive(const std::function<void(QWidget* dialog)>& action)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || QApplication::activeWindow() != dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(dialog);
+    });
+    poll->start();
+}
+
+} // namespace DisplaySupport

@@ -1,0 +1,17 @@
+// Entry point of the display tests: one QApplication on the X server that
+// run-on-xvfb.sh started, with a window manager, so windows are framed,
+// activated and painted onto the screen as a user sees them.
+#include <QApplication>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        std::fprintf(stderr, "The display tests need an X server: run them through run-on-xvfb.sh\n");
+        return 2;
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,108 @@
+// Removing photos, seen on the screen: what the collection no longer holds
+// is no longer drawn, in the thumbnail grid and in the single-photo view.
+#include "DisplaySupport.h"
+#include "MainWindowFixture.h"
+#include "app/CMainView.h"
+#include "imaging/CPhotoListView.h"
+#include "imaging/GridGeometry.h"
+#include "res/ids.h"
+
+#include <QUrl>
+
+using namespace DisplaySupport;
+
+namespace {
+
+class GridOnScreen : public MainWindowFixture
+{
+protected:
+    QWidget* grid() const { return view()->photoListView()->viewport(); }
+    QWidget* single() const { return view()->singlePhotoView()->viewport(); }
+    QPoint cellOrigin(int index) const
+    {
+        return GridGeometry::cellOrigin(index, GridGeometry::columns(grid()->width()));
+    }
+    QRect cellRect(int index) const { return GridGeometry::cellRect(cellOrigin(index)); }
+    QColor background() const { return view()->photoListView()->palette().color(QPalette::Base); }
+    // The middle of photo index's thumbnail on the screen shows its colour.
+    bool thumbnailShown(int index, int number) const
+    {
+        const QPoint middle = GridGeometry::thumbnailArea(cellOrigin(index)).center();
+        return waitForScreenColour(grid(), QRect(middle, QSize(4, 4)), colourOf(number), 12);
+    }
+    bool singlePhotoShows(int number) const
+    {
+        return waitForScreenColour(single(), QRect(single()->rect().center(), QSize(4, 4)), colourOf(number), 12);
+    }
+};
+
+TEST_F(GridOnScreen, RemovePhoto_EmptiesTheLastCellAndKeepsTheOthers)
+{
+    addPhotos(3);
+    ASSERT_TRUE(thumbnailShown(2, 2));
+    click(grid(), cellRect(2).center());
+    ASSERT_EQ(view()->currentIndex(), 2);
+
+    clickToolButton(ids::cmd::RemovePhoto);
+
+    EXPECT_TRUE(waitForScreenColour(grid(), cellRect(2), background()));
+    EXPECT_TRUE(thumbnailShown(0, 0));
+    EXPECT_TRUE(thumbnailShown(1, 1));
+}
+
+TEST_F(GridOnScreen, RemovePhoto_MovesTheLaterPhotosUp)
+{
+    addPhotos(3);
+    ASSERT_TRUE(thumbnailShown(2, 2));
+    click(grid(), cellRect(1).center());
+
+    clickToolButton(ids::cmd::RemovePhoto);
+
+    EXPECT_TRUE(thumbnailShown(1, 2));
+    EXPECT_TRUE(waitForScreenColour(grid(), cellRect(2), background()));
+}
+
+TEST_F(GridOnScreen, RemoveAll_EmptiesEveryCell)
+{
+    addPhotos(4);
+    ASSERT_TRUE(thumbnailShown(3, 3));
+    m_prompts.yesNoAnswers = {true};
+
+    clickToolButton(ids::cmd::RemoveAll);
+
+    EXPECT_EQ(view()->statusText(), QStringLiteral("Empty"));
+    EXPECT_TRUE(waitForScreenColour(grid(), grid()->rect(), background()));
+}
+
+TEST_F(GridOnScreen, RemovePhotoInSingleView_ShowsThePhotoThatIsCurrent)
+{
+    addPhotos(3);
+    ASSERT_TRUE(thumbnailShown(1, 1));
+    doubleClick(grid(), cellRect(1).center());
+    ASSERT_EQ(view()->viewMode(), CMainView::SinglePhotoMode);
+    ASSERT_TRUE(singlePhotoShows(1));
+
+    clickToolButton(ids::cmd::RemovePhoto);
+
+    ASSERT_EQ(view()->currentIndex(), 0);
+    EXPECT_TRUE(singlePhotoShows(0));
+    clickToolButton(ids::cmd::RunAndPrint);
+    ASSERT_EQ(m_shell.opened().size(), 1);
+    EXPECT_EQ(m_shell.opened().front(), QUrl::fromLocalFile(pathOf(0)));
+}
+
+TEST_F(GridOnScreen, RemoveAllInSingleView_LeavesAnEmptyGrid)
+{
+    addPhotos(2);
+    ASSERT_TRUE(thumbnailShown(1, 1));
+    doubleClick(grid(), cellRect(1).center());
+    ASSERT_TRUE(singlePhotoShows(1));
+    m_prompts.yesNoAnswers = {true};
+
+    clickToolButton(ids::cmd::RemoveAll);
+
+    EXPECT_EQ(view()->viewMode(), CMainView::PhotoListMode);
+    EXPECT_TRUE(waitForScreenColour(grid(), grid()->rect(), background()));
+}
+
+} // namespace
