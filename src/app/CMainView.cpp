@@ -31,6 +31,7 @@ CMainView::CMainView(QWidget* parent)
     m_singlePhotoView = new CPhotoListView(this);
     WidgetId::set(m_singlePhotoView, ids::SinglePhotoView);
     createFileList();
+    watchCollection();
     window()->setWindowIcon(AppResources::appIcon());
     createModelessWindows();
     connectPhotoView(m_photoListView);
@@ -58,6 +59,23 @@ void CMainView::createFileList()
     m_fileList = new CFileListView(&m_collection, this);
     connect(m_fileList, &QAbstractItemView::clicked, this, &CMainView::onFileListClicked);
     connect(m_fileList, &QAbstractItemView::doubleClicked, this, &CMainView::onFileListDoubleClicked);
+}
+
+// Every change of the collection shows at once in the views that draw it: the
+// photo views paint opaque over this window, so repainting it is not enough.
+void CMainView::watchCollection()
+{
+    connect(&m_collection, &QAbstractItemModel::rowsInserted, this, &CMainView::repaintPhotoViews);
+    connect(&m_collection, &QAbstractItemModel::rowsRemoved, this, &CMainView::repaintPhotoViews);
+    connect(&m_collection, &QAbstractItemModel::modelReset, this, &CMainView::repaintPhotoViews);
+    connect(&m_collection, &QAbstractItemModel::dataChanged, this, &CMainView::repaintPhotoViews);
+    connect(&m_collection, &QAbstractItemModel::layoutChanged, this, &CMainView::repaintPhotoViews);
+}
+
+void CMainView::repaintPhotoViews()
+{
+    m_photoListView->viewport()->update();
+    m_singlePhotoView->repaintSinglePhoto();
 }
 
 void CMainView::onFileListClicked()
@@ -148,10 +166,7 @@ void CMainView::setLoading(bool loading)
 {
     m_loading = loading;
     if (!loading) { // the photo views drew nothing while the load ran
-        QMetaObject::invokeMethod(this, [this] {
-            m_photoListView->viewport()->update();
-            m_singlePhotoView->viewport()->update();
-        });
+        QMetaObject::invokeMethod(this, &CMainView::repaintPhotoViews);
     }
     notifyStateChanged();
 }

@@ -131,6 +131,8 @@ protected:
 
 private:
     void createFileList();
+    void watchCollection();
+    void repaintPhotoViews();
     void onFileListClicked();
     void onFileListDoubleClicked();
     void connectPhotoView(CPhotoListView* view);
