@@ -75,11 +75,10 @@ bool CMainView::moveCurrentPhoto(PhotoMove move)
     m_fileList->selectRow(target);
     m_singlePhotoView->repaintSinglePhoto();
     m_singlePhotoView->SyncSelection();
-    // Shown again, the colour correction takes up the new photo's values.
-    if (m_colorCorrectionDlg->isVisible()) {
-        m_colorCorrectionDlg->hide();
-        m_colorCorrectionDlg->show();
-    }
+    // An open colour correction takes up the new photo's values where it
+    // stands, leaving the keyboard where the user is.
+    if (m_colorCorrectionDlg->isVisible())
+        m_colorCorrectionDlg->followCurrentPhoto();
     notifyStateChanged();
     return true;
 }

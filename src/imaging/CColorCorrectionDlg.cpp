@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSlider>
 
 namespace cc = ids::colorCorrection;
@@ -67,16 +68,22 @@ void CColorCorrectionDlg::done(int)
     hide();
 }
 
+// Shown again, the window stands where it stood: a desktop would otherwise
+// place the window itself where its frame was, and it would creep by the frame.
 void CColorCorrectionDlg::showEvent(QShowEvent* event)
 {
+    if (m_placedAt && !event->spontaneous())
+        setGeometry(*m_placedAt); // the client area's place: the frame goes round it
     QDialog::showEvent(event);
-    loadCurrentCorrections();
+    followCurrentPhoto();
     Q_EMIT shownChanged();
 }
 
 // The colour correction command is marked while this window is up.
 void CColorCorrectionDlg::hideEvent(QHideEvent* event)
 {
+    if (!event->spontaneous())
+        m_placedAt = geometry();
     QDialog::hideEvent(event);
     Q_EMIT shownChanged();
 }
@@ -100,7 +107,7 @@ CPhotoImage* CColorCorrectionDlg::currentPhoto() const
     return host ? host->currentPhoto() : nullptr;
 }
 
-void CColorCorrectionDlg::loadCurrentCorrections()
+void CColorCorrectionDlg::followCurrentPhoto()
 {
     const CPhotoImage* photo = currentPhoto();
     if (!photo)

@@ -1,5 +1,8 @@
 #pragma once
 #include <QDialog>
+#include <QRect>
+
+#include <optional>
 
 class CPhotoImage;
 class CPhotoListView;
@@ -28,6 +31,10 @@ public:
     // Hide (Enter) and Cancel (Escape) keep every correction made.
     void done(int result) override;
 
+    // Shows the current photo's corrections; called when the current photo
+    // moves while the window is open.
+    void followCurrentPhoto();
+
 Q_SIGNALS:
     // The window was shown or hidden: the colour correction command's mark follows it.
     void shownChanged();
@@ -40,7 +47,6 @@ protected:
 private:
     QSlider* makeSlider(int id);
     CPhotoImage* currentPhoto() const;
-    void loadCurrentCorrections();
     void storeBrightness();
     void storeContrast();
     void storeGrey();
@@ -51,4 +57,5 @@ private:
     QSlider* m_brightnessSlider = nullptr; // 1013
     QSlider* m_contrastSlider = nullptr;   // 1011
     QCheckBox* m_greyBox = nullptr;        // 1029
+    std::optional<QRect> m_placedAt;       // the client area when last hidden
 };

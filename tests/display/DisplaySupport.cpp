@@ -11,6 +11,10 @@
 
 namespace DisplaySupport {
 
+namespace {
+constexpr int kKeystrokeMs = 120;
+}
+
 bool waitFor(const std::function<bool()>& condition, int timeoutMs)
 {
     return QTest::qWaitFor(condition, timeoutMs);
@@ -29,6 +33,9 @@ bool pressKey(int key, Qt::KeyboardModifiers modifiers)
     if (!focused)
         return false;
     QTest::keyClick(focused, Qt::Key(key), modifiers);
+    // A user's next key comes later: what the key set going with the window
+    // manager (a window shown, activated, raised) has happened by then.
+    QTest::qWait(kKeystrokeMs);
     return true;
 }
 
