@@ -18,6 +18,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 namespace ctl = ids::wizardStep1;
 
 namespace {
@@ -57,25 +60,45 @@ CWizStep1Dlg::CWizStep1Dlg(const ReductionSettings& settings, QWidget* parent)
     setWindowTitle(tr("Reduce photos - size and quality"));
     createControls();
 
+    keepWidestEstimateRoom();
     exchange(false);
     m_inputBar->setValue(100); // never changed again: the output bar is read against it
     m_outputBar->setValue(0);
     enableCustomSize();
     showEstimate(SizeChoice::Size640);
     m_settings.sizeChoice = SizeChoice::Size640;
+    tabToChosenSize();
+}
+
+// The group's caption changes with each size: the dialog keeps the width of the
+// widest, so its buttons never move under the pointer.
+void CWizStep1Dlg::keepWidestEstimateRoom()
+{
+    int widest = 0;
+    for (int choice = 0; choice < SizeChoice::Count; ++choice) {
+        showEstimate(SizeChoice::Index(choice));
+        widest = std::max(widest, m_sizeGroup->minimumSizeHint().width());
+    }
+    m_sizeGroup->setMinimumWidth(widest);
+}
+
+// Tab into the sizes lands on the chosen one (the arrows move between them):
+// only the checked button takes the focus from Tab.
+void CWizStep1Dlg::tabToChosenSize()
+{
+    for (QAbstractButton* button : std::as_const(m_sizeButtons))
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void CWizStep1Dlg::createControls()
 {
     auto* showSize = new QPushButton(tr("Show size"), this);
     WidgetId::set(showSize, ctl::ShowSize);
-    showSize->setAutoDefault(false);
     auto* next = new QPushButton(tr("Next >>"), this);
     WidgetId::set(next, ctl::Next);
     next->setDefault(true);
     auto* cancel = new QPushButton(tr("Cancel"), this);
     WidgetId::set(cancel, ctl::Cancel);
-    cancel->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(showSize);
     buttons->addStretch();
@@ -152,15 +175,18 @@ QLayout* CWizStep1Dlg::createBars()
 }
 
 // Reading stops at the first refused field, which keeps its previous value, as
-// do the fields after it.
+// do the fields after it. The custom box is read only while it is chosen: what
+// is left in its disabled fields is no matter.
 bool CWizStep1Dlg::exchange(bool reading)
 {
     DataExchange dx(reading ? DataExchange::Read : DataExchange::Write);
     int checked = m_settings.sizeChoice;
     dx.radio(m_sizeButtons, checked);
     m_settings.sizeChoice = SizeChoice::Index(checked);
-    dx.integer(m_widthEdit, m_settings.customWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide);
-    dx.integer(m_heightEdit, m_settings.customHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide);
+    if (!reading || m_settings.sizeChoice == SizeChoice::Custom) {
+        dx.integer(m_widthEdit, m_settings.customWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide);
+        dx.integer(m_heightEdit, m_settings.customHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide);
+    }
     dx.positiveInteger(m_qualityEdit, m_settings.quality, SizeChoice::kMinQuality, SizeChoice::kMaxQuality);
     return dx.ok();
 }
@@ -184,6 +210,7 @@ void CWizStep1Dlg::onSizeClicked(SizeChoice::Index choice)
 {
     exchange(true);
     enableCustomSize();
+    tabToChosenSize();
     showEstimate(choice);
     m_settings.sizeChoice = choice;
 }
@@ -202,12 +229,13 @@ void CWizStep1Dlg::setTargetBox(bool makeEven)
     m_settings.targetHeight = box.height();
 }
 
-// A refused field has shown its message and kept its last accepted value, which
-// the box is made of. Step 1 ends only when step 2 ends with Start and a last
-// reading of every field succeeds.
+// A refused field has shown its message and has the focus: the user stays here
+// to mend it. Step 1 ends only when step 2 ends with Start and a last reading of
+// every field succeeds.
 void CWizStep1Dlg::onNext()
 {
-    exchange(true);
+    if (!exchange(true))
+        return;
     setTargetBox(true);
     if (!m_settings.hasUsableBox())
         return;
@@ -227,7 +255,8 @@ void CWizStep1Dlg::onNext()
 
 void CWizStep1Dlg::onShowSize()
 {
-    exchange(true);
+    if (!exchange(true))
+        return;
     setTargetBox(false);
     if (!m_settings.hasUsableBox())
         return;

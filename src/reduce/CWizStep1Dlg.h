@@ -42,6 +42,8 @@ private:
     QLayout* createBars();
     bool exchange(bool reading);
     void enableCustomSize();
+    void keepWidestEstimateRoom();
+    void tabToChosenSize();
     void showEstimate(SizeChoice::Index choice);
     void onSizeClicked(SizeChoice::Index choice);
     void onNext();

@@ -23,6 +23,7 @@ namespace ctl = ids::wizardStep2;
 const QString CWizStep2Dlg::kDefaultArchiveName = QStringLiteral("MyNewPhotos");
 const QString CWizStep2Dlg::kBrowseTitle = QStringLiteral("Select a folder for output files");
 const QString CWizStep2Dlg::kEmptyFieldMessage = QStringLiteral("Field is empty");
+const QString CWizStep2Dlg::kCannotCreateFolderMessage = QStringLiteral("The folder %1 cannot be created.");
 
 namespace {
 
@@ -77,7 +78,6 @@ void CWizStep2Dlg::createControls()
     m_folderEdit->setMinimumWidth(320);
     m_browseButton = new QPushButton(QStringLiteral("..."), folderGroup);
     WidgetId::set(m_browseButton, ctl::Browse);
-    m_browseButton->setAutoDefault(false);
     m_browseButton->setFixedWidth(32);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folderEdit);
@@ -100,17 +100,21 @@ void CWizStep2Dlg::createControls()
 
     auto* packing = new QGridLayout;
     packing->addWidget(m_singleFileBox, 0, 0, 1, 3);
-    packing->addWidget(new QLabel(tr("File name:"), this), 1, 0);
+    m_archiveLabel = new QLabel(tr("File name:"), this);
+    m_archiveLabel->setBuddy(m_archiveEdit);
+    m_archiveSuffixLabel = new QLabel(QString::fromLatin1(snapwane::ArchiveExtension()) + u' ', this);
+    m_emailLabel = new QLabel(tr("E-mail address:"), this);
+    m_emailLabel->setBuddy(m_emailEdit);
+    packing->addWidget(m_archiveLabel, 1, 0);
     packing->addWidget(m_archiveEdit, 1, 1);
-    packing->addWidget(new QLabel(QString::fromLatin1(snapwane::ArchiveExtension()) + u' ', this), 1, 2);
+    packing->addWidget(m_archiveSuffixLabel, 1, 2);
     packing->addWidget(m_emailBox, 2, 0, 1, 3);
-    packing->addWidget(new QLabel(tr("E-mail address:"), this), 3, 0);
+    packing->addWidget(m_emailLabel, 3, 0);
     packing->addWidget(m_emailEdit, 3, 1);
     packing->setColumnMinimumWidth(0, 110);
 
     auto* backButton = new QPushButton(tr("<< Back"), this);
     WidgetId::set(backButton, ctl::Back);
-    backButton->setAutoDefault(false);
     auto* startButton = new QPushButton(tr("Start"), this);
     WidgetId::set(startButton, ctl::Start);
     startButton->setDefault(true);
@@ -144,12 +148,17 @@ void CWizStep2Dlg::exchange(bool reading)
 }
 
 // The archive name and the e-mail choice belong to the single file; the address
-// to the e-mail choice. A disabled e-mail box keeps its tick.
+// to the e-mail choice. A disabled e-mail box keeps its tick. Each label looks
+// as its field does.
 void CWizStep2Dlg::enableControls()
 {
-    m_archiveEdit->setEnabled(m_singleFile != 0);
-    m_emailBox->setEnabled(m_singleFile != 0);
-    m_emailEdit->setEnabled(m_singleFile != 0 && m_email != 0);
+    const bool archive = m_singleFile != 0;
+    m_archiveEdit->setEnabled(archive);
+    m_archiveLabel->setEnabled(archive);
+    m_archiveSuffixLabel->setEnabled(archive);
+    m_emailBox->setEnabled(archive);
+    m_emailEdit->setEnabled(archive && m_email != 0);
+    m_emailLabel->setEnabled(m_emailEdit->isEnabled());
 }
 
 void CWizStep2Dlg::onSingleFileClicked()
@@ -161,7 +170,7 @@ void CWizStep2Dlg::onSingleFileClicked()
 void CWizStep2Dlg::onEmailClicked()
 {
     exchange(true);
-    m_emailEdit->setEnabled(m_email != 0);
+    enableControls();
 }
 
 // A chosen folder gets today's folder below it, created at once. Only the folder
@@ -178,20 +187,32 @@ void CWizStep2Dlg::onBrowse()
     m_folderEdit->setText(m_outputFolder);
 }
 
-// The folder is not checked: an empty or missing one makes the run pass every
-// photo over.
+// Only a field the user can type into can be found empty. The output folder is
+// created here as the default and a browsed one are; a folder that cannot be
+// made keeps the user in this step with the folder field to mend.
 void CWizStep2Dlg::onStart()
 {
     exchange(true);
-    if (m_singleFile != 0 && m_archiveName.isEmpty()) {
-        Prompts::inform(kEmptyFieldMessage);
-        m_archiveEdit->setFocus();
+    if (refuseIfEmpty(m_folderEdit) || refuseIfEmpty(m_archiveEdit) || refuseIfEmpty(m_emailEdit))
         return;
-    }
-    if (m_email != 0 && m_emailAddress.isEmpty()) {
-        Prompts::inform(kEmptyFieldMessage);
-        m_emailEdit->setFocus();
+    if (!QDir().mkpath(m_outputFolder)) {
+        refuse(m_folderEdit, kCannotCreateFolderMessage.arg(m_outputFolder));
         return;
     }
     accept();
+}
+
+bool CWizStep2Dlg::refuseIfEmpty(QLineEdit* edit)
+{
+    if (!edit->isEnabled() || !edit->text().isEmpty())
+        return false;
+    refuse(edit, kEmptyFieldMessage);
+    return true;
+}
+
+void CWizStep2Dlg::refuse(QLineEdit* edit, const QString& message)
+{
+    Prompts::inform(message);
+    edit->setFocus();
+    edit->selectAll();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -19,6 +20,7 @@ public:
     static const QString kDefaultArchiveName;
     static const QString kBrowseTitle;
     static const QString kEmptyFieldMessage;
+    static const QString kCannotCreateFolderMessage; // %1: the folder
 
     explicit CWizStep2Dlg(QWidget* parent = nullptr);
 
@@ -42,6 +44,9 @@ private:
     void onEmailClicked();
     void onBrowse();
     void onStart();
+    // Shows the message and puts the focus into the field to mend.
+    bool refuseIfEmpty(QLineEdit* edit);
+    void refuse(QLineEdit* edit, const QString& message);
 
     QLineEdit* m_folderEdit = nullptr;
     QPushButton* m_browseButton = nullptr;
@@ -49,6 +54,9 @@ private:
     QLineEdit* m_archiveEdit = nullptr;
     QCheckBox* m_emailBox = nullptr;
     QLineEdit* m_emailEdit = nullptr;
+    QLabel* m_archiveLabel = nullptr;
+    QLabel* m_archiveSuffixLabel = nullptr;
+    QLabel* m_emailLabel = nullptr;
 
     QString m_outputFolder;
     QString m_archiveName;

@@ -11,6 +11,7 @@
 #include "res/ids.h"
 #include "support/ScriptedPrompts.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -172,16 +173,18 @@ TEST_F(WizardStep1, ShowSizeTakesTheCustomBoxAsTyped)
     EXPECT_EQ(text(ctl::CustomWidth), "641");
 }
 
-TEST_F(WizardStep1, AWidthOutOfRangeIsRefusedAndStep2OpensWithTheLastAcceptedWidth)
+TEST_F(WizardStep1, ARefusedWidthKeepsStep1OpenWithTheFocusInTheField)
 {
+    dialog.show();
     click(ctl::SizeCustom);
-    type(ctl::CustomWidth, "30");
+    type(ctl::CustomWidth, "49");
     click(ctl::Next);
     EXPECT_EQ(prompts.messages(), QStringList{"Please enter an integer between 50 and 5000."});
-    EXPECT_EQ(dialog.step2Openings, 1);
-    EXPECT_EQ(dialog.settings().targetWidth, 640);
-    EXPECT_EQ(text(ctl::CustomWidth), "640");
-    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.step2Openings, 0);
+    IntegerEdit* width = control<IntegerEdit>(ctl::CustomWidth);
+    EXPECT_TRUE(dialog.focusWidget() == width || width->isAncestorOf(dialog.focusWidget()));
+    EXPECT_EQ(text(ctl::CustomWidth), "49");
+    dialog.close();
 }
 
 TEST_F(WizardStep1, AQualityOutOfRangeGetsItsMessageAndTheFocus)
@@ -192,7 +195,7 @@ TEST_F(WizardStep1, AQualityOutOfRangeGetsItsMessageAndTheFocus)
     EXPECT_EQ(prompts.messages(), QStringList{"Please enter an integer between 10 and 100."});
     IntegerEdit* quality = control<IntegerEdit>(ctl::Quality);
     EXPECT_TRUE(dialog.focusWidget() == quality || quality->isAncestorOf(dialog.focusWidget()));
-    EXPECT_EQ(dialog.previewBoxes.size(), 1u); // the quality kept its last accepted value
+    EXPECT_TRUE(dialog.previewBoxes.empty()); // the user stays to mend the quality
     dialog.close();
 }
 
@@ -229,19 +232,33 @@ TEST_F(WizardStep1, BackFromStep2KeepsEveryChoiceAndStartHandsThemOn)
     EXPECT_EQ(settings.makeSingleFile, 0);
 }
 
-// The last reading after step 2 still sees the refused value of the disabled
-// custom field: its message comes again and step 1 stays open.
-TEST_F(WizardStep1, ARefusedDisabledCustomFieldKeepsStep1OpenAfterStep2)
+// What is left in the disabled custom fields is never read: no message, on a
+// size click or at the end.
+TEST_F(WizardStep1, AValueLeftInTheDisabledCustomFieldsIsNoMatter)
 {
     click(ctl::SizeCustom);
     type(ctl::CustomWidth, "30");
     click(ctl::Size320);
-    prompts.log.clear();
+    click(ctl::Size800);
     dialog.answerStep2 = startStep2;
     click(ctl::Next);
+    EXPECT_EQ(prompts.messages(), QStringList{});
     EXPECT_EQ(dialog.step2Openings, 1);
-    EXPECT_EQ(prompts.messages().size(), 2);
-    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.settings().targetWidth, 800);
+}
+
+// The caption of the size group changes with each size; the dialog does not.
+TEST_F(WizardStep1, KeepsItsWidthWhateverTheSize)
+{
+    dialog.show();
+    const int width = dialog.width();
+    for (int id : {ctl::Size320, ctl::Size1024, ctl::SizeUnchanged, ctl::SizeCustom, ctl::Size640}) {
+        click(id);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.width(), width) << "after size " << id;
+    }
+    dialog.close();
 }
 
 // Reducing into the photos' own folder: asked once before anything is written;

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,16 @@ protected:
     QString text(int id) { return control<QLineEdit>(id)->text(); }
     void type(int id, const QString& typed) { control<QLineEdit>(id)->setText(typed); }
     bool enabled(int id) { return control(id)->isEnabled(); }
+    // Whether the label naming a field looks enabled.
+    bool labelEnabled(int id)
+    {
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->buddy() == control(id))
+                return label->isEnabled();
+        }
+        ADD_FAILURE() << "no label for control " << id;
+        return false;
+    }
 
     ScopedHome home;
     ScriptedPrompts prompts;
@@ -113,11 +124,16 @@ TEST_F(WizardStep2, TheArchiveAndEmailControlsFollowTheirCheckBoxes)
     click(ctl::MakeEmail);
     EXPECT_TRUE(enabled(ctl::EmailAddress));
 
+    EXPECT_TRUE(labelEnabled(ctl::ArchiveName));
+    EXPECT_TRUE(labelEnabled(ctl::EmailAddress));
+
     click(ctl::SingleFile); // off again: all three disabled, the e-mail box keeps its tick
     EXPECT_FALSE(enabled(ctl::ArchiveName));
     EXPECT_FALSE(enabled(ctl::MakeEmail));
     EXPECT_FALSE(enabled(ctl::EmailAddress));
     EXPECT_TRUE(control<QCheckBox>(ctl::MakeEmail)->isChecked());
+    EXPECT_FALSE(labelEnabled(ctl::ArchiveName));
+    EXPECT_FALSE(labelEnabled(ctl::EmailAddress));
 
     click(ctl::SingleFile);
     EXPECT_TRUE(enabled(ctl::EmailAddress));
@@ -135,16 +151,58 @@ TEST_F(WizardStep2, StartRefusesAnEmptyArchiveNameWithTheFocusOnIt)
     dialog.close();
 }
 
-// The e-mail flag is looked at on its own, even when the single file is off.
-TEST_F(WizardStep2, StartRefusesAnEmptyAddressWithTheEmailFlagAlone)
+// A ticked e-mail box left disabled by a cleared Merge asks for nothing.
+TEST_F(WizardStep2, StartNeverFindsADisabledFieldEmpty)
 {
     click(ctl::SingleFile);
     click(ctl::MakeEmail);
     click(ctl::SingleFile);
     click(ctl::Start);
-    EXPECT_EQ(prompts.messages(), QStringList{"Field is empty"});
-    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(prompts.messages(), QStringList{});
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
+
+struct FolderRow
+{
+    const char* name;
+    QString (*folder)(const QString& home); // what is typed, below the home folder
+    QString message;                        // empty: Start goes on and the folder exists
+};
+
+class WizardStep2Folder : public WizardStep2, public ::testing::WithParamInterface<FolderRow>
+{
+};
+
+TEST_P(WizardStep2Folder, StartMakesTheTypedFolderOrStaysWithTheFocusOnIt)
+{
+    QFile blocker(home.path() + QStringLiteral("/file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString folder = GetParam().folder(home.path());
+    dialog.show();
+    type(ctl::OutputFolder, folder);
+    click(ctl::Start);
+    if (GetParam().message.isEmpty()) {
+        EXPECT_EQ(prompts.messages(), QStringList{});
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_TRUE(QFileInfo(folder).isDir());
+    } else {
+        EXPECT_EQ(prompts.messages(), QStringList{GetParam().message.arg(folder)});
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.focusWidget(), control(ctl::OutputFolder));
+    }
+    dialog.close();
+}
+
+const FolderRow kFolders[] = {
+    {"Existing", [](const QString& home) { return home; }, {}},
+    {"Mistyped", [](const QString& home) { return home + QStringLiteral("/Photso/20260101"); }, {}},
+    {"BelowAFile", [](const QString& home) { return home + QStringLiteral("/file/out"); },
+     QStringLiteral("The folder %1 cannot be created.")},
+    {"Empty", [](const QString&) { return QString(); }, QStringLiteral("Field is empty")},
+};
+INSTANTIATE_TEST_SUITE_P(Typed, WizardStep2Folder, ::testing::ValuesIn(kFolders),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WizardStep2, StartHandsOnTheChoices)
 {
@@ -152,11 +210,11 @@ TEST_F(WizardStep2, StartHandsOnTheChoices)
     click(ctl::MakeEmail);
     type(ctl::ArchiveName, QStringLiteral("pics.exe"));
     type(ctl::EmailAddress, QStringLiteral("me@example.org"));
-    type(ctl::OutputFolder, QString()); // not checked here
+    type(ctl::OutputFolder, home.path());
     click(ctl::Start);
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(prompts.log.isEmpty());
-    EXPECT_EQ(dialog.outputFolder(), "");
+    EXPECT_EQ(dialog.outputFolder(), home.path());
     EXPECT_EQ(dialog.archiveName(), "pics.exe");
     EXPECT_EQ(dialog.emailAddress(), "me@example.org");
     EXPECT_EQ(dialog.makeSingleFile(), 1);

@@ -1,0 +1,181 @@
+// The reduction wizard from the keyboard, as a user types it: Enter presses the
+// focused button, elsewhere the default one; a refused value keeps the user on
+// the step with the focus in the field; Tab finds the chosen size.
+#include "DisplaySupport.h"
+#include "platform/IntegerEdit.h"
+#include "platform/WidgetId.h"
+#include "reduce/CViewPhotoSizesDlg.h"
+#include "reduce/CWizStep1Dlg.h"
+#include "reduce/CWizStep2Dlg.h"
+#include "res/ids.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+using namespace DisplaySupport;
+
+namespace {
+
+namespace ctl = ids::wizardStep1;
+
+// Step 1 with the dialogs it opens counted instead of run.
+class CountingStep1 : public CWizStep1Dlg
+{
+public:
+    using CWizStep1Dlg::CWizStep1Dlg;
+    int step2Openings = 0;
+    int previewOpenings = 0;
+
+protected:
+    int runStep2(CWizStep2Dlg&) override
+    {
+        ++step2Openings;
+        return QDialog::Rejected;
+    }
+    void runPreview(CViewPhotoSizesDlg&) override { ++previewOpenings; }
+};
+
+ReductionSettings threePhotos()
+{
+    ReductionSettings settings;
+    settings.photoCount = 3;
+    settings.inputBytes = 4'500'000;
+    return settings;
+}
+
+// Tabs until the focus is on target; false when it never gets there.
+bool tabTo(QWidget* target)
+{
+    for (int press = 0; press < 20 && QApplication::focusWidget() != target; ++press)
+        pressKey(Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+}
+
+bool hasFocusIn(QWidget* widget)
+{
+    QWidget* focused = QApplication::focusWidget();
+    return focused && (focused == widget || widget->isAncestorOf(focused));
+}
+
+class WizardKeys : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(showActive(&step1)); }
+
+    template <class T = QWidget>
+    T* control(int id)
+    {
+        return WidgetId::find<T>(&step1, id);
+    }
+
+    CountingStep1 step1{threePhotos()};
+};
+
+TEST_F(WizardKeys, EnterOnFocusedCancel_CancelsStep1)
+{
+    ASSERT_TRUE(tabTo(control(ctl::Cancel)));
+    ASSERT_TRUE(pressKey(Qt::Key_Return));
+    EXPECT_EQ(step1.step2Openings, 0);
+    EXPECT_EQ(step1.result(), QDialog::Rejected);
+    EXPECT_FALSE(step1.isVisible());
+}
+
+TEST_F(WizardKeys, EnterOnFocusedShowSize_OpensThePreviewOnly)
+{
+    ASSERT_TRUE(tabTo(control(ctl::ShowSize)));
+    ASSERT_TRUE(pressKey(Qt::Key_Return));
+    EXPECT_EQ(step1.previewOpenings, 1);
+    EXPECT_EQ(step1.step2Openings, 0);
+}
+
+TEST_F(WizardKeys, EnterInTheQualityField_PressesNext)
+{
+    ASSERT_TRUE(tabTo(control(ctl::Quality)));
+    ASSERT_TRUE(pressKey(Qt::Key_Return));
+    EXPECT_EQ(step1.step2Openings, 1);
+}
+
+TEST_F(WizardKeys, TabIntoTheSizes_LandsOnTheChosenSize)
+{
+    auto* chosen = control<QRadioButton>(ctl::Size640);
+    ASSERT_TRUE(chosen->isChecked());
+    ASSERT_TRUE(tabTo(control(ctl::Cancel)));
+    ASSERT_TRUE(pressKey(Qt::Key_Tab));
+    EXPECT_EQ(QApplication::focusWidget(), chosen);
+
+    ASSERT_TRUE(pressKey(Qt::Key_Down)); // the arrows choose
+    EXPECT_TRUE(control<QRadioButton>(ctl::Size800)->isChecked());
+    ASSERT_TRUE(pressKey(Qt::Key_Tab)); // and Tab leaves the sizes
+    EXPECT_FALSE(qobject_cast<QRadioButton*>(QApplication::focusWidget()));
+    ASSERT_TRUE(pressKey(Qt::Key_Backtab));
+    EXPECT_EQ(QApplication::focusWidget(), control(ctl::Size800));
+}
+
+// 49 typed as the custom width, then Next: the message, and back in the field.
+TEST_F(WizardKeys, RefusedWidthThenNext_StaysWithTheFocusInTheWidth)
+{
+    click(control(ctl::SizeCustom), QPoint(8, 8));
+    auto* width = control<IntegerEdit>(ctl::CustomWidth);
+    ASSERT_TRUE(tabTo(width));
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    ASSERT_TRUE(typeText(QStringLiteral("49")));
+    QString message;
+    whenModalActive([&](QWidget* box) {
+        if (auto* messageBox = qobject_cast<QMessageBox*>(box))
+            message = messageBox->text();
+        pressKey(Qt::Key_Return);
+    });
+
+    auto* next = control<QPushButton>(ctl::Next);
+    click(next, next->rect().center());
+
+    EXPECT_EQ(message, QStringLiteral("Please enter an integer between 50 and 5000."));
+    EXPECT_EQ(step1.step2Openings, 0);
+    EXPECT_TRUE(step1.isVisible());
+    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == &step1; }));
+    EXPECT_TRUE(hasFocusIn(width));
+}
+
+class Step2Keys : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        m_previousHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        step2 = std::make_unique<CWizStep2Dlg>();
+        ASSERT_TRUE(showActive(step2.get()));
+    }
+    void TearDown() override
+    {
+        step2.reset();
+        qputenv("HOME", m_previousHome);
+    }
+
+    QTemporaryDir home;
+    QByteArray m_previousHome;
+    std::unique_ptr<CWizStep2Dlg> step2;
+};
+
+TEST_F(Step2Keys, EnterOnFocusedBack_GoesBackWithoutStarting)
+{
+    ASSERT_TRUE(tabTo(WidgetId::find<QWidget>(step2.get(), ids::wizardStep2::Back)));
+    ASSERT_TRUE(pressKey(Qt::Key_Return));
+    EXPECT_EQ(step2->result(), QDialog::Rejected);
+    EXPECT_FALSE(step2->isVisible());
+}
+
+TEST_F(Step2Keys, EnterInTheFolderField_Starts)
+{
+    ASSERT_TRUE(tabTo(WidgetId::find<QWidget>(step2.get(), ids::wizardStep2::OutputFolder)));
+    ASSERT_TRUE(pressKey(Qt::Key_Return));
+    EXPECT_EQ(step2->result(), QDialog::Accepted);
+}
+
+} // namespace
