@@ -5,6 +5,7 @@
 #include "imaging/CColorCorrectionDlg.h"
 #include "imaging/CFullScreenDlg.h"
 #include "imaging/CPhotoListView.h"
+#include "photos/CFileListView.h"
 #include "photos/FolderLoadJob.h"
 #include "photos/FileLoader.h"
 #include "platform/NativePath.h"
@@ -213,6 +214,7 @@ void CMainView::onRemoveAll()
 void CMainView::onFileList()
 {
     setViewMode(FileListMode);
+    m_fileList->setFocus();
 }
 
 void CMainView::onPhotoList()

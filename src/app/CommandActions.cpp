@@ -35,8 +35,12 @@ QAction* CommandActions::createAction(const CommandSpec& spec, QWidget* owner)
         action->setShortcut(spec.shortcut);
         action->setShortcutContext(Qt::ApplicationShortcut);
     }
-    if (spec.mark != CommandMark::None)
+    if (spec.mark != CommandMark::None) {
         action->setCheckable(true);
+        // A menu draws an item's icon in place of its check or radio mark: a
+        // marked command shows its mark there, its icon on the toolbar.
+        action->setIconVisibleInMenu(false);
+    }
     if (spec.mark == CommandMark::Radio)
         m_radioGroup->addAction(action);
     // Shortcuts work while the toolbar is hidden too.

@@ -25,10 +25,10 @@ private:
     PhotoViewHost& m_host;
 };
 
-QFont captionFont()
+QFont baseCaptionFont()
 {
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(16);
+    font.setPixelSize(CPhotoListView::kCaptionPixelSize);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
     return font;
@@ -112,7 +112,6 @@ void CPhotoListView::paintGrid(QPainter& painter, QSize target, const QRegion& e
     const int scrollY = verticalScrollBar()->value();
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base)); // clipped to the exposed region
     painter.translate(0, -scrollY);
-    painter.setFont(captionFont());
     const QRegion exposedInGrid = exposed.translated(0, scrollY);
     const int columns = GridGeometry::columns(target.width());
     const int count = m_host->photoCount();
@@ -140,10 +139,28 @@ void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cel
     }
     const QSize source = photo.GetSourceSize();
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(GridGeometry::nameCaptionRect(cell), Qt::AlignCenter | Qt::TextSingleLine,
-                     photo.GetDisplayName());
-    painter.drawText(GridGeometry::sizeCaptionRect(cell), Qt::AlignCenter | Qt::TextSingleLine,
-                     QStringLiteral("%1 x %2").arg(source.width()).arg(source.height()));
+    drawCaption(painter, GridGeometry::nameCaptionRect(cell), photo.GetDisplayName());
+    drawCaption(painter, GridGeometry::sizeCaptionRect(cell),
+                QStringLiteral("%1 x %2").arg(source.width()).arg(source.height()));
+}
+
+void CPhotoListView::drawCaption(QPainter& painter, const QRect& area, const QString& caption)
+{
+    painter.setFont(captionFont(caption, area.width()));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, caption);
+}
+
+// The caption's letters differ in width from font to font and from name to
+// name: the size steps down from the designed one until the caption fits.
+QFont CPhotoListView::captionFont(const QString& caption, int width)
+{
+    QFont font = baseCaptionFont();
+    for (int size = kCaptionPixelSize; size > kSmallestCaptionPixelSize; --size) {
+        if (QFontMetrics(font).horizontalAdvance(caption) <= width)
+            break;
+        font.setPixelSize(size - 1);
+    }
+    return font;
 }
 
 // The scroll range follows the grid: total height grid height + 2. It is set

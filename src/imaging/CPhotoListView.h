@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractScrollArea>
+#include <QFont>
 #include <QRect>
 
 #include "imaging/PhotoViewHost.h"
@@ -32,6 +33,12 @@ class CPhotoListView : public QAbstractScrollArea
 public:
     static const QColor kFrameColour;     // RGB(75, 75, 75)
     static const QColor kSelectionColour; // RGB(0, 0, 255)
+    static constexpr int kCaptionPixelSize = 16;         // as designed, for names that fit
+    static constexpr int kSmallestCaptionPixelSize = 9; // still readable
+
+    // The caption font for a caption of the grid: the designed size, smaller
+    // as far as needed for the caption to fit width pixels.
+    static QFont captionFont(const QString& caption, int width);
 
     explicit CPhotoListView(QWidget* parent = nullptr);
 
@@ -86,6 +93,7 @@ private:
     bool isFullScreenShown() const;
     void paintGrid(QPainter& painter, QSize target, const QRegion& exposed);
     void paintCell(QPainter& painter, CPhotoImage& photo, QPoint cell, const QRegion& exposed);
+    void drawCaption(QPainter& painter, const QRect& area, const QString& caption);
     void updateScrollSizes(int photoCount, QSize target);
     void selectPhoto(int index);
 

@@ -19,4 +19,7 @@ public:
     void selectRow(int row);
     // No row selected afterwards.
     void clearRowSelection();
+
+private:
+    void setColumnWidthsForFont();
 };

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -49,6 +50,14 @@ void CViewPhotoSizesDlg::moveEvent(QMoveEvent* event)
         QTimer::singleShot(0, this, &CViewPhotoSizesDlg::fitFrameToBox);
 }
 
+// The frame's size may be known only once the desktop has activated the window.
+void CViewPhotoSizesDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible())
+        QTimer::singleShot(0, this, &CViewPhotoSizesDlg::fitFrameToBox);
+}
+
 // The outer size, frame and caption included, is the box at the screen's top
 // left: the client area is the box less the frame. The photo is fitted into the
 // client area (again whenever that changes) exactly as a thumbnail is made,
@@ -56,10 +65,14 @@ void CViewPhotoSizesDlg::moveEvent(QMoveEvent* event)
 void CViewPhotoSizesDlg::fitFrameToBox()
 {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QSize client(std::max(1, m_box.width() - frame.left() - frame.right()),
-                       std::max(1, m_box.height() - frame.top() - frame.bottom()));
-    if (frameGeometry().topLeft() != QPoint(0, 0))
-        move(0, 0); // a top-level window's position is that of its frame
+    // A box larger than the screen (No change is 5000 x 5000) gets what the
+    // desktop leaves free, so the whole window and the photo stay in sight.
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), m_box);
+    const QSize outer = m_box.boundedTo(available.size());
+    const QSize client(std::max(1, outer.width() - frame.left() - frame.right()),
+                       std::max(1, outer.height() - frame.top() - frame.bottom()));
+    if (frameGeometry().topLeft() != available.topLeft())
+        move(available.topLeft()); // a top-level window's position is that of its frame
     if (client == m_clientSize)
         return;
     setFixedSize(client);

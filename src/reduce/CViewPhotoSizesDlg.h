@@ -7,7 +7,8 @@
 #include <QString>
 
 // Shows how large a reduced photo looks on the screen: a window whose outer
-// size, frame included, is the target box, at the screen's top left, with the
+// size, frame included, is the target box (no more than the screen leaves
+// free), at the top left of the screen's free area, with the
 // first photo of the list fitted into its client area (never enlarged) and
 // corrected exactly as its thumbnail is, drawn centred. The caption names the
 // client size. Run modally by step 1's Show size; GUI thread only.
@@ -30,6 +31,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -90,8 +90,14 @@ void CWizStep1Dlg::tabToChosenSize()
         button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+// Made in the order Tab goes through them: the sizes and the quality first, so
+// the dialog opens with the focus on the chosen size and Enter goes on to Next.
 void CWizStep1Dlg::createControls()
 {
+    auto* top = new QHBoxLayout;
+    top->addLayout(createSizeGroup(), 1);
+    top->addLayout(createBars());
+
     auto* showSize = new QPushButton(tr("Show size"), this);
     WidgetId::set(showSize, ctl::ShowSize);
     auto* next = new QPushButton(tr("Next >>"), this);
@@ -105,9 +111,6 @@ void CWizStep1Dlg::createControls()
     buttons->addWidget(next);
     buttons->addWidget(cancel);
 
-    auto* top = new QHBoxLayout;
-    top->addLayout(createSizeGroup(), 1);
-    top->addLayout(createBars());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);

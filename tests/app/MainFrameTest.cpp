@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QLabel>
@@ -81,6 +82,26 @@ TEST_F(MainFrame, MenusHoldTheCommandsInOrder)
     for (qsizetype i = 0; i < popups.size(); ++i) {
         EXPECT_EQ(popups[i]->text(), expected[i].first);
         EXPECT_EQ(idsOf(popups[i]->menu()->actions()), expected[i].second) << expected[i].first.toStdString();
+    }
+}
+
+// Each marked command's item looks different checked and clear, icon or not.
+TEST_F(MainFrame, MarkedCommandsShowTheirStateInTheMenu)
+{
+    for (QAction* popup : frame.menuBar()->actions()) {
+        QMenu* menu = popup->menu();
+        menu->ensurePolished();
+        menu->adjustSize();
+        for (QAction* item : menu->actions()) {
+            if (!item->isCheckable())
+                continue;
+            const QRect area = menu->actionGeometry(item);
+            item->setChecked(false);
+            const QImage clear = menu->grab(area).toImage();
+            item->setChecked(true);
+            const QImage checked = menu->grab(area).toImage();
+            EXPECT_NE(clear, checked) << item->text().toStdString();
+        }
     }
 }
 

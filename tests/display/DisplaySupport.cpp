@@ -87,13 +87,13 @@ bool waitForScreenColour(const QWidget* widget, const QRect& rect, const QColor&
     return waitFor([&] { return pixelsUnlike(grabScreen(widget, rect), colour, tolerance) == 0; });
 }
 
-void whenModalActive(const std::function<void(QWidget* dialog)>& action)
+void whenModalActive(const char* className, const std::function<void(QWidget* dialog)>& action)
 {
     auto* poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+    QObject::connect(poll, &QTimer::timeout, [poll, className, action] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || QApplication::activeWindow() != dialog)
+        if (!dialog || QApplication::activeWindow() != dialog || !dialog->inherits(className))
             return;
         poll->stop();
         poll->deleteLater();

@@ -35,8 +35,9 @@ int pixelsUnlike(const QImage& image, const QColor& colour, int tolerance = 0);
 // Waits until every screen pixel under rect of widget is colour (within tolerance).
 bool waitForScreenColour(const QWidget* widget, const QRect& rect, const QColor& colour, int tolerance = 0);
 
-// Runs action on the next modal dialog once it is active (the window of a
-// modal exec() that the test starts afterwards).
-void whenModalActive(const std::function<void(QWidget* dialog)>& action);
+// Runs action once a modal window of the class named (QMessageBox,
+// CWizStep2Dlg, ...) is the active window: the user answers the window that a
+// modal exec() started afterwards shows.
+void whenModalActive(const char* className, const std::function<void(QWidget* dialog)>& action);
 
 } // namespace DisplaySupport

@@ -1,12 +1,18 @@
 // Entry point of the display tests: one QApplication on the X server that
 // run-on-xvfb.sh started, with a window manager, so windows are framed,
-// activated and painted onto the screen as a user sees them.
+// activated and painted onto the screen as a user sees them. The home folder,
+// where the wizard makes its output folders, is a temporary one.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 2;
+    qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         std::fprintf(stderr, "The display tests need an X server: run them through run-on-xvfb.sh\n");

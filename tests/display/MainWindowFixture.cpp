@@ -47,7 +47,7 @@ void MainWindowFixture::addPhotos(int count, int width, int height)
     for (int number = first; number < first + count; ++number) {
         ASSERT_TRUE(ViewTestSupport::writeJpeg(pathOf(number), width, height, colourOf(number)));
         PhotoRecord record;
-        ASSERT_EQ(PhotoRecord::Load(pathOf(number), view(), record), PhotoRecord::Outcome::Loaded);
+        ASSERT_EQ(PhotoRecord::Load(pathOf(number), view()->photoProgressDlg(), record), PhotoRecord::Outcome::Loaded);
         ASSERT_TRUE(view()->collectionEditor().append(std::move(record)));
     }
     view()->collectionEditor().selectFirstRow();

@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -76,6 +75,13 @@ protected:
     CountingStep1 step1{threePhotos()};
 };
 
+TEST_F(WizardKeys, OpensWithTheFocusOnTheChosenSizeAndEnterGoesOn)
+{
+    EXPECT_EQ(QApplication::focusWidget(), control(ctl::Size640));
+    ASSERT_TRUE(pressKey(Qt::Key_Return));
+    EXPECT_EQ(step1.step2Openings, 1);
+}
+
 TEST_F(WizardKeys, EnterOnFocusedCancel_CancelsStep1)
 {
     ASSERT_TRUE(tabTo(control(ctl::Cancel)));
@@ -125,7 +131,7 @@ TEST_F(WizardKeys, RefusedWidthThenNext_StaysWithTheFocusInTheWidth)
     pressKey(Qt::Key_A, Qt::ControlModifier);
     ASSERT_TRUE(typeText(QStringLiteral("49")));
     QString message;
-    whenModalActive([&](QWidget* box) {
+    whenModalActive("QMessageBox", [&](QWidget* box) {
         if (auto* messageBox = qobject_cast<QMessageBox*>(box))
             message = messageBox->text();
         pressKey(Qt::Key_Return);
@@ -144,23 +150,9 @@ TEST_F(WizardKeys, RefusedWidthThenNext_StaysWithTheFocusInTheWidth)
 class Step2Keys : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isValid());
-        m_previousHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toLocal8Bit());
-        step2 = std::make_unique<CWizStep2Dlg>();
-        ASSERT_TRUE(showActive(step2.get()));
-    }
-    void TearDown() override
-    {
-        step2.reset();
-        qputenv("HOME", m_previousHome);
-    }
+    void SetUp() override { ASSERT_TRUE(showActive(step2.get())); }
 
-    QTemporaryDir home;
-    QByteArray m_previousHome;
-    std::unique_ptr<CWizStep2Dlg> step2;
+    std::unique_ptr<CWizStep2Dlg> step2 = std::make_unique<CWizStep2Dlg>();
 };
 
 TEST_F(Step2Keys, EnterOnFocusedBack_GoesBackWithoutStarting)

@@ -36,6 +36,7 @@ cookie=$(mcookie)
 : >"$auth"
 xauth -f "$auth" add :0 . "$cookie" 2>/dev/null
 
+: >"$work/display" # made before the server starts, to be read at once
 Xvfb -displayfd 3 -screen 0 "${SCREEN:-1280x800}x24" -nolisten tcp -auth "$auth" \
   3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!

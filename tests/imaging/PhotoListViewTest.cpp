@@ -8,6 +8,7 @@
 #include "res/ids.h"
 #include "support/QtTestSupport.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -171,5 +172,39 @@ TEST_F(PhotoListViewTest, PhotoListMode_PutsTheTitleBack)
     m_view->onCommand(ids::cmd::PhotoList);
     EXPECT_EQ(m_view->window()->windowTitle(), CMainView::kTitle);
 }
+
+// The longest captions the grid draws, of wide and of narrow letters, fit the
+// caption's width at the system's fonts; a name that fits keeps the designed size.
+struct CaptionRow
+{
+    const char* name;
+    QString caption;
+    bool keepsDesignedSize;
+};
+
+class GridCaption : public ::testing::TestWithParam<CaptionRow>
+{
+};
+
+TEST_P(GridCaption, FitsTheCell)
+{
+    const int width = GridGeometry::nameCaptionRect(QPoint(0, 0)).width();
+    const QFont font = CPhotoListView::captionFont(GetParam().caption, width);
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(GetParam().caption), width);
+    if (GetParam().keepsDesignedSize) {
+        EXPECT_EQ(font.pixelSize(), CPhotoListView::kCaptionPixelSize);
+    }
+}
+
+const QString kCut = QStringLiteral("...");
+const CaptionRow kCaptions[] = {
+    {"WideLowerCase", QString(CPhotoImage::kDisplayNameLength, u'w') + kCut, false},
+    {"WideUpperCase", QString(CPhotoImage::kDisplayNameLength, u'W') + kCut, false},
+    {"PhoneName", QStringLiteral("img_20261207_135800") + kCut, false},
+    {"CameraName", QStringLiteral("dscn0001.jpg"), true},
+    {"SizeCaption", QStringLiteral("5000 x 5000"), true},
+};
+INSTANTIATE_TEST_SUITE_P(Captions, GridCaption, ::testing::ValuesIn(kCaptions),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
