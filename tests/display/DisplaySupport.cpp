@@ -1,5 +1,8 @@
 #include "DisplaySupport.h"
 
+#include "support/QtTestSupport.h"
+#include "support/TestJpeg.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QScreen>
@@ -85,6 +88,13 @@ int pixelsUnlike(const QImage& image, const QColor& colour, int tolerance)
 bool waitForScreenColour(const QWidget* widget, const QRect& rect, const QColor& colour, int tolerance)
 {
     return waitFor([&] { return pixelsUnlike(grabScreen(widget, rect), colour, tolerance) == 0; });
+}
+
+bool writePhoto(const QString& path, int width, int height, const QColor& colour)
+{
+    using namespace snapwane::test;
+    return WriteJpeg(path, MakeFilled(width, height, std::uint8_t(colour.red()), std::uint8_t(colour.green()),
+                                      std::uint8_t(colour.blue())));
 }
 
 void whenModalActive(const char* className, const std::function<void(QWidget* dialog)>& action)

@@ -35,6 +35,9 @@ int pixelsUnlike(const QImage& image, const QColor& colour, int tolerance = 0);
 // Waits until every screen pixel under rect of widget is colour (within tolerance).
 bool waitForScreenColour(const QWidget* widget, const QRect& rect, const QColor& colour, int tolerance = 0);
 
+// Writes a w x h JPEG of one colour; false when it could not be written.
+bool writePhoto(const QString& path, int width, int height, const QColor& colour = QColor(200, 120, 40));
+
 // Runs action once a modal window of the class named (QMessageBox,
 // CWizStep2Dlg, ...) is the active window: the user answers the window that a
 // modal exec() started afterwards shows.

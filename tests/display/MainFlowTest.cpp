@@ -6,7 +6,6 @@
 #include "core/JpegCodec.h"
 #include "imaging/CPhotoListView.h"
 #include "imaging/GridGeometry.h"
-#include "imaging/ViewTestSupport.h"
 #include "photos/CFileListView.h"
 #include "platform/Shell.h"
 #include "platform/WidgetId.h"
@@ -70,7 +69,7 @@ TEST_F(MainFlow, LoadTurnReduceAndPack)
     ASSERT_TRUE(QDir().mkpath(card));
     for (int number = 1; number <= 3; ++number) {
         const QString name = QStringLiteral("/IMG_%1.JPG").arg(number, 4, 10, QLatin1Char('0'));
-        ASSERT_TRUE(ViewTestSupport::writeJpeg(card + name, 1600, 1200, colourOf(number)));
+        ASSERT_TRUE(DisplaySupport::writePhoto(card + name, 1600, 1200, colourOf(number)));
     }
 
     // Load from folder.

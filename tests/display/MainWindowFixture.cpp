@@ -3,7 +3,6 @@
 #include "DisplaySupport.h"
 #include "app/CMainView.h"
 #include "app/CommandActions.h"
-#include "imaging/ViewTestSupport.h"
 #include "photos/PhotoRecord.h"
 
 #include <QAction>
@@ -45,7 +44,7 @@ void MainWindowFixture::addPhotos(int count, int width, int height)
     const int first = view()->photoCount();
     view()->setLoading(true);
     for (int number = first; number < first + count; ++number) {
-        ASSERT_TRUE(ViewTestSupport::writeJpeg(pathOf(number), width, height, colourOf(number)));
+        ASSERT_TRUE(DisplaySupport::writePhoto(pathOf(number), width, height, colourOf(number)));
         PhotoRecord record;
         ASSERT_EQ(PhotoRecord::Load(pathOf(number), view()->photoProgressDlg(), record), PhotoRecord::Outcome::Loaded);
         ASSERT_TRUE(view()->collectionEditor().append(std::move(record)));

@@ -1,7 +1,6 @@
 // The size preview on a desktop: whatever the box, the window and the photo in
 // it stay within what the screen leaves free.
 #include "DisplaySupport.h"
-#include "imaging/ViewTestSupport.h"
 #include "reduce/CViewPhotoSizesDlg.h"
 
 #include <QScreen>
@@ -27,7 +26,7 @@ TEST_P(SizePreview, WindowAndPhotoStayOnTheScreen)
 {
     QTemporaryDir dir;
     const QString photo = dir.filePath(QStringLiteral("photo.jpg"));
-    ASSERT_TRUE(ViewTestSupport::writeJpeg(photo, 2000, 1500));
+    ASSERT_TRUE(DisplaySupport::writePhoto(photo, 2000, 1500));
     CViewPhotoSizesDlg preview(GetParam().box, photo, {});
     ASSERT_TRUE(showActive(&preview));
     const QRect available = preview.screen()->availableGeometry();
