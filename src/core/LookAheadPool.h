@@ -92,9 +92,14 @@ public:
     // Waits for result index (increasing; results left out are released).
     Result Take(std::size_t index)
     {
-        m_pool.Take(index);
-        for (std::size_t skipped = m_nextToTake; skipped < index; ++skipped)
+        // A helper may still be writing a result left out: wait for it before
+        // releasing it (without helpers, nobody prepared it).
+        for (std::size_t skipped = m_nextToTake; skipped < index; ++skipped) {
+            if (m_pool.Helpers() > 0)
+                m_pool.Take(skipped);
             m_results[skipped].reset();
+        }
+        m_pool.Take(index);
         m_nextToTake = index + 1;
         Result result = m_results[index] ? std::move(*m_results[index]) : Result{};
         m_results[index].reset();
