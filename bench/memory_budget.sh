@@ -4,11 +4,13 @@
 # How much memory snapwane-reduce takes on a folder of decompression bombs: tiny
 # progressive JPEGs (about 1 KB) that declare huge sizes, for which the decoder
 # holds the coefficients of the whole photo (10000 x 12000 at 4:4:4: about 700 MB
-# each; 6000 x 5000: about 180 MB each). The folder is reduced with -j JOBS
-# (default: one per core) under /usr/bin/time -v; the peak resident size must stay
-# under LIMIT_MB (default 400: the reducer's decode budget of 256 MB plus the
-# program itself). Prints the peak, the wall time and each photo's line; exit
-# status 1 when the peak is over the limit.
+# each; 6000 x 5000: about 180 MB each), two of them behind 2 MB of comments so
+# that their frame header is far from the start. The folder is reduced with
+# -j JOBS (default: one per core) under /usr/bin/time -v, then its thumbnails are
+# made the same way (snapwane-thumbnails); each peak resident size must stay under
+# LIMIT_MB (default 400: the decode budget of 256 MB plus the program itself).
+# Prints the peaks, the wall times and each photo's line; exit status 1 when a
+# peak is over the limit.
 # Uses ${BUILD_DIR:-build}/snapwane-reduce (built by scripts/setup.sh), cjpeg
 # (libjpeg-turbo-progs) and /usr/bin/time (time).
 set -euo pipefail
@@ -16,7 +18,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${1:-$(nproc)}
 limit_mb=${2:-400}
 reduce=${BUILD_DIR:-$root/build}/snapwane-reduce
-[[ -x $reduce ]] || { echo "no $reduce: run scripts/setup.sh first" >&2; exit 2; }
+thumbnails=${BUILD_DIR:-$root/build}/snapwane-thumbnails
+for tool in "$reduce" "$thumbnails"; do
+  [[ -x $tool ]] || { echo "no $tool: run scripts/setup.sh first" >&2; exit 2; }
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/bombs" "$work/out"
@@ -37,17 +42,31 @@ bomb() { # bomb FILE WxH
 count=0
 for i in 1 2 3 4; do bomb "$work/bombs/huge_$i.jpg" 10000x12000; count=$((count + 1)); done
 for i in 1 2 3 4 5 6; do bomb "$work/bombs/large_$i.jpg" 6000x5000; count=$((count + 1)); done
-echo "$count bombs of $(stat -c %s "$work/bombs/huge_1.jpg") bytes each (4 of 10000 x 12000, 6 of 6000 x 5000), -j $jobs, $(nproc) cores"
+# The frame header behind 32 comment segments of 64 KB.
+for i in 1 2; do
+  perl -0777 -ne 'print substr($_, 0, 2), ("\xff\xfe\xff\xff" . ("c" x 65533)) x 32, substr($_, 2)' \
+    < "$work/bombs/huge_$i.jpg" > "$work/bombs/commented_$i.jpg"
+  count=$((count + 1))
+done
+echo "$count bombs (4 of 10000 x 12000, 6 of 6000 x 5000, each $(stat -c %s "$work/bombs/huge_1.jpg") bytes;" \
+  "2 of 10000 x 12000 behind 2 MB of comments), -j $jobs, $(nproc) cores"
 
-status=0
-/usr/bin/time -v -o "$work/time.txt" "$reduce" -s 640x480 -j "$jobs" -o "$work/out" "$work/bombs" \
-  > "$work/report.txt" 2>&1 || status=$?
-sed 's/^/  /' "$work/report.txt"
-peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
-wall=$(awk -F': ' '/Elapsed \(wall clock\)/ { print $2 }' "$work/time.txt")
-cpu=$(awk -F': ' '/Percent of CPU/ { print $2 }' "$work/time.txt")
-echo "snapwane-reduce exit status $status, wall $wall, CPU $cpu, peak resident $((peak_kb / 1024)) MB (limit $limit_mb MB)"
-if (( peak_kb > limit_mb * 1024 )); then
-  echo "OVER BUDGET: $((peak_kb / 1024)) MB > $limit_mb MB" >&2
-  exit 1
-fi
+over=0
+measure() { # measure NAME COMMAND...
+  local name=$1 status=0
+  shift
+  /usr/bin/time -v -o "$work/time.txt" "$@" > "$work/report.txt" 2>&1 || status=$?
+  sed 's/^/  /' "$work/report.txt"
+  local peak_kb wall cpu
+  peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
+  wall=$(awk -F': ' '/Elapsed \(wall clock\)/ { print $2 }' "$work/time.txt")
+  cpu=$(awk -F': ' '/Percent of CPU/ { print $2 }' "$work/time.txt")
+  echo "$name exit status $status, wall $wall, CPU $cpu, peak resident $((peak_kb / 1024)) MB (limit $limit_mb MB)"
+  if (( peak_kb > limit_mb * 1024 )); then
+    echo "OVER BUDGET: $name $((peak_kb / 1024)) MB > $limit_mb MB" >&2
+    over=1
+  fi
+}
+measure snapwane-reduce "$reduce" -s 640x480 -j "$jobs" -o "$work/out" "$work/bombs"
+measure snapwane-thumbnails "$thumbnails" -j "$jobs" "$work/bombs"/*.jpg
+exit $over

@@ -1,15 +1,13 @@
 #include "core/DecodeMemory.h"
 
+#include "core/RegularFile.h"
+
 #include <algorithm>
-#include <fstream>
-#include <vector>
+#include <array>
 
 namespace snapwane {
 
 namespace {
-
-// Markers up to the first scan header are read; anything later is never needed.
-constexpr std::size_t kMostHeaderBytes = std::size_t(1) << 20;
 
 bool IsFrameMarker(std::uint8_t marker)
 {
@@ -54,56 +52,110 @@ std::size_t Estimate(const Frame& frame)
     return bytes;
 }
 
-// Walks the markers of `bytes` (the start of a file); more is true when the
-// header goes on past the bytes given.
-Frame ReadFrame(std::span<const std::uint8_t> bytes, bool& more)
+// The bytes of a stream in memory.
+class SpanBytes {
+public:
+    explicit SpanBytes(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
+    int Next() { return m_at < m_bytes.size() ? m_bytes[m_at++] : -1; }
+    void Skip(std::size_t count) { m_at += std::min(count, m_bytes.size() - m_at); }
+
+private:
+    std::span<const std::uint8_t> m_bytes;
+    std::size_t m_at = 0;
+};
+
+// The bytes of a file, read a block at a time; skipped bytes are never read, so a
+// segment of any size before the frame header costs one seek.
+class FileBytes {
+public:
+    explicit FileBytes(RegularFile& file) : m_file(file) {}
+    int Next()
+    {
+        if (m_at == m_end && !Fill())
+            return -1;
+        return m_block[m_at++];
+    }
+    void Skip(std::size_t count)
+    {
+        if (count <= m_end - m_at) {
+            m_at += count;
+            return;
+        }
+        m_offset += count - (m_end - m_at);
+        m_at = m_end = 0;
+        m_sought = true;
+    }
+
+private:
+    bool Fill()
+    {
+        if (m_sought && !m_file.Seek(m_offset))
+            return false;
+        m_sought = false;
+        const std::ptrdiff_t got = m_file.Read(m_block.data(), m_block.size());
+        if (got <= 0)
+            return false;
+        m_at = 0;
+        m_end = std::size_t(got);
+        m_offset += m_end;
+        return true;
+    }
+
+    RegularFile& m_file;
+    std::array<std::uint8_t, 64 * 1024> m_block;
+    std::size_t m_at = 0, m_end = 0;
+    std::uintmax_t m_offset = 0; // of the end of the block in hand
+    bool m_sought = false;
+};
+
+// Walks the markers up to the first scan header the way the decoder does: bytes
+// between segments are passed over up to the next marker, and segments of any
+// length are stepped over, so no header hides from this walk that the decoder
+// would find.
+template <class Bytes>
+Frame ReadFrame(Bytes& in)
 {
     Frame frame;
-    more = false;
-    if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8)
+    if (in.Next() != 0xFF || in.Next() != 0xD8)
         return frame;
-    std::size_t at = 2;
     for (;;) {
-        while (at < bytes.size() && bytes[at] == 0xFF && at + 1 < bytes.size() && bytes[at + 1] == 0xFF)
-            ++at; // fill bytes
-        if (at + 4 > bytes.size()) {
-            more = true;
-            return frame;
-        }
-        if (bytes[at] != 0xFF)
-            return frame;
-        const std::uint8_t marker = bytes[at + 1];
-        const std::size_t length = std::size_t(bytes[at + 2]) << 8 | bytes[at + 3];
-        if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            at += 2;
-            continue;
-        }
-        if (length < 2)
-            return frame;
-        const std::size_t body = at + 4;
-        if (body + length - 2 > bytes.size()) {
-            more = true;
-            return frame;
-        }
-        if (IsFrameMarker(marker) && !frame.found && length >= 8) {
-            frame.found = true;
-            frame.progressive = IsProgressive(marker);
-            frame.height = bytes[body + 1] << 8 | bytes[body + 2];
-            frame.width = bytes[body + 3] << 8 | bytes[body + 4];
-            frame.components = bytes[body + 5];
-            for (int c = 0; c < frame.components && c < 4 && body + 6 + 3 * std::size_t(c) + 1 < body + length - 2;
-                 ++c) {
-                const std::uint8_t sampling = bytes[body + 6 + 3 * std::size_t(c) + 1];
-                frame.samplingH[c] = sampling >> 4;
-                frame.samplingV[c] = sampling & 15;
+        int marker = 0;
+        do { // an 0xFF then fill bytes; 0xFF 0x00 is no marker
+            while ((marker = in.Next()) >= 0 && marker != 0xFF) {
             }
-        } else if (marker == 0xDA) {
-            frame.firstScanComponents = length > 2 ? bytes[body] : 0;
+            while (marker == 0xFF)
+                marker = in.Next();
+        } while (marker == 0);
+        if (marker < 0 || marker == 0xD9)
             return frame;
-        } else if (marker == 0xD9) {
+        if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        const int high = in.Next(), low = in.Next();
+        if (high < 0 || low < 0)
+            return frame;
+        std::size_t body = std::size_t(high << 8 | low);
+        body = body >= 2 ? body - 2 : 0;
+        if (marker == 0xDA) {
+            frame.firstScanComponents = body > 0 ? std::max(in.Next(), 0) : 0;
             return frame;
         }
-        at = body + length - 2;
+        if (IsFrameMarker(std::uint8_t(marker)) && !frame.found && body >= 6) {
+            std::uint8_t start[6 + 3 * 4] = {};
+            const std::size_t kept = std::min(body, sizeof start);
+            for (std::size_t i = 0; i < kept; ++i)
+                start[i] = std::uint8_t(std::max(in.Next(), 0));
+            body -= kept;
+            frame.found = true;
+            frame.progressive = IsProgressive(std::uint8_t(marker));
+            frame.height = start[1] << 8 | start[2];
+            frame.width = start[3] << 8 | start[4];
+            frame.components = start[5];
+            for (int c = 0; c < frame.components && c < 4 && 6 + 3 * std::size_t(c) + 1 < kept; ++c) {
+                frame.samplingH[c] = start[6 + 3 * c + 1] >> 4;
+                frame.samplingV[c] = start[6 + 3 * c + 1] & 15;
+            }
+        }
+        in.Skip(body);
     }
 }
 
@@ -111,25 +163,17 @@ Frame ReadFrame(std::span<const std::uint8_t> bytes, bool& more)
 
 std::size_t EstimateDecodeMemory(std::span<const std::uint8_t> jpeg)
 {
-    bool more = false;
-    return Estimate(ReadFrame(jpeg, more)); // a header cut short is judged by its frame alone
+    SpanBytes bytes(jpeg);
+    return Estimate(ReadFrame(bytes)); // a header cut short is judged by its frame alone
 }
 
 std::size_t EstimateDecodeMemoryOfFile(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::uint8_t> header;
-    for (std::size_t wanted = 64 * 1024; file && header.size() < kMostHeaderBytes; wanted *= 4) {
-        const std::size_t had = header.size();
-        header.resize(std::min(wanted, kMostHeaderBytes));
-        file.read(reinterpret_cast<char*>(header.data() + had), std::streamsize(header.size() - had));
-        header.resize(had + std::size_t(file.gcount()));
-        bool more = false;
-        ReadFrame(header, more);
-        if (!more || !file)
-            break;
-    }
-    return EstimateDecodeMemory(header);
+    RegularFile file;
+    if (!file.Open(path))
+        return 0;
+    FileBytes bytes(file);
+    return Estimate(ReadFrame(bytes));
 }
 
 } // namespace snapwane

@@ -19,7 +19,9 @@ inline constexpr std::size_t kDecodeMemoryBudget = std::size_t(256) << 20;
 // Estimated bytes to decode the photo of these bytes (the header suffices);
 // 0 when no frame header is found (the decoder refuses such a file anyway).
 std::size_t EstimateDecodeMemory(std::span<const std::uint8_t> jpeg);
-// The same from the file, reading only its header; 0 when it cannot be read.
+// The same from the file, walking its markers up to the first scan header
+// whatever lies before it (segment bodies are stepped over, not read); 0 when it
+// cannot be opened or is no regular file, which reading it refuses the same way.
 std::size_t EstimateDecodeMemoryOfFile(const std::filesystem::path& path);
 
 } // namespace snapwane

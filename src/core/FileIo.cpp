@@ -1,5 +1,7 @@
 #include "core/FileIo.h"
 
+#include "core/RegularFile.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -134,32 +136,19 @@ void KeepPermissionsOf(const fs::path& target, const fs::path& temporary)
 
 FileStatus ReadWholeFile(const fs::path& path, std::vector<std::uint8_t>& bytes, std::uintmax_t limit)
 {
-    // Only regular files: opening a pipe waits for a writer that may never come,
-    // and a device may never end.
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
+    RegularFile file;
+    if (!file.Open(path))
         return FileStatus::CannotOpen;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-        return FileStatus::CannotOpen;
-    in.seekg(0, std::ios::end);
-    const std::streamoff length = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (length < 0 || !in)
-        return FileStatus::ReadError;
-    if (std::uintmax_t(length) >= limit)
+    if (file.Size() >= limit)
         return FileStatus::TooLarge;
     try {
-        bytes.resize(std::size_t(length));
+        bytes.resize(std::size_t(file.Size()));
     } catch (const std::bad_alloc&) {
         return FileStatus::NoMemory;
     } catch (const std::length_error&) {
         return FileStatus::NoMemory;
     }
-    in.read(reinterpret_cast<char*>(bytes.data()), length);
-    if (in.gcount() != length)
-        return FileStatus::ReadError;
-    return FileStatus::Ok;
+    return file.ReadExactly(bytes.data(), bytes.size()) ? FileStatus::Ok : FileStatus::ReadError;
 }
 
 FileStatus WriteFileReplacing(const fs::path& target, std::span<const std::uint8_t> bytes)

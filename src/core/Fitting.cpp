@@ -45,16 +45,22 @@ namespace {
 
 // The fitted copy of a photo whose header was read: `width` x `height` as stored,
 // the box turned back to the stored orientation for a quarter turn.
+// `failure` says why no pixels came back: damaged bytes, or no memory for them.
 PixelBuffer FitStoredPhoto(std::span<const std::uint8_t> jpeg, int width, int height, int boxWidth, int boxHeight,
-                           const PhotoTurn& turn)
+                           const PhotoTurn& turn, JpegCodec::Failure& failure)
 {
+    failure = JpegCodec::Failure::Damaged;
     TurnSize(turn, boxWidth, boxHeight);
     const BoxSize box = FitBoxToPhoto(width, height, boxWidth, boxHeight);
     if (box.width <= 0 || box.height <= 0)
         return {};
     const bool beyondEighth = CountHalvings(width, box.width) > 3;
     int channels = 0;
-    PixelBuffer pixels = JpegCodec::Decode(jpeg, ThumbnailDecodeScale(width, box.width), width, height, channels);
+    PixelBuffer pixels =
+        JpegCodec::Decode(jpeg, ThumbnailDecodeScale(width, box.width), width, height, channels, &failure);
+    if (!pixels)
+        return {};
+    failure = JpegCodec::Failure::NoMemory; // from here on, only an allocation can fail
     pixels = ExpandGreyToRgb(std::move(pixels));
     if (beyondEighth) {
         while (pixels && pixels.width() / box.width >= 2)
@@ -78,8 +84,9 @@ PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int bo
     const std::optional<JpegCodec::Header> header = JpegCodec::ReadHeader(jpeg);
     if (!header)
         return {};
+    JpegCodec::Failure failure = JpegCodec::Failure::None;
     return FitStoredPhoto(jpeg, header->width, header->height, boxWidth, boxHeight,
-                          TurnForPhoto(header->orientation, rotation));
+                          TurnForPhoto(header->orientation, rotation), failure);
 }
 
 FittedPhoto LoadFittedPhoto(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
@@ -108,9 +115,10 @@ FittedPhoto LoadFittedPhoto(std::span<const std::uint8_t> jpeg, int boxWidth, in
         boxWidth = std::min(w, boxWidth);
         boxHeight = std::min(h, boxHeight);
     }
-    PixelBuffer pixels = FitStoredPhoto(jpeg, header->width, header->height, boxWidth, boxHeight, turn);
+    JpegCodec::Failure failure = JpegCodec::Failure::None;
+    PixelBuffer pixels = FitStoredPhoto(jpeg, header->width, header->height, boxWidth, boxHeight, turn, failure);
     if (!pixels) {
-        photo.check = PhotoCheck::NotDecodable;
+        photo.check = failure == JpegCodec::Failure::NoMemory ? PhotoCheck::NoMemory : PhotoCheck::NotDecodable;
         return photo;
     }
     pixels = ApplyTurn(std::move(pixels), turn);

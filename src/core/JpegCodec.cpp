@@ -45,6 +45,32 @@ jpeg_error_mgr* InstallErrorManager(ErrorManager& errors)
     return &errors.base;
 }
 
+// Ends the decode of a photo with more scans than kMaxScans: each scan is a pass
+// over the whole photo, so a small file of thousands of empty scans would keep
+// the decoder busy for minutes. Called by the library as it reads the scans.
+void LimitScans(j_common_ptr info)
+{
+    if (info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > JpegCodec::kMaxScans) {
+        info->err->msg_code = JERR_BAD_PROGRESSION;
+        info->err->error_exit(info);
+    }
+}
+
+// Set after jpeg_create_decompress, which clears the pointer.
+void InstallScanLimit(jpeg_decompress_struct& info, jpeg_progress_mgr& progress)
+{
+    progress = {};
+    progress.progress_monitor = LimitScans;
+    info.progress = &progress;
+}
+
+// Why the last guarded step failed: the library reports running out of memory
+// with its own code, every other error means the bytes are damaged.
+JpegCodec::Failure FailureOf(const ErrorManager& errors)
+{
+    return errors.base.msg_code == JERR_OUT_OF_MEMORY ? JpegCodec::Failure::NoMemory : JpegCodec::Failure::Damaged;
+}
+
 // Runs step(context); false when the library raised an error on the way.
 bool RunGuarded(ErrorManager& errors, void (*step)(void*), void* context)
 {
@@ -59,6 +85,7 @@ bool RunGuarded(ErrorManager& errors, void (*step)(void*), void* context)
 struct DecodeSession {
     jpeg_decompress_struct info;
     ErrorManager errors;
+    jpeg_progress_mgr scanLimit;
     const std::uint8_t* bytes;
     unsigned long byteCount;
     // Filled by the caller before ReadPixelsStep:
@@ -75,6 +102,7 @@ void ReadHeaderStep(void* context)
 {
     auto& session = *static_cast<DecodeSession*>(context);
     jpeg_create_decompress(&session.info);
+    InstallScanLimit(session.info, session.scanLimit);
     jpeg_mem_src(&session.info, session.bytes, session.byteCount);
     jpeg_read_header(&session.info, TRUE);
 }
@@ -170,22 +198,32 @@ private:
 
 // Allocates the pixels (and a row of scratch when the library's rows cannot go
 // straight into them) and decodes into them at 1/scale.
-PixelBuffer ReadPixels(DecodeSession& session, int scale)
+PixelBuffer ReadPixels(DecodeSession& session, int scale, JpegCodec::Failure& failure)
 {
     PixelBuffer pixels = PixelBuffer::Allocate(session.width, session.height, session.channels);
     const bool cmyk = session.info.num_components == 4;
     const bool needsScratch = cmyk || session.decodedWidth != JDIMENSION(session.width);
     const std::size_t scratchBytes = std::size_t(session.decodedWidth) * std::size_t(cmyk ? 4 : session.channels);
     std::unique_ptr<std::uint8_t[]> scratch(needsScratch ? new (std::nothrow) std::uint8_t[scratchBytes] : nullptr);
-    if (!pixels || (needsScratch && !scratch))
+    if (!pixels || (needsScratch && !scratch)) {
+        // A photo one pixel wide keeps no column at an even width: nothing to allocate.
+        const bool empty = session.width <= 0 || session.height <= 0;
+        failure = empty ? JpegCodec::Failure::Damaged : JpegCodec::Failure::NoMemory;
         return {};
+    }
     session.info.scale_num = 1;
     session.info.scale_denom = unsigned(scale);
     session.info.out_color_space = OutputColorSpace(session.info);
     session.pixels = pixels.data();
     session.scratchRow = scratch.get();
-    if (!RunGuarded(session.errors, ReadPixelsStep, &session) || !session.sizesMatch)
+    if (!RunGuarded(session.errors, ReadPixelsStep, &session)) {
+        failure = FailureOf(session.errors);
         return {};
+    }
+    if (!session.sizesMatch) {
+        failure = JpegCodec::Failure::Damaged;
+        return {};
+    }
     return pixels;
 }
 
@@ -264,6 +302,7 @@ void ReadMarkedHeaderStep(void* context)
 struct RowSession {
     jpeg_decompress_struct info;
     ErrorManager errors;
+    jpeg_progress_mgr scanLimit;
     std::span<const std::uint8_t> jpeg;
     int orientation = kOrientationAsStored;
     std::vector<std::uint8_t> colourProfile; // keeps its room for the next photo
@@ -289,6 +328,7 @@ void ReadRowHeaderStep(void* context)
         jpeg_destroy_decompress(&session.info);
     }
     jpeg_create_decompress(&session.info);
+    InstallScanLimit(session.info, session.scanLimit);
     session.created = true;
     jpeg_mem_src(&session.info, session.jpeg.data(), static_cast<unsigned long>(session.jpeg.size()));
     KeepSegments(session.info, true);
@@ -377,8 +417,11 @@ void CompressStep(void* context)
 } // namespace
 
 PixelBuffer JpegCodec::Decode(std::span<const std::uint8_t> jpeg, int scale, int& width, int& height,
-                              int& channels)
+                              int& channels, Failure* failure)
 {
+    Failure ignored = Failure::None;
+    Failure& why = failure ? *failure : ignored;
+    why = Failure::None;
     DecodeSession session{};
     session.info.err = InstallErrorManager(session.errors);
     DecompressGuard guard(session.info);
@@ -390,6 +433,7 @@ PixelBuffer JpegCodec::Decode(std::span<const std::uint8_t> jpeg, int scale, int
     if (keptChannels == 0) {
         width = 0;
         height = 0;
+        why = Failure::Damaged;
         return {};
     }
     const int fullWidth = int(session.info.image_width), fullHeight = int(session.info.image_height);
@@ -400,8 +444,10 @@ PixelBuffer JpegCodec::Decode(std::span<const std::uint8_t> jpeg, int scale, int
         return {};
     }
     const int shift = ShiftForScale(scale);
-    if (shift < 0)
+    if (shift < 0) {
+        why = Failure::Damaged;
         return {};
+    }
     const int decodedWidth = (fullWidth + scale - 1) >> shift;
     width = decodedWidth & ~1; // even: the last column of an odd width is left out
     height = (fullHeight + scale - 1) >> shift;
@@ -411,7 +457,7 @@ PixelBuffer JpegCodec::Decode(std::span<const std::uint8_t> jpeg, int scale, int
     session.width = width;
     session.height = height;
     session.channels = channels;
-    return ReadPixels(session, scale);
+    return ReadPixels(session, scale, why);
 }
 
 std::optional<JpegCodec::Header> JpegCodec::ReadHeader(std::span<const std::uint8_t> jpeg, Parts parts)
@@ -514,10 +560,12 @@ JpegCodec::RowDecoder::Start JpegCodec::RowDecoder::Begin(std::span<const std::u
     ReadRgbProfile(session.info, session.errors, session.colourProfile);
     if (session.info.num_components == 4)
         return Start::NeedsWholeDecode;
-    if (!RunGuarded(session.errors, StartRowsStep, &session) || !session.started) {
+    if (!RunGuarded(session.errors, StartRowsStep, &session)) {
         session.started = false;
-        return Start::Unreadable;
+        return FailureOf(session.errors) == Failure::NoMemory ? Start::NoMemory : Start::Unreadable;
     }
+    if (!session.started)
+        return Start::Unreadable;
     return Start::Decoding;
 }
 

@@ -22,6 +22,9 @@
 // - Truncated photos: the library fills the missing part with grey and the
 //   decode succeeds, so a cut-off camera photo still shows what is there.
 //   A stream cut before its first scan has no readable header and fails.
+// - A photo of more than kMaxScans scans fails as damaged. When no buffer comes
+//   back, `failure` (when given) says whether memory ran out (NoMemory: the
+//   same bytes may decode when more is free) or the bytes are at fault.
 //
 // Contract of Encode(pixels, width, height, channels, quality):
 // - one complete baseline JPEG stream; 3 channels (RGB) are stored as YCbCr with
@@ -72,12 +75,18 @@ public:
     };
     enum class Parts { SizeAndOrientation, WithColourProfile };
 
+    // Why a decode gave no pixels.
+    enum class Failure { None, Damaged, NoMemory };
+
     static constexpr int kHeaderOnly = -1;
+    // Scans a photo may have: photos are made of about ten; a photo of more is
+    // refused as damaged (each scan is a pass over the whole photo).
+    static constexpr int kMaxScans = 500;
     static constexpr int kMaxSide = 30000;                  // pixels, each side
     static constexpr std::int64_t kMaxPixels = 120'000'000; // width x height: above the largest cameras
 
     static PixelBuffer Decode(std::span<const std::uint8_t> jpeg, int scale,
-                              int& width, int& height, int& channels);
+                              int& width, int& height, int& channels, Failure* failure = nullptr);
 
     static std::optional<Header> ReadHeader(std::span<const std::uint8_t> jpeg,
                                             Parts parts = Parts::SizeAndOrientation);
@@ -106,7 +115,8 @@ public:
     enum class Start {
         Decoding,        // rows can be read
         Unreadable,      // the header cannot be read or is refused (as Decode refuses it)
-        NeedsWholeDecode // CMYK or YCCK: use Decode
+        NeedsWholeDecode, // CMYK or YCCK: use Decode
+        NoMemory          // the header reads, but the decoder's memory could not be had
     };
 
     RowDecoder();

@@ -41,40 +41,70 @@ void LookAheadPool::HelperLoop()
             return;
         const std::size_t job = m_next++;
         lock.unlock();
-        const std::size_t need = MemoryOf(job);
+        const std::optional<std::size_t> need = MemoryOf(job);
         lock.lock();
-        // Let jobs in in list order, each when it fits beside those being prepared.
-        m_changed.wait(lock, [&] {
-            return m_stopping || (m_admitNext == job && (OverBudget(need) || m_inFlight == 0 ||
-                                                         m_work.memoryBudget == 0 ||
-                                                         m_inFlight + need <= m_work.memoryBudget));
-        });
+        // Let jobs in in list order, each when it fits into the budget.
+        m_changed.wait(lock, [&] { return m_stopping || m_admitNext == job; });
         if (m_stopping)
             return;
-        ++m_admitNext;
-        const bool refused = OverBudget(need);
-        if (!refused)
-            m_inFlight += need;
-        m_changed.notify_all();
         lock.unlock();
-        if (refused && m_work.refuse)
-            m_work.refuse(job);
-        else if (!refused)
-            m_work.prepare(job);
+        RunJob(job, need, [this] {
+            {
+                std::lock_guard admitted(m_mutex);
+                ++m_admitNext;
+            }
+            m_changed.notify_all();
+        });
         lock.lock();
-        if (!refused)
-            m_inFlight -= need;
         m_prepared[job] = 1;
         m_changed.notify_all();
     }
 }
 
-void LookAheadPool::PrepareOrRefuse(std::size_t job, std::size_t need)
+std::optional<std::size_t> LookAheadPool::MemoryOf(std::size_t job) const
 {
-    if (!OverBudget(need))
+    try {
+        return m_work.memoryOf ? m_work.memoryOf(job) : 0;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+void LookAheadPool::PrepareGuarded(std::size_t job)
+{
+    try {
         m_work.prepare(job);
-    else if (m_work.refuse)
-        m_work.refuse(job);
+    } catch (...) {
+        if (m_work.failed)
+            m_work.failed(job);
+    }
+}
+
+void LookAheadPool::RunJob(std::size_t job, std::optional<std::size_t> need, const std::function<void()>& admitted)
+{
+    MemoryBudget* budget = m_work.memoryBudget;
+    if (!need || (budget && budget->Exceeds(*need))) {
+        admitted();
+        if (!need && m_work.failed)
+            m_work.failed(job);
+        else if (need && m_work.refuse)
+            m_work.refuse(job);
+        return;
+    }
+    if (!budget) {
+        admitted();
+        PrepareGuarded(job);
+        return;
+    }
+    MemoryBudget::Grant grant = budget->Acquire(*need);
+    admitted();
+    PrepareGuarded(job);
+    const bool alone = budget->Release(grant);
+    if (alone || !m_work.ranOutOfMemory || !m_work.ranOutOfMemory(job))
+        return;
+    grant = budget->AcquireAlone();
+    PrepareGuarded(job);
+    budget->Release(grant);
 }
 
 void LookAheadPool::Take(std::size_t index)
@@ -82,7 +112,7 @@ void LookAheadPool::Take(std::size_t index)
     if (index >= m_count)
         return;
     if (m_helpers.empty()) {
-        PrepareOrRefuse(index, MemoryOf(index));
+        RunJob(index, MemoryOf(index), [] {});
         return;
     }
     std::unique_lock lock(m_mutex);

@@ -3,19 +3,24 @@
 // several threads looks exactly like running one job after the other.
 //
 // - prepare(i) runs on a helper thread, or on the taker's thread when no helper
-//   could be started; it must not throw and must do nothing another job could
-//   see (write no files).
+//   could be started; it must do nothing another job could see (write no
+//   files). Nothing it (or memoryOf) throws leaves the pool: failed(i) runs
+//   instead, on the same thread.
 // - Take(i) waits until job i is prepared; indexes are taken in increasing order
 //   and a job left out is simply not waited for.
 // - At most 2 x threads jobs are prepared ahead of the one taken, which bounds the
 //   memory held by prepared results.
 // - With a memory budget, memoryOf(i) estimates what job i needs while it is
-//   prepared: a job starts only when it fits beside the jobs being prepared (or
-//   when none is), in list order; a job that alone needs more than the budget is
-//   not prepared, refuse(i) runs instead.
+//   prepared: a job starts only when it fits beside the jobs being prepared in
+//   the whole process (the budget is shared), in list order; a job that alone
+//   needs more than the budget is not prepared, refuse(i) runs instead. A job
+//   that ranOutOfMemory(i) while others were prepared beside it is prepared
+//   again alone before it is given up.
 // - Helpers that cannot be started are done without: fewer threads, or none.
 // - Destroying the pool stops it: no job starts any more, those in hand finish.
 #pragma once
+
+#include "core/MemoryBudget.h"
 
 #include <condition_variable>
 #include <cstddef>
@@ -34,7 +39,9 @@ public:
         std::function<void(std::size_t)> prepare;
         std::function<std::size_t(std::size_t)> memoryOf; // may be empty: no budget
         std::function<void(std::size_t)> refuse;          // may be empty
-        std::size_t memoryBudget = 0;                     // 0: none
+        std::function<void(std::size_t)> failed;          // may be empty
+        std::function<bool(std::size_t)> ranOutOfMemory;  // may be empty: never tried again
+        MemoryBudget* memoryBudget = nullptr;             // none: no budget
     };
 
     // threads <= 0: one per core.
@@ -55,9 +62,12 @@ public:
 
 private:
     void HelperLoop();
-    void PrepareOrRefuse(std::size_t job, std::size_t need);
-    bool OverBudget(std::size_t need) const { return m_work.memoryBudget > 0 && need > m_work.memoryBudget; }
-    std::size_t MemoryOf(std::size_t job) const { return m_work.memoryOf ? m_work.memoryOf(job) : 0; }
+    // The estimate of job; none when estimating threw.
+    std::optional<std::size_t> MemoryOf(std::size_t job) const;
+    // Waits for room in the budget and prepares the job (or refuses or fails it);
+    // admitted() runs once it is let in, before it is prepared.
+    void RunJob(std::size_t job, std::optional<std::size_t> need, const std::function<void()>& admitted);
+    void PrepareGuarded(std::size_t job);
 
     const std::size_t m_count;
     const Work m_work;
@@ -68,7 +78,6 @@ private:
     std::size_t m_next = 0;      // the next job a helper claims
     std::size_t m_admitNext = 0; // the next claimed job to be let in under the budget
     std::size_t m_taken = 0;     // jobs below are taken
-    std::size_t m_inFlight = 0;  // estimated memory of the jobs being prepared
     bool m_stopping = false;
     std::vector<std::thread> m_helpers;
 };
@@ -78,10 +87,10 @@ template <class Result>
 class LookAhead {
 public:
     // make(i) is job i's result, made on a helper; refused(i) the result of a job
-    // that does not fit into the budget.
+    // that does not fit into the budget; a job whose make threw has Result{}.
     LookAhead(std::size_t count, int threads, std::function<Result(std::size_t)> make,
               std::function<std::size_t(std::size_t)> memoryOf = {}, std::function<Result(std::size_t)> refused = {},
-              std::size_t memoryBudget = 0)
+              MemoryBudget* memoryBudget = nullptr)
         : m_results(count), m_pool(count, threads, Work(std::move(make), std::move(memoryOf), std::move(refused),
                                                         memoryBudget))
     {
@@ -108,12 +117,13 @@ public:
 
 private:
     LookAheadPool::Work Work(std::function<Result(std::size_t)> make, std::function<std::size_t(std::size_t)> memoryOf,
-                             std::function<Result(std::size_t)> refused, std::size_t budget)
+                             std::function<Result(std::size_t)> refused, MemoryBudget* budget)
     {
         LookAheadPool::Work work;
         work.prepare = [this, make = std::move(make)](std::size_t i) { m_results[i].emplace(make(i)); };
         if (refused)
             work.refuse = [this, refused = std::move(refused)](std::size_t i) { m_results[i].emplace(refused(i)); };
+        work.failed = [this](std::size_t i) { m_results[i].reset(); };
         work.memoryOf = std::move(memoryOf);
         work.memoryBudget = budget;
         return work;

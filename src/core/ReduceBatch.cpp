@@ -72,6 +72,13 @@ std::size_t ReduceBatch::Run(BatchObserver& observer, const WholePhoto& wholePho
         work.prepare = [&](std::size_t i) { prepared[i] = Prepare(m_photos[i]); };
         work.memoryOf = [this](std::size_t i) { return EstimateDecodeMemoryOfFile(m_photos[i].source); };
         work.refuse = [&](std::size_t i) { prepared[i].reduction.outcome = ReduceOutcome::TooLargeToDecode; };
+        work.failed = [&](std::size_t i) {
+            prepared[i] = {};
+            prepared[i].reduction.outcome = ReduceOutcome::NoMemory;
+        };
+        work.ranOutOfMemory = [&](std::size_t i) {
+            return prepared[i].reduction.outcome == ReduceOutcome::NoMemory || prepared[i].refusal == PhotoCheck::NoMemory;
+        };
         work.memoryBudget = m_settings.memoryBudget;
     } else {
         work.prepare = [](std::size_t) {};

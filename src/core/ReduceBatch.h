@@ -8,7 +8,9 @@
 // - Photos are read, decoded, reduced and encoded ahead on `threads` threads
 //   (LookAheadPool) within a memory budget: a photo whose decoding would not fit
 //   beside those in hand waits, one that alone needs more than the budget is
-//   refused (TooLargeToDecode); then each is written in turn.
+//   refused (TooLargeToDecode); one that ran out of memory beside others is
+//   prepared again alone, so that what fails does not depend on the thread
+//   count; then each is written in turn.
 // - The observer hears of each photo in list order and may stop the run after
 //   any photo: photos prepared ahead are dropped unwritten.
 // - One photo's failure costs that photo only.
@@ -16,6 +18,7 @@
 
 #include "core/Corrections.h"
 #include "core/DecodeMemory.h"
+#include "core/MemoryBudget.h"
 #include "core/OutputDependencies.h"
 #include "core/PhotoRules.h"
 #include "core/ReducePhoto.h"
@@ -40,7 +43,7 @@ struct BatchSettings {
     int quality = 75;
     int threads = 0;                 // photos worked on at once; 0: one per core
     bool applyLoadingRules = false;  // refuse what loading refuses (the program's photos passed it when loaded)
-    std::size_t memoryBudget = kDecodeMemoryBudget;
+    MemoryBudget* memoryBudget = &MemoryBudget::ForDecoding(); // shared with every decode of the process
 };
 
 struct BatchOutcome {

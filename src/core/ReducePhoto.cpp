@@ -129,9 +129,10 @@ ReducedPixels ReduceJpegPlain(std::span<const std::uint8_t> jpeg, int targetWidt
         return {ReduceOutcome::InvalidTarget, {}};
     const std::optional<JpegCodec::Header> header = JpegCodec::ReadHeader(jpeg);
     int width = 0, height = 0, channels = 0;
-    PixelBuffer photo = header ? JpegCodec::Decode(jpeg, 1, width, height, channels) : PixelBuffer();
+    JpegCodec::Failure failure = JpegCodec::Failure::Damaged;
+    PixelBuffer photo = header ? JpegCodec::Decode(jpeg, 1, width, height, channels, &failure) : PixelBuffer();
     if (!photo)
-        return {ReduceOutcome::NotDecodable, {}};
+        return {failure == JpegCodec::Failure::NoMemory ? ReduceOutcome::NoMemory : ReduceOutcome::NotDecodable, {}};
     return ReducePixels(ExpandGreyToRgb(std::move(photo)), targetWidth, targetHeight, corrections,
                         header->orientation);
 }

@@ -92,6 +92,7 @@ ReducedPixels StreamingReducer::Reduce(std::span<const std::uint8_t> jpeg, int t
         switch (m_decoder.Begin(jpeg)) {
         case JpegCodec::RowDecoder::Start::Decoding: break;
         case JpegCodec::RowDecoder::Start::Unreadable: return {ReduceOutcome::NotDecodable, {}};
+        case JpegCodec::RowDecoder::Start::NoMemory: return {ReduceOutcome::NoMemory, {}};
         case JpegCodec::RowDecoder::Start::NeedsWholeDecode:
             return ReduceJpegPlain(jpeg, targetWidth, targetHeight, corrections);
         }

@@ -69,5 +69,5 @@ std::unique_ptr<PhotosAhead> loadPhotosAhead(const QStringList& paths, CPhotoPro
             return loaded;
         },
         [paths](std::size_t i) { return snapwane::EstimateDecodeMemoryOfFile(NativePath::toFileSystem(paths[qsizetype(i)])); },
-        [](std::size_t) { return LoadedPhoto{}; }, snapwane::kDecodeMemoryBudget);
+        [](std::size_t) { return LoadedPhoto{}; }, &snapwane::MemoryBudget::ForDecoding());
 }

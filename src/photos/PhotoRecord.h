@@ -55,6 +55,7 @@ using PhotosAhead = snapwane::LookAhead<LoadedPhoto>;
 
 // The photos of a list loaded ahead of the loader that appends them (Load on
 // `threads` threads, 0 for one per core), taken strictly in list order. The
-// photos being decoded stay within the engine's decode memory budget; a photo
-// that alone needs more is skipped.
+// photos being decoded stay within the process's one decode memory budget,
+// shared with every other list loaded at the same time (a folder tree loads one
+// list per folder level); a photo that alone needs more is skipped.
 std::unique_ptr<PhotosAhead> loadPhotosAhead(const QStringList& paths, CPhotoProgressDlg* owner, int threads = 0);

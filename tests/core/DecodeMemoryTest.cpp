@@ -32,5 +32,28 @@ TEST(DecodeMemory, NotAPhoto_IsLeftToTheDecoder)
     EXPECT_EQ(EstimateDecodeMemoryOfFile(folder / "missing.jpg"), 0u);
 }
 
+// The frame header is found wherever the decoder would find it: behind megabytes
+// of comments, stray bytes between segments, or a segment of a too short length.
+TEST(DecodeMemory, FrameHeaderBehindLargeSegments_IsStillFound)
+{
+    const std::vector<std::uint8_t> photo = test::ReadBytes(test::DataFile("progressive.jpg"));
+    std::vector<std::uint8_t> hidden(photo.begin(), photo.begin() + 2);
+    for (int i = 0; i < 40; ++i) {
+        const std::uint8_t comment[] = {0xFF, 0xFE, 0xFF, 0xFF};
+        hidden.insert(hidden.end(), std::begin(comment), std::end(comment));
+        hidden.insert(hidden.end(), 65533, std::uint8_t(i));
+        const std::uint8_t strayThenShortSegment[] = {'x', 0xFF, 0x00, 'y', 0xFF, 0xFF, 0xEF, 0x00, 0x01};
+        hidden.insert(hidden.end(), std::begin(strayThenShortSegment), std::end(strayThenShortSegment));
+    }
+    hidden.insert(hidden.end(), photo.begin() + 2, photo.end());
+    int width = 0, height = 0, channels = 0;
+    ASSERT_TRUE(JpegCodec::Decode(hidden, 1, width, height, channels)); // the decoder finds it
+    test::TempFolder folder;
+    test::WriteBytes(folder / "hidden.jpg", hidden);
+    EXPECT_GT(EstimateDecodeMemory(photo), 0u);
+    EXPECT_EQ(EstimateDecodeMemoryOfFile(folder / "hidden.jpg"), EstimateDecodeMemory(photo));
+    EXPECT_EQ(EstimateDecodeMemory(hidden), EstimateDecodeMemory(photo));
+}
+
 } // namespace
 } // namespace snapwane

@@ -2,14 +2,24 @@
 // files on the way never left behind for good.
 #include "TestSupport.h"
 
+#include "core/DecodeMemory.h"
 #include "core/FileIo.h"
+#include "core/PhotoRules.h"
+#include "core/ReduceBatch.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <utility>
 
 namespace snapwane {
 namespace {
@@ -99,6 +109,71 @@ TEST(FileIo, StaleTemporaryFiles_OnlyOursOfWritersGoneOrADayOld)
         EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()), row.removed ? 1 : 0);
         EXPECT_EQ(fs::exists(folder / row.name), !row.removed);
     }
+}
+
+// Watches a pipe: when a reader is still waiting for a writer after a while, it
+// opens the pipe for writing and closes it, so the reader ends and the test fails
+// instead of hanging.
+class PipeWatchdog {
+public:
+    explicit PipeWatchdog(fs::path pipe) : m_pipe(std::move(pipe)), m_thread([this] { Watch(); }) {}
+    ~PipeWatchdog()
+    {
+        m_done = true;
+        m_thread.join();
+    }
+    bool ReaderWaited() const { return m_readerWaited; }
+
+private:
+    void Watch()
+    {
+        for (int tick = 0; tick < 200 && !m_done; ++tick)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        while (!m_done) { // O_NONBLOCK: opening for writing succeeds only when a reader waits
+            const int writer = ::open(m_pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) {
+                m_readerWaited = true;
+                ::close(writer);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+
+    fs::path m_pipe;
+    std::atomic<bool> m_done{false}, m_readerWaited{false};
+    std::thread m_thread;
+};
+
+class ReasonRecorder : public BatchObserver {
+public:
+    bool Finished(std::size_t, const BatchOutcome& outcome) override
+    {
+        reasons.push_back(outcome.result.reason);
+        return true;
+    }
+    std::vector<std::string> reasons;
+};
+
+// A pipe named like a photo is no photo: every read refuses it at once instead of
+// waiting for a writer that never comes.
+TEST(FileIo, PipeNamedLikeAPhoto_IsRefusedWithoutWaiting)
+{
+    TempFolder folder;
+    const fs::path pipe = folder / "pipe.jpg";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    PipeWatchdog watchdog(pipe);
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(ReadWholeFile(pipe, bytes), FileStatus::CannotOpen);
+    EXPECT_EQ(EstimateDecodeMemoryOfFile(pipe), 0u);
+    EXPECT_EQ(CheckPhotoFile(pipe).check, PhotoCheck::CannotOpen);
+    for (const int threads : {1, 2}) {
+        BatchSettings settings;
+        settings.threads = threads;
+        ReasonRecorder observer;
+        ReduceBatch({{pipe, folder / "out.jpg", {}}, {pipe, folder / "out2.jpg", {}}}, settings).Run(observer);
+        EXPECT_EQ(observer.reasons, (std::vector<std::string>(2, "cannot open the file")));
+    }
+    EXPECT_FALSE(watchdog.ReaderWaited());
 }
 
 } // namespace

@@ -1,10 +1,17 @@
 #include "TestSupport.h"
 
+#include "core/Fitting.h"
 #include "core/JpegCodec.h"
+#include "core/ReducePhoto.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <string>
 
 namespace snapwane {
@@ -153,6 +160,78 @@ TEST(JpegCodecDecode, ProgressivePhoto_Decodes)
     EXPECT_NEAR(full.data()[1], 0x60, 8);
     EXPECT_NEAR(full.data()[2], 0xA0, 8);
 }
+
+// The progressive test photo with its last scan repeated: every scan is a pass over
+// the whole photo, so a few bytes per scan make a photo that takes minutes.
+std::vector<std::uint8_t> WithScansRepeated(int extraScans)
+{
+    const auto jpeg = ReadBytes(DataFile("progressive.jpg"));
+    const std::vector<std::uint8_t> scanStart{0xFF, 0xDA};
+    const auto last = std::find_end(jpeg.begin(), jpeg.end() - 2, scanStart.begin(), scanStart.end());
+    std::vector<std::uint8_t> repeated(jpeg.begin(), jpeg.end() - 2); // up to the end marker
+    for (int i = 0; i < extraScans; ++i)
+        repeated.insert(repeated.end(), last, jpeg.end() - 2);
+    repeated.insert(repeated.end(), jpeg.end() - 2, jpeg.end());
+    return repeated;
+}
+
+// Every way a photo is decoded (whole, scaled, row by row for the reduction, fitted
+// for the views) refuses a photo of more scans than any real one has, as damaged.
+TEST(JpegCodecDecode, PhotoOfTooManyScans_IsRefusedAsDamagedByEveryDecode)
+{
+    for (const int extra : {20, JpegCodec::kMaxScans}) {
+        SCOPED_TRACE(extra);
+        const bool refused = 10 + extra > JpegCodec::kMaxScans; // the photo has ten scans of its own
+        const std::vector<std::uint8_t> jpeg = WithScansRepeated(extra);
+        for (const int scale : {1, 8}) {
+            int width = 0, height = 0, channels = 0;
+            JpegCodec::Failure failure = JpegCodec::Failure::None;
+            EXPECT_EQ(!JpegCodec::Decode(jpeg, scale, width, height, channels, &failure), refused);
+            EXPECT_EQ(failure, refused ? JpegCodec::Failure::Damaged : JpegCodec::Failure::None);
+        }
+        EXPECT_EQ(PrepareReduction(jpeg, 200, 150, 75, {}).outcome,
+                  refused ? ReduceOutcome::NotDecodable : ReduceOutcome::Reduced);
+        EXPECT_EQ(LoadFittedPhoto(jpeg, 0, 0, {}).check, refused ? PhotoCheck::NotDecodable : PhotoCheck::Accepted);
+    }
+}
+
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// A photo that cannot have its memory fails as "not enough memory", not as damaged:
+// the same photo may go through once memory is free. A child process under an
+// address-space limit decodes a small progressive file that declares 10000 x 12000.
+TEST(JpegCodecDecode, PhotoWithoutMemory_FailsForMemoryNotAsDamaged)
+{
+    std::vector<std::uint8_t> jpeg = ReadBytes(DataFile("progressive.jpg"));
+    const std::vector<std::uint8_t> frameMarker{0xFF, 0xC2};
+    const auto frame = std::search(jpeg.begin(), jpeg.end(), frameMarker.begin(), frameMarker.end());
+    ASSERT_NE(frame, jpeg.end());
+    const std::uint8_t size[] = {12000 >> 8, 12000 & 255, 10000 >> 8, 10000 & 255};
+    std::copy(std::begin(size), std::end(size), frame + 5);
+    const pid_t child = fork();
+    if (child == 0) {
+        long pages = 0;
+        if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlimit limit{rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(64) << 20), RLIM_INFINITY};
+        setrlimit(RLIMIT_AS, &limit);
+        int width = 0, height = 0, channels = 0;
+        JpegCodec::Failure failure = JpegCodec::Failure::None;
+        const bool decoded = bool(JpegCodec::Decode(jpeg, 8, width, height, channels, &failure));
+        const bool codec = !decoded && failure == JpegCodec::Failure::NoMemory;
+        const bool reduction = PrepareReduction(jpeg, 640, 480, 75, {}).outcome == ReduceOutcome::NoMemory;
+        const bool view = LoadFittedPhoto(jpeg, 0, 0, {}).check == PhotoCheck::NoMemory;
+        _exit((codec ? 0 : 1) | (reduction ? 0 : 2) | (view ? 0 : 4));
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: codec, 2: reduction, 4: view failed otherwise";
+}
+#endif
 
 TEST(JpegCodecDecode, AdobeCmykPhoto_ComesOutAsRgb)
 {

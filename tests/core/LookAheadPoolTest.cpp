@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -22,6 +24,7 @@ struct Journal {
     std::size_t ahead = 0, mostAhead = 0, started = 0;
     std::size_t inFlight = 0, mostInFlight = 0; // memory of the jobs being prepared
     bool committedUnprepared = false;
+    std::unique_ptr<MemoryBudget> budget;
 
     explicit Journal(std::size_t count) : prepared(count, 0), refused(count, 0) {}
 };
@@ -50,8 +53,9 @@ LookAheadPool::Work Record(Journal& journal, std::size_t budget = 0)
         journal.mostAhead = std::max(journal.mostAhead, ++journal.ahead);
     };
     if (budget > 0) {
+        journal.budget = std::make_unique<MemoryBudget>(budget);
         work.memoryOf = MemoryOf;
-        work.memoryBudget = budget;
+        work.memoryBudget = journal.budget.get();
         work.refuse = [&journal](std::size_t i) {
             std::lock_guard lock(journal.mutex);
             journal.refused[i] = journal.prepared[i] = 1;
@@ -135,6 +139,70 @@ TEST(LookAheadPool, ThreadsThatCannotStart_AreDoneWithout)
         EXPECT_EQ(committed, 30u);
         EXPECT_EQ(journal.commits, Sequence(30));
         EXPECT_FALSE(journal.committedUnprepared);
+    }
+}
+
+// Pools running at once (a folder tree loads one list per folder level, tools run
+// beside the program's own loads) share one budget: together they stay within it.
+TEST(LookAheadPool, PoolsRunningAtOnce_ShareOneBudget)
+{
+    MemoryBudget budget(400);
+    std::mutex mutex;
+    std::size_t inFlight = 0, mostInFlight = 0;
+    LookAheadPool::Work work;
+    work.memoryOf = MemoryOf;
+    work.memoryBudget = &budget;
+    work.prepare = [&](std::size_t i) {
+        {
+            std::lock_guard lock(mutex);
+            mostInFlight = std::max(mostInFlight, inFlight += MemoryOf(i));
+        }
+        for (std::size_t spin = 0; spin < 50 + (i * 7919) % 13; ++spin)
+            std::this_thread::yield();
+        std::lock_guard lock(mutex);
+        inFlight -= MemoryOf(i);
+    };
+    std::vector<std::thread> takers;
+    for (int pool = 0; pool < 3; ++pool)
+        takers.emplace_back([&] { LookAheadPool::RunInOrder(40, 3, work, [](std::size_t) { return true; }); });
+    for (std::thread& taker : takers)
+        taker.join();
+    EXPECT_LE(mostInFlight, 400u);
+    EXPECT_GE(mostInFlight, 200u); // several at once all the same
+}
+
+// What a job throws stays on its thread and fails that job only; a job that runs
+// out of memory beside others is prepared again alone, so what fails does not
+// depend on the thread count.
+TEST(LookAheadPool, ThrowsAndMemoryFailures_CostTheJobOnlyAndAreTriedAgainAlone)
+{
+    for (int threads : {1, 3, 8}) {
+        SCOPED_TRACE(threads);
+        MemoryBudget budget(1000);
+        std::mutex mutex;
+        std::size_t preparing = 0;
+        std::vector<int> outcome(40, 0); // 1 prepared, 2 out of memory, 3 failed
+        LookAheadPool::Work work;
+        work.memoryOf = [](std::size_t) { return std::size_t(100); };
+        work.memoryBudget = &budget;
+        work.prepare = [&](std::size_t i) {
+            if (i % 7 == 3)
+                throw std::bad_alloc();
+            std::unique_lock lock(mutex);
+            const bool others = ++preparing > 1;
+            lock.unlock();
+            for (std::size_t spin = 0; spin < 200; ++spin)
+                std::this_thread::yield();
+            lock.lock();
+            --preparing;
+            // Every fifth job takes more memory than there is beside another one.
+            outcome[i] = i % 5 == 0 && others ? 2 : 1;
+        };
+        work.failed = [&](std::size_t i) { outcome[i] = 3; };
+        work.ranOutOfMemory = [&](std::size_t i) { return outcome[i] == 2; };
+        EXPECT_EQ(LookAheadPool::RunInOrder(40, threads, work, [](std::size_t) { return true; }), 40u);
+        for (std::size_t i = 0; i < 40; ++i)
+            EXPECT_EQ(outcome[i], i % 7 == 3 ? 3 : 1) << i;
     }
 }
 

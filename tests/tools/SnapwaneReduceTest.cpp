@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <sstream>
@@ -330,7 +332,9 @@ TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
 }
 
 // A small progressive file declaring 10000 x 12000 would hold its whole coefficient
-// buffer (hundreds of megabytes) on every core: it is passed over before decoding.
+// buffer (hundreds of megabytes) on every core: it is passed over before decoding,
+// also when its frame header hides behind megabytes of comments and stray bytes.
+// A pipe named like a photo is refused without waiting for a writer.
 TEST_F(SnapwaneReduce, PhotoTooLargeToDecodeInTheMemoryAllowedIsPassedOver)
 {
     std::string bomb = ReadFile(fs::path(SNAPWANE_TEST_DATA_DIR) / "progressive.jpg");
@@ -339,13 +343,21 @@ TEST_F(SnapwaneReduce, PhotoTooLargeToDecodeInTheMemoryAllowedIsPassedOver)
     const char size[] = {char(12000 >> 8), char(12000 & 255), char(10000 >> 8), char(10000 & 255)};
     bomb.replace(frame + 5, 4, size, 4);
     WriteFile(m_scratch / "in" / "bomb.jpg", bomb);
+    std::string comments;
+    for (int i = 0; i < 40; ++i)
+        comments += "\xFF\xFE\xFF\xFF" + std::string(65533, char(i)) + "stray bytes";
+    WriteFile(m_scratch / "in" / "bomb_after_comments.jpg", bomb.substr(0, 2) + comments + bomb.substr(2));
+    ASSERT_EQ(mkfifo((m_scratch / "in" / "pipe.jpg").c_str(), 0600), 0);
     const fs::path good = Photo("good.jpg", 1280, 960);
 
-    const ToolRun run = Reduce({"-j", "2", "-o", Out().string(), (m_scratch / "in").string()});
+    const ToolRun run = RunProgram({"timeout", "60", BuiltTool("snapwane-reduce").string(), "-j", "2", "-o",
+                                    Out().string(), (m_scratch / "in").string()});
 
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "1 reduced, 0 copied, 1 passed over\n  " + (m_scratch / "in" / "bomb.jpg").string() +
-                              ": too large to decode in the memory allowed\n");
+    EXPECT_EQ(run.exitCode, 1); // the pipe cannot be read
+    const std::string tooLarge = ": too large to decode in the memory allowed\n";
+    EXPECT_EQ(run.output, "1 reduced, 0 copied, 3 passed over\n  " + (m_scratch / "in" / "bomb.jpg").string() +
+                              tooLarge + "  " + (m_scratch / "in" / "bomb_after_comments.jpg").string() + tooLarge +
+                              "  " + (m_scratch / "in" / "pipe.jpg").string() + ": cannot open the file\n");
     EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"good.jpg"});
 }
 

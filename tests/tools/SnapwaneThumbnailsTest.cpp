@@ -54,4 +54,24 @@ TEST(SnapwaneThumbnails, AnyNumberOfJobs_GivesLoadingsThumbnailsAndCountsTheRefu
     EXPECT_EQ(RunProgram({BuiltTool("snapwane-thumbnails").string(), "-j", "0", "x.jpg"}).exitCode, 2);
 }
 
+// Loading keeps the decodes in flight within the program's memory budget: a small
+// progressive file declaring 10000 x 12000 (hundreds of megabytes of coefficients)
+// is refused before it is decoded, also behind a large comment.
+TEST(SnapwaneThumbnails, PhotoTooLargeToDecodeInTheMemoryAllowedIsRefused)
+{
+    ScratchFolder scratch;
+    std::string bomb = ReadFile(fs::path(SNAPWANE_TEST_DATA_DIR) / "progressive.jpg");
+    const std::size_t frame = bomb.find("\xFF\xC2");
+    ASSERT_NE(frame, std::string::npos);
+    const char size[] = {char(12000 >> 8), char(12000 & 255), char(10000 >> 8), char(10000 & 255)};
+    bomb.replace(frame + 5, 4, size, 4);
+    WriteFile(scratch / "bomb.jpg", bomb);
+    WriteFile(scratch / "commented.jpg", bomb.substr(0, 2) + "\xFF\xFE\xFF\xFF" + std::string(65533, 'c') + bomb.substr(2));
+    WriteFile(scratch / "good.jpg", MakeJpeg(640, 480));
+    const ToolRun run = RunProgram({BuiltTool("snapwane-thumbnails").string(), "-j", "2", (scratch / "bomb.jpg").string(),
+                                    (scratch / "commented.jpg").string(), (scratch / "good.jpg").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "1 loaded, 2 refused\n");
+}
+
 }  // namespace

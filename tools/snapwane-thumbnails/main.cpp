@@ -8,8 +8,10 @@
 // NAME.ppm. Prints one line "N loaded, M refused"; exit code 1 when any photo was
 // refused, 2 for a bad command line.
 
+#include "core/DecodeMemory.h"
 #include "core/Fitting.h"
 #include "core/LookAheadPool.h"
+#include "core/MemoryBudget.h"
 #include "core/PhotoRules.h"
 
 #include <charconv>
@@ -82,6 +84,11 @@ int main(int argc, char** argv)
         if (CheckPhotoFile(options.photos[i], &bytes).check == PhotoCheck::Accepted)
             thumbnails[i] = LoadFittedPhoto(bytes, 0, 0, {});
     };
+    // Within the decode memory budget that the program's loading keeps.
+    work.memoryOf = [&](std::size_t i) { return EstimateDecodeMemoryOfFile(options.photos[i]); };
+    work.memoryBudget = &MemoryBudget::ForDecoding();
+    work.refuse = work.failed = [&](std::size_t i) { thumbnails[i] = {}; };
+    work.ranOutOfMemory = [&](std::size_t i) { return thumbnails[i].check == PhotoCheck::NoMemory; };
     const auto commit = [&](std::size_t i) {
         const bool ok = thumbnails[i].check == PhotoCheck::Accepted;
         ++(ok ? loaded : refused);
