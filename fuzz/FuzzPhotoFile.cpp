@@ -12,6 +12,7 @@
 // encoding step goes through the reducer each thread keeps for its photos, as in
 // the batch reducer, across all inputs of the run.
 #include "core/Corrections.h"
+#include "core/DecodeMemory.h"
 #include "core/Fitting.h"
 #include "core/JpegCodec.h"
 #include "core/PhotoRules.h"
@@ -189,6 +190,9 @@ void FuzzOnePhoto(Bytes jpeg, StreamingReducer& reducer)
         Check(width <= JpegCodec::kMaxSide && height <= JpegCodec::kMaxSide
                   && std::int64_t(width) * height <= JpegCodec::kMaxPixels,
               "header beyond the bounds was read", width, height);
+        // Whatever the decoder reads, the memory estimate sees too: a photo never
+        // passes the decode budget at no cost.
+        Check(EstimateDecodeMemory(jpeg) > 0, "the memory estimate missed a header the decoder read", width, height);
         if (std::int64_t(width) * height > kLargestDecodedPixels)
             return;
         CheckScaledDecodes(jpeg, width, height);

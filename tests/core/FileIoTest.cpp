@@ -4,7 +4,6 @@
 
 #include "core/DecodeMemory.h"
 #include "core/FileIo.h"
-#include "core/PhotoRules.h"
 #include "core/ReduceBatch.h"
 
 #include <gtest/gtest.h>
@@ -154,18 +153,15 @@ public:
     std::vector<std::string> reasons;
 };
 
-// A pipe named like a photo is no photo: every read refuses it at once instead of
-// waiting for a writer that never comes.
+// A pipe named like a photo is no photo: the batch, its memory estimate included,
+// refuses it at once instead of waiting for a writer that never comes.
 TEST(FileIo, PipeNamedLikeAPhoto_IsRefusedWithoutWaiting)
 {
     TempFolder folder;
     const fs::path pipe = folder / "pipe.jpg";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     PipeWatchdog watchdog(pipe);
-    std::vector<std::uint8_t> bytes;
-    EXPECT_EQ(ReadWholeFile(pipe, bytes), FileStatus::CannotOpen);
     EXPECT_EQ(EstimateDecodeMemoryOfFile(pipe), 0u);
-    EXPECT_EQ(CheckPhotoFile(pipe).check, PhotoCheck::CannotOpen);
     for (const int threads : {1, 2}) {
         BatchSettings settings;
         settings.threads = threads;
