@@ -23,6 +23,29 @@ if [[ -z $folder ]]; then
   done
 fi
 cat "$folder"/*.jpg > /dev/null # read once, so the disk cache does not decide the first run
-echo "$(ls "$folder" | wc -l) photos in $folder, $(nproc) cores"
-QT_QPA_PLATFORM=offscreen SNAPWANE_LOAD_BENCH_DIR="$folder" \
-  "${BUILD_DIR:-$root/build}/load_bench" 2>&1 | grep -E '^(load|thumbnails)|FAILED'
+rounds=${ROUNDS:-3}
+echo "$(ls "$folder" | wc -l) photos in $folder, $(nproc) cores, $rounds rounds"
+for ((round = 1; round <= rounds; round++)); do
+  QT_QPA_PLATFORM=offscreen SNAPWANE_LOAD_BENCH_DIR="$folder" \
+    "${BUILD_DIR:-$root/build}/load_bench" 2>&1 | grep -E '^(load|thumbnails)|FAILED'
+done | tee /dev/stderr | awk -F': ' '
+  /FAILED/ { failed = 1 }
+  /photos in/ { split($2, f, " "); n = ++runs[$1]; wall[$1, n] = f[4]; cpu[$1, n] = f[7]
+                if (!($1 in seen)) { seen[$1] = 1; order[++jobs] = $1 } }
+  function median(a, job, n,   v, i, j, t) {
+    for (i = 1; i <= n; i++) v[i] = a[job, i]
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+    return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+  }
+  END {
+    if (failed || !jobs) exit 1
+    printf "\n%-32s %10s %14s\n", "median of the rounds", "wall ms", "processor ms"
+    for (i = 1; i <= jobs; i++) {
+      job = order[i]; w[job] = median(wall, job, runs[job]); c[job] = median(cpu, job, runs[job])
+      printf "%-32s %10d %14d\n", job, w[job], c[job]
+    }
+    base = "thumbnails, every core"
+    print "\nratios to the thumbnails on every core (goal <= 1.10)"
+    for (i = 1; i <= jobs; i++) if (order[i] ~ /^load/)
+      printf "  %-30s wall %5.2f   processor %5.2f\n", order[i], w[order[i]] / w[base], c[order[i]] / c[base]
+  }'

@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# bench/program_run.sh [CORPUS]
+#
+# The program's own reduction run against snapwane-reduce on the same photos and
+# settings (640 x 480, quality 75, one job per core). The program runs on a private
+# X server with a window manager (tests/display/run-on-xvfb.sh, as the display tests
+# run), started with CORPUS on its command line; once it has loaded the photos and is
+# idle the wizard is driven by keyboard as a user would: Reduce (Alt+R, S), Return
+# (step 1: Next), Return (step 2: Start). The run is timed from that last key to the
+# last photo's file in the output folder: wall time and the program's processor time
+# (user + system of the whole process over the same span, from /proc). The tool is
+# timed whole by /usr/bin/time. The two alternate, after one warm-up each; the table
+# shows medians, the cores kept busy (processor / wall) and both ratios, and every
+# program run's outputs are compared byte for byte with the tool's.
+#
+# Environment: ROUNDS (default 5), BUILD_DIR (default build/), THREADS=1 prints each
+# thread's processor time of the program's last run (/proc/PID/task/*/stat).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+corpus=$(cd "${1:-${TMPDIR:-/tmp}/snapwane-corpus}" 2>/dev/null && pwd) || corpus=${1:-${TMPDIR:-/tmp}/snapwane-corpus}
+build=${BUILD_DIR:-$root/build}
+rounds=${ROUNDS:-5}
+
+if [[ -z ${SNAPWANE_PROGRAM_RUN_DESKTOP:-} ]]; then
+  for needed in xdotool:xdotool /usr/bin/time:time Xvfb:xvfb openbox:openbox; do
+    command -v "${needed%%:*}" >/dev/null ||
+      { echo "bench/program_run.sh needs ${needed#*:} (apt-get install ${needed#*:})" >&2; exit 2; }
+  done
+  [[ -x $build/snapwane && -x $build/snapwane-reduce ]] ||
+    BUILD_DIR=$build "$root/scripts/setup.sh" snapwane snapwane-reduce >/dev/null
+  [[ -f $corpus/MANIFEST.tsv ]] || "$root/bench/make_corpus.sh" "$corpus"
+  SNAPWANE_PROGRAM_RUN_DESKTOP=1 exec "$root/tests/display/run-on-xvfb.sh" "$0" "$corpus"
+fi
+
+photos=("$corpus"/*.jpg)
+count=${#photos[@]}
+cores=$(nproc)
+ticks=$(getconf CLK_TCK)
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/snapwane-program-run.XXXXXX")
+program_pid=""
+cleanup() {
+  [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+exec {sleeper}<> <(:) # read -t on it waits without starting a process
+nap() { read -r -t "$1" -u "$sleeper" _ || true; }
+now() { echo "${EPOCHREALTIME/,/.}"; }
+# utime + stime of a process or thread, in clock ticks.
+cpu_ticks() {
+  local stat
+  read -r stat < "$1/stat" || return 1
+  stat=${stat##*) }
+  # shellcheck disable=SC2086  # the fields after the name, split
+  set -- $stat
+  echo $((${12} + ${13}))
+}
+
+# Waits until the program has used no processor time for 0.5 s after using some:
+# the photos are loaded and the window is idle.
+wait_idle() {
+  local last=-1 still=0 ticks_now
+  for ((i = 0; i < 1200; i++)); do
+    ticks_now=$(cpu_ticks "/proc/$program_pid")
+    if ((ticks_now == last && ticks_now > 0)); then
+      ((++still >= 10)) && return 0
+    else
+      still=0
+    fi
+    last=$ticks_now
+    nap 0.05
+  done
+  echo "bench/program_run.sh: the program did not become idle" >&2
+  return 1
+}
+
+wait_window() { # title
+  xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null
+}
+
+# Appends "wall cpu" of one snapwane-reduce run to tool.times; outputs in $scratch/tool.
+run_tool() {
+  rm -rf "$scratch/tool" && mkdir "$scratch/tool"
+  /usr/bin/time -f "%e %U %S" -o "$scratch/time" \
+    "$build/snapwane-reduce" -j "$cores" -s 640x480 -q 75 -o "$scratch/tool" "${photos[@]}" >/dev/null
+  read -r wall user system < "$scratch/time"
+  awk -v w="$wall" -v u="$user" -v s="$system" 'BEGIN { print w, u + s }' >> "$scratch/tool.times"
+}
+
+# Appends "wall cpu" of one program run to program.times.
+run_program() {
+  local home="$scratch/home" start_ticks start end end_ticks out files seen
+  rm -rf "$home" && mkdir "$home"
+  HOME=$home XDG_CONFIG_HOME=$home/.config "$build/snapwane" "$corpus" >"$scratch/program.log" 2>&1 &
+  program_pid=$!
+  wait_idle
+  xdotool key alt+r s
+  wait_window "Reduce photos - size and quality"
+  xdotool key Return
+  wait_window "Reduce photos - output"
+  start_ticks=$(cpu_ticks "/proc/$program_pid")
+  start=$(now)
+  xdotool key Return
+  declare -A thread_ticks=() thread_names=()
+  for ((i = 0; ; i++)); do
+    if [[ -n ${THREADS:-} ]]; then # threads end with the run: their last times seen
+      for task in /proc/"$program_pid"/task/*; do
+        seen=$(cpu_ticks "$task" 2>/dev/null) && [[ -n $seen ]] || continue
+        thread_ticks[$task]=$seen
+        [[ -n ${thread_names[$task]:-} ]] || read -r "thread_names[$task]" < "$task/comm" || true
+      done
+    fi
+    files=("$home"/Photos/*/*.jpg)
+    [[ -e ${files[0]} ]] && ((${#files[@]} >= count)) && break
+    ((i < 12000)) || { echo "bench/program_run.sh: the run did not write $count photos" >&2; exit 1; }
+    nap 0.005
+  done
+  end=$(now)
+  end_ticks=$(cpu_ticks "/proc/$program_pid")
+  if [[ -n ${THREADS:-} ]]; then
+    for task in "${!thread_ticks[@]}"; do echo "${thread_ticks[$task]} ${thread_names[$task]} ${task##*/}"; done \
+      > "$scratch/threads"
+  fi
+  # The last file may still be renamed into place: the files are compared once the run is over.
+  nap 0.3
+  for photo in "${photos[@]}"; do
+    name=$(basename "$photo")
+    out=$(echo "$home"/Photos/*/"${name,,}")
+    cmp -s "$out" "$scratch/tool/${name,,}" || { echo "bench/program_run.sh: $name differs from the tool's" >&2; exit 1; }
+  done
+  kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+  awk -v s="$start" -v e="$end" -v c=$((end_ticks - start_ticks)) -v t="$ticks" 'BEGIN { print e - s, c / t }' \
+    >> "$scratch/program.times"
+}
+
+echo "$count photos in $corpus; $cores cores; $rounds rounds after one warm-up round" >&2
+run_tool && run_program
+: > "$scratch/tool.times"
+: > "$scratch/program.times"
+for ((round = 1; round <= rounds; round++)); do
+  echo "round $round of $rounds" >&2
+  run_tool
+  run_program
+done
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+tool_wall=$(cut -d' ' -f1 "$scratch/tool.times" | median)
+tool_cpu=$(cut -d' ' -f2 "$scratch/tool.times" | median)
+program_wall=$(cut -d' ' -f1 "$scratch/program.times" | median)
+program_cpu=$(cut -d' ' -f2 "$scratch/program.times" | median)
+awk -v tw="$tool_wall" -v tc="$tool_cpu" -v pw="$program_wall" -v pc="$program_cpu" -v cores="$cores" 'BEGIN {
+  printf "%-34s %9s %9s %12s\n", "reduce to 640 x 480, q75", "median s", "cpu s", "cores busy"
+  printf "%-34s %9.2f %9.2f %12.2f\n", "snapwane-reduce -j " cores, tw, tc, tc / tw
+  printf "%-34s %9.2f %9.2f %12.2f\n", "the program (Start to last file)", pw, pc, pc / pw
+  print "\nratios, the program / snapwane-reduce"
+  printf "  %-20s %6.2f   (goal <= 1.10)\n", "wall time", pw / tw
+  printf "  %-20s %6.2f   (goal <= 1.05)\n", "processor time", pc / tc
+}'
+echo "outputs byte-identical in every run"
+if [[ -n ${THREADS:-} ]]; then
+  echo -e "\nthe program's threads in the last run, processor seconds since each started (last seen):"
+  sort -rn "$scratch/threads" | awk -v t="$ticks" '{ n = $1; $1 = ""; printf "  %6.2f %s\n", n / t, $0 }'
+fi
