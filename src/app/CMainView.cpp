@@ -13,6 +13,7 @@
 #include "res/ids.h"
 
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QTimerEvent>
 
@@ -57,7 +58,8 @@ CMainView::~CMainView()
 void CMainView::createFileList()
 {
     m_fileList = new CFileListView(&m_collection, this);
-    connect(m_fileList, &QAbstractItemView::clicked, this, &CMainView::onFileListClicked);
+    connect(m_fileList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CMainView::onFileListSelectionChanged);
     connect(m_fileList, &QAbstractItemView::doubleClicked, this, &CMainView::onFileListDoubleClicked);
 }
 
@@ -78,9 +80,12 @@ void CMainView::repaintPhotoViews()
     m_singlePhotoView->repaintSinglePhoto();
 }
 
-void CMainView::onFileListClicked()
+// The photo marked in the views is always the one of the selected row, the
+// one Remove photo and View photo act on, however the selection moved.
+void CMainView::onFileListSelectionChanged()
 {
     m_collectionEditor.markSelectedRow(); // ignored while a load runs
+    notifyStateChanged();
 }
 
 void CMainView::onFileListDoubleClicked()
@@ -186,6 +191,10 @@ void CMainView::setReducing(bool reducing)
 
 void CMainView::setSlideShow(bool on)
 {
+    // The clock starts again with the show, so that its first step comes a
+    // whole period after the start, wherever the clock stood.
+    if (on && !m_slideShow)
+        m_slideShowTimer.start(ids::SlideShowPeriodMs, this);
     m_slideShow = on;
     notifyStateChanged();
 }

@@ -133,7 +133,7 @@ private:
     void createFileList();
     void watchCollection();
     void repaintPhotoViews();
-    void onFileListClicked();
+    void onFileListSelectionChanged();
     void onFileListDoubleClicked();
     void connectPhotoView(CPhotoListView* view);
     void onPhotoClicked(int index);
@@ -170,10 +170,11 @@ private:
     // Enable rules and marks (CMainViewCommands.cpp).
     bool isIdle() const;
     bool hasPhotosAndIdle() const;
+    bool hasMarkedPhotoAndIdle() const;
     bool inSinglePhotoAndIdle() const;
     bool canGoBack() const;
     bool canGoForward() const;
-    bool canStartSlideShow() const;
+    bool canSwitchSlideShow() const;
     bool hasCurrentPhotoInView() const;
     bool canStop() const;
     bool isPhotoListMode() const { return m_viewMode == PhotoListMode; }

@@ -38,11 +38,11 @@ const std::vector<CommandSpec>& CMainView::commandTable()
         {cmd::LoadCamera, "Load from &camera...", "Load JPEG photos from camera", "Load from camera", "load-camera", kNone,
          &M::onLoadCamera, &M::isIdle, nullptr},
         {cmd::RemovePhoto, "Re&move photo", "Remove the selected photo", "Remove photo", "remove-photo", kNone,
-         &M::onRemovePhoto, &M::hasPhotosAndIdle, nullptr, QKeySequence(Qt::Key_Delete)},
+         &M::onRemovePhoto, &M::hasMarkedPhotoAndIdle, nullptr, QKeySequence(Qt::Key_Delete)},
         {cmd::RemoveAll, "Remove &all photos", "Remove all photos from the list", "Remove all photos", "remove-all", kNone,
          &M::onRemoveAll, &M::hasPhotosAndIdle, nullptr},
         {cmd::ViewPhoto, "&Photo", "View the selected photo", "View photo", "view-photo", kRadio,
-         &M::onViewPhoto, &M::hasPhotosAndIdle, &M::isSinglePhotoMode},
+         &M::onViewPhoto, &M::hasMarkedPhotoAndIdle, &M::isSinglePhotoMode},
         {cmd::FileList, "&File list", "List of files", "File list", "file-list", kRadio,
          &M::onFileList, &M::isIdle, &M::isFileListMode},
         {cmd::PhotoList, "Photo &list", "List of photos", "Photo list", "photo-list", kRadio,
@@ -64,7 +64,7 @@ const std::vector<CommandSpec>& CMainView::commandTable()
         {cmd::FullScreen, "F&ull screen", nullptr, nullptr, nullptr, kNone,
          &M::onFullScreen, &M::inSinglePhotoAndIdle, nullptr, QKeySequence(Qt::Key_F11)},
         {cmd::SlideShow, "&Slide show", nullptr, nullptr, nullptr, kCheck,
-         &M::onSlideShow, &M::canStartSlideShow, &M::isSlideShowOn},
+         &M::onSlideShow, &M::canSwitchSlideShow, &M::isSlideShowOn},
         {cmd::RunAndPrint, "&Run and print", "Run this file and print photo", "Run and Print", "run-print", kNone,
          &M::onRunAndPrint, &M::hasCurrentPhotoInView, nullptr},
         {cmd::Reduce, "&Start...", "Reduce photos", "Reduce photos", "reduce", kNone,
@@ -148,6 +148,13 @@ bool CMainView::hasPhotosAndIdle() const
     return photoCount() > 0 && isIdle();
 }
 
+// Remove photo and View photo act on the selected row, the photo marked on the
+// screen: with none marked they would do nothing.
+bool CMainView::hasMarkedPhotoAndIdle() const
+{
+    return hasPhotosAndIdle() && m_fileList->selectedRow() >= 0;
+}
+
 bool CMainView::inSinglePhotoAndIdle() const
 {
     return hasPhotosAndIdle() && m_viewMode == SinglePhotoMode;
@@ -163,8 +170,11 @@ bool CMainView::canGoForward() const
     return inSinglePhotoAndIdle() && m_currentIndex < photoCount() - 1;
 }
 
-bool CMainView::canStartSlideShow() const
+// A running show can always be switched off, on its last photo too.
+bool CMainView::canSwitchSlideShow() const
 {
+    if (m_slideShow)
+        return inSinglePhotoAndIdle();
     return inSinglePhotoAndIdle() && m_currentIndex >= 0 && m_currentIndex < photoCount() - 1;
 }
 
@@ -232,7 +242,7 @@ void CMainView::onColorCorrection()
 
 void CMainView::onSlideShow()
 {
-    m_slideShow = !m_slideShow;
+    setSlideShow(!m_slideShow);
 }
 
 void CMainView::onRunAndPrint()

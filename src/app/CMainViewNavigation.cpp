@@ -101,6 +101,7 @@ void CMainView::rotateCurrentPhoto(int degrees)
     photo->m_rotation = ((photo->m_rotation + degrees) % 360 + 360) % 360;
     // The thumbnail is made again from the file, turned and corrected.
     photo->LoadFromFile(photo->GetPath(), 0, 0);
+    m_collection.photoChanged(m_currentIndex); // the row's size follows the turn
     m_singlePhotoView->repaintSinglePhoto();
 }
 
@@ -110,15 +111,17 @@ void CMainView::onFullScreen()
         m_fullScreenDlg->showOverScreen();
 }
 
-// One step of the slide show: the next photo; on the last one the show ends
-// itself and closes the full screen.
+// One step of the slide show: the next photo. The last photo stays up for a
+// whole step like the others; the tick after it ends the show and closes the
+// full screen. Outside the single-photo mode the show waits.
 void CMainView::onSlideShowTick()
 {
-    if (!m_slideShow)
+    if (!m_slideShow || m_viewMode != SinglePhotoMode)
         return;
-    moveCurrentPhoto(PhotoMove::Next);
     if (m_currentIndex >= photoCount() - 1) {
         m_fullScreenDlg->hide();
         setSlideShow(false);
+        return;
     }
+    moveCurrentPhoto(PhotoMove::Next);
 }

@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSlider>
@@ -25,6 +24,8 @@ CColorCorrectionDlg::CColorCorrectionDlg(CPhotoListView* singlePhotoView, QWidge
 
     m_brightnessSlider = makeSlider(cc::Brightness);
     m_contrastSlider = makeSlider(cc::Contrast);
+    m_brightnessValue = makeValueLabel(m_brightnessSlider, &CColorCorrectionDlg::storeBrightness);
+    m_contrastValue = makeValueLabel(m_contrastSlider, &CColorCorrectionDlg::storeContrast);
     m_greyBox = new QCheckBox(tr("Grey scale"), this);
     WidgetId::set(m_greyBox, cc::Grey);
     connect(m_greyBox, &QCheckBox::clicked, this, &CColorCorrectionDlg::storeGrey);
@@ -41,10 +42,10 @@ CColorCorrectionDlg::CColorCorrectionDlg(CPhotoListView* singlePhotoView, QWidge
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(tr("Brightness"), this), 0, 0);
     layout->addWidget(m_brightnessSlider, 0, 1, 1, 3);
-    layout->addWidget(new QLabel(QStringLiteral("0 "), this), 1, 1, 1, 3, Qt::AlignHCenter);
+    layout->addWidget(m_brightnessValue, 1, 1, 1, 3, Qt::AlignHCenter);
     layout->addWidget(new QLabel(tr("Contrast"), this), 2, 0);
     layout->addWidget(m_contrastSlider, 2, 1, 1, 3);
-    layout->addWidget(new QLabel(QStringLiteral("0 "), this), 3, 1, 1, 3, Qt::AlignHCenter);
+    layout->addWidget(m_contrastValue, 3, 1, 1, 3, Qt::AlignHCenter);
     layout->addWidget(m_greyBox, 4, 0, 1, 2);
     layout->addWidget(cancelButton, 4, 2);
     layout->addWidget(hideButton, 4, 3);
@@ -59,8 +60,27 @@ QSlider* CColorCorrectionDlg::makeSlider(int id)
     slider->setValue(kSliderMiddle);
     slider->setTickPosition(QSlider::NoTicks);
     slider->setFocusPolicy(Qt::StrongFocus);
-    slider->installEventFilter(this);
     return slider;
+}
+
+// The correction a slider stands for, written under it, and stored in the
+// photo whenever the slider comes to rest: at once for a key, the wheel or a
+// click on the groove, when the mouse lets go of a dragged handle.
+QLabel* CColorCorrectionDlg::makeValueLabel(QSlider* slider, void (CColorCorrectionDlg::*store)())
+{
+    auto* label = new QLabel(this);
+    const auto showValue = [label](int position) {
+        const int value = position - kSliderMiddle;
+        label->setText(value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value));
+    };
+    showValue(slider->value());
+    connect(slider, &QSlider::valueChanged, this, [this, slider, showValue, store](int position) {
+        showValue(position);
+        if (!slider->isSliderDown())
+            (this->*store)();
+    });
+    connect(slider, &QSlider::sliderReleased, this, store);
+    return label;
 }
 
 void CColorCorrectionDlg::done(int)
@@ -88,19 +108,6 @@ void CColorCorrectionDlg::hideEvent(QHideEvent* event)
     Q_EMIT shownChanged();
 }
 
-// A slider stores its value when the mouse lets go of it: a drag or a click
-// on its groove, never a keyboard move on its own.
-bool CColorCorrectionDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == m_brightnessSlider)
-            storeBrightness();
-        else if (watched == m_contrastSlider)
-            storeContrast();
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 CPhotoImage* CColorCorrectionDlg::currentPhoto() const
 {
     PhotoViewHost* host = m_singlePhotoView ? m_singlePhotoView->host() : nullptr;
@@ -117,18 +124,24 @@ void CColorCorrectionDlg::followCurrentPhoto()
     m_greyBox->setChecked(photo->m_grey != 0);
 }
 
+// A value the photo already has (the window taking up a photo's values, a
+// drag let go where it started) remakes nothing.
 void CColorCorrectionDlg::storeBrightness()
 {
-    if (CPhotoImage* photo = currentPhoto()) {
-        photo->m_brightness = m_brightnessSlider->value() - kSliderMiddle;
+    CPhotoImage* photo = currentPhoto();
+    const int value = m_brightnessSlider->value() - kSliderMiddle;
+    if (photo && photo->m_brightness != value) {
+        photo->m_brightness = value;
         reloadCurrentPhoto(*photo);
     }
 }
 
 void CColorCorrectionDlg::storeContrast()
 {
-    if (CPhotoImage* photo = currentPhoto()) {
-        photo->m_contrast = m_contrastSlider->value() - kSliderMiddle;
+    CPhotoImage* photo = currentPhoto();
+    const int value = m_contrastSlider->value() - kSliderMiddle;
+    if (photo && photo->m_contrast != value) {
+        photo->m_contrast = value;
         reloadCurrentPhoto(*photo);
     }
 }

@@ -7,13 +7,15 @@
 class CPhotoImage;
 class CPhotoListView;
 class QCheckBox;
+class QLabel;
 class QSlider;
 
 // Modeless window for the brightness, contrast and grey-scale corrections of the
 // current photo. Each change is stored in the photo at once, its thumbnail is
 // remade from its file and the single-photo view repainted: there is no preview,
-// no undo and no apply step. A slider stores its value when the mouse lets go of
-// it (keyboard moves wait for the next release); the grey box when clicked.
+// no undo and no apply step. A slider stores its value when it comes to rest
+// (a key, the wheel, a click on its groove, the mouse letting go of the handle)
+// and shows the correction it stands for under it; the grey box stores when clicked.
 // Hide and Cancel only hide the window. Created hidden by CMainView and kept for
 // its whole life. GUI thread only.
 class CColorCorrectionDlg : public QDialog
@@ -42,10 +44,10 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QSlider* makeSlider(int id);
+    QLabel* makeValueLabel(QSlider* slider, void (CColorCorrectionDlg::*store)());
     CPhotoImage* currentPhoto() const;
     void storeBrightness();
     void storeContrast();
@@ -57,5 +59,7 @@ private:
     QSlider* m_brightnessSlider = nullptr; // 1013
     QSlider* m_contrastSlider = nullptr;   // 1011
     QCheckBox* m_greyBox = nullptr;        // 1029
+    QLabel* m_brightnessValue = nullptr;   // the correction, under its slider
+    QLabel* m_contrastValue = nullptr;
     std::optional<QRect> m_placedAt;       // the client area when last hidden
 };

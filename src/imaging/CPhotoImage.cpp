@@ -169,6 +169,12 @@ QSize CPhotoImage::GetSourceSize() const
     return QSize(m_sourceWidth, m_sourceHeight);
 }
 
+QSize CPhotoImage::GetShownSize() const
+{
+    const QSize source = GetSourceSize();
+    return m_rotation % 180 != 0 ? source.transposed() : source;
+}
+
 QString CPhotoImage::GetDisplayName() const
 {
     const qsizetype cut = std::max(m_path.lastIndexOf(u'/'), m_path.lastIndexOf(NativePath::separator()));

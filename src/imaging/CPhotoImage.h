@@ -66,6 +66,9 @@ public:
     QSize GetSize() const;
     // The size stored in the file, or 0 x 0 when the held size fails that bound.
     QSize GetSourceSize() const;
+    // The source size as the views show the photo: turned by the user's
+    // rotation (sides swapped for 90 and 270). 0 x 0 as for GetSourceSize.
+    QSize GetShownSize() const;
     QString GetPath() const { return m_path; }
     // The file name of the path; names of 19 characters or more are cut to 19
     // and get "...".

@@ -137,7 +137,7 @@ void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cel
         if (!photo.Draw(painter, at.x(), at.y(), held.width(), held.height()))
             return;
     }
-    const QSize source = photo.GetSourceSize();
+    const QSize source = photo.GetShownSize();
     painter.setPen(palette().color(QPalette::Text));
     drawCaption(painter, GridGeometry::nameCaptionRect(cell), photo.GetDisplayName());
     drawCaption(painter, GridGeometry::sizeCaptionRect(cell),
@@ -205,7 +205,7 @@ void CPhotoListView::paintSinglePhoto(QPainter& painter, QSize target)
     const QSize held = shown.GetSize();
     const QPoint at = GridGeometry::centredOrigin(target, held);
     shown.Draw(painter, at.x(), at.y(), held.width(), held.height());
-    const QSize source = shown.GetSourceSize();
+    const QSize source = shown.GetShownSize();
     window()->setWindowTitle(shown.GetDisplayName() + QStringLiteral(" %1x%2").arg(source.width()).arg(source.height())
                              + QStringLiteral(" - ") + m_host->title());
 }

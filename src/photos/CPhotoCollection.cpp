@@ -74,6 +74,12 @@ void CPhotoCollection::remove(int index)
     endRemoveRows();
 }
 
+void CPhotoCollection::photoChanged(int index)
+{
+    if (index >= 0 && index < count())
+        Q_EMIT dataChanged(this->index(index, 0), this->index(index, ColumnCount - 1));
+}
+
 void CPhotoCollection::releaseAll()
 {
     if (m_records.empty())
@@ -131,7 +137,7 @@ QString CPhotoCollection::cellText(const PhotoRecord& held, int column) const
     case SizeColumn: return QString::fromStdString(snapwane::FormatByteCount(held.fileBytes));
     case ModifiedColumn: return held.modified;
     case DimensionsColumn: {
-        const QSize size = held.image ? held.image->GetSourceSize() : QSize();
+        const QSize size = held.image ? held.image->GetShownSize() : QSize();
         return QString::fromStdString(snapwane::FormatDimensions(size.width(), size.height()));
     }
     default: return {};

@@ -49,6 +49,9 @@ public:
     bool append(PhotoRecord record);
     // Removes row index and destroys its photo.
     void remove(int index);
+    // Photo index was loaded again (turned, corrected): its row and the views
+    // that draw it are brought up to date.
+    void photoChanged(int index);
     // Destroys every photo, the last one first.
     void releaseAll();
 

@@ -7,6 +7,7 @@
 #include "platform/GuiThreadCall.h"
 #include "platform/Prompts.h"
 
+#include <algorithm>
 #include <memory>
 
 const QString CollectionEditor::kRemoveAllQuestion = QStringLiteral("Remove all files from the list, are you sure?");
@@ -43,6 +44,12 @@ void CollectionEditor::removeSelected()
     if (above >= 0) {
         list->selectRow(above);
         m_host.setCurrentIndex(above);
+    } else if (m_host.viewMode() == PhotoViewHost::SinglePhotoMode && collection.count() > 0) {
+        // The photo that moved up into the removed one's place is the one on
+        // the screen, so it is the one the next command acts on.
+        const int shown = std::min(m_host.currentIndex(), collection.count() - 1);
+        list->selectRow(shown);
+        m_host.setCurrentIndex(shown);
     } else {
         list->clearRowSelection();
         if (m_host.currentIndex() >= collection.count())
@@ -101,11 +108,18 @@ void CollectionEditor::focusFirstRow()
     selectFirstRow();
 }
 
-// Index -1 (or any index outside the collection) leaves no photo marked.
+// Index -1 (or any index outside the collection) leaves no photo marked. The
+// grid is redrawn only when a mark changed: a click on a cell has already set
+// its marks and redrawn just their frames.
 void CollectionEditor::markOnly(int index)
 {
     CPhotoCollection& collection = m_host.collection();
-    for (int i = 0; i < collection.count(); ++i)
-        collection.photo(i).m_selected = i == index ? 1 : 0;
-    m_host.photoListView()->viewport()->update();
+    bool changed = false;
+    for (int i = 0; i < collection.count(); ++i) {
+        const int selected = i == index ? 1 : 0;
+        changed = changed || collection.photo(i).m_selected != selected;
+        collection.photo(i).m_selected = selected;
+    }
+    if (changed)
+        m_host.photoListView()->viewport()->update();
 }

@@ -25,15 +25,18 @@ public:
     // Appends a loaded record; the first photo of an empty collection becomes
     // current and selected at once. false when the collection is full.
     bool append(PhotoRecord record);
-    // Removes the selected row. The row above becomes current and selected;
-    // after removing row 0 no row is selected and the current index stays
-    // where it was, moved onto the last photo if it no longer reaches one.
+    // Removes the selected row. The row above becomes current and selected.
+    // After removing row 0 the single-photo view keeps its current index and
+    // selects the photo it now shows; the other views select no row, and the
+    // current index stays where it was, moved onto the last photo if it no
+    // longer reaches one.
     void removeSelected();
     // Asks first; anything but Yes changes nothing.
     void removeAll();
 
-    // A click on the file list: the clicked row's photo becomes the one marked
-    // (ignored while a load runs). The current index does not move.
+    // Any change of the file list's selection (a click, a key, a command): the
+    // selected row's photo becomes the one marked, none when no row is
+    // selected (ignored while a load runs). The current index does not move.
     void markSelectedRow();
     // After a move of the current photo in the single-photo mode: the current
     // photo alone is marked and its row selected (not while the views prepare

@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CMainView.h"
 #include "imaging/CColorCorrectionDlg.h"
+#include "photos/CFileListView.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
 #include "support/FakePhotos.h"
@@ -65,6 +66,9 @@ const StateRow kStates[] = {
     {"NoPhotos", 0, CMainView::PhotoListMode, -1, false, false, unite({kAlways, kIdle}), cmd::PhotoList},
     {"PhotoList", 12, CMainView::PhotoListMode, 0, false, false, unite({kAlways, kIdle, kWithPhotos}), cmd::PhotoList},
     {"FileList", 12, CMainView::FileListMode, 5, false, false, unite({kAlways, kIdle, kWithPhotos}), cmd::FileList},
+    // Remove photo and View photo act on the marked photo: with none there is nothing to act on.
+    {"NothingMarked", 12, CMainView::PhotoListMode, -1, false, false,
+     unite({kAlways, kIdle, {cmd::RemoveAll, cmd::Reduce}}), cmd::PhotoList},
     {"SingleFirst", 12, CMainView::SinglePhotoMode, 0, false, false,
      unite({kAlways, kIdle, kWithPhotos, kSinglePhoto, kForward}), cmd::ViewPhoto},
     {"SingleMiddle", 12, CMainView::SinglePhotoMode, 5, false, false,
@@ -74,8 +78,8 @@ const StateRow kStates[] = {
     {"SingleOnlyPhoto", 1, CMainView::SinglePhotoMode, 0, false, false,
      unite({kAlways, kIdle, kWithPhotos, kSinglePhoto}), cmd::ViewPhoto},
     {"SingleStaleCurrent", 3, CMainView::SinglePhotoMode, 7, false, false,
-     unite({kAlways, kIdle, kWithPhotos, kBack, {cmd::RotateLeft, cmd::RotateRight, cmd::ColorCorrection,
-                                                  cmd::FullScreen}}),
+     unite({kAlways, kIdle, {cmd::RemoveAll, cmd::Reduce}, kBack,
+            {cmd::RotateLeft, cmd::RotateRight, cmd::ColorCorrection, cmd::FullScreen}}),
      cmd::ViewPhoto},
     {"Loading", 12, CMainView::SinglePhotoMode, 5, true, false, kAlways, cmd::ViewPhoto},
     {"Reducing", 12, CMainView::FileListMode, 5, false, true, unite({kAlways, {cmd::Stop}}), cmd::FileList},
@@ -104,6 +108,7 @@ TEST_P(MainViewCommands, EnableRulesAndRadioMarksFollowTheState)
     CMainView* view = frame.view();
     setPhotos(row.photos);
     view->setViewMode(row.mode);
+    view->fileList()->selectRow(row.current); // the current photo is the marked one, when there is one
     view->setCurrentIndex(row.current);
     view->setLoading(row.loading);
     view->setReducing(row.reducing);

@@ -61,6 +61,31 @@ TEST_F(ColourWindow, FullScreenSpaceSpaceEscape_MovesTwiceThenLeavesFullScreen)
     EXPECT_EQ(brightness()->value(), CColorCorrectionDlg::kSliderMiddle + 20);
 }
 
+TEST_F(ColourWindow, KeysOnASlider_CorrectThePhotoOnTheScreenAndHideKeepsIt)
+{
+    QWidget* single = view()->singlePhotoView()->viewport();
+    const QRect middle(single->rect().center(), QSize(4, 4));
+    const auto brightnessOnScreen = [&] {
+        const QColor pixel = grabScreen(single, middle).pixelColor(0, 0);
+        return pixel.red() + pixel.green() + pixel.blue();
+    };
+    const int before = brightnessOnScreen();
+    dialog()->activateWindow(); // the user clicks into the colour window
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == dialog(); }));
+    brightness()->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), brightness());
+
+    ASSERT_TRUE(pressKey(Qt::Key_End));
+    EXPECT_TRUE(waitFor([&] { return brightnessOnScreen() > before + 60; }));
+    ASSERT_TRUE(pressKey(Qt::Key_Return)); // Hide
+
+    EXPECT_TRUE(waitFor([&] { return !dialog()->isVisible(); }));
+    EXPECT_EQ(view()->currentIndex(), 0);
+    EXPECT_EQ(view()->collection().photo(0).m_brightness, 64);
+    QTest::qWait(200);
+    EXPECT_GT(brightnessOnScreen(), before + 60);
+}
+
 TEST_F(ColourWindow, RightInTheMainWindow_MovesThePhotoNotTheSlider)
 {
     ASSERT_TRUE(activateMainWindow());

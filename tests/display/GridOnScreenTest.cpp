@@ -1,5 +1,6 @@
 // Removing photos, seen on the screen: what the collection no longer holds
-// is no longer drawn, in the thumbnail grid and in the single-photo view.
+// is no longer drawn, in the thumbnail grid and in the single-photo view, and
+// the photo marked on the screen is the one the next Delete removes.
 #include "DisplaySupport.h"
 #include "MainWindowFixture.h"
 #include "app/CMainView.h"
@@ -7,6 +8,7 @@
 #include "imaging/GridGeometry.h"
 #include "res/ids.h"
 
+#include <QAction>
 #include <QUrl>
 
 using namespace DisplaySupport;
@@ -29,6 +31,12 @@ protected:
     {
         const QPoint middle = GridGeometry::thumbnailArea(cellOrigin(index)).center();
         return waitForScreenColour(grid(), QRect(middle, QSize(4, 4)), colourOf(number), 12);
+    }
+    // The frame of cell index shows in this colour on the screen.
+    bool frameShows(int index, const QColor& colour) const
+    {
+        const QRect frame = GridGeometry::cellFrame(cellOrigin(index));
+        return waitForScreenColour(grid(), QRect(frame.center().x() - 10, frame.top(), 20, 1), colour, 8);
     }
     bool singlePhotoShows(int number) const
     {
@@ -103,6 +111,43 @@ TEST_F(GridOnScreen, RemoveAllInSingleView_LeavesAnEmptyGrid)
 
     EXPECT_EQ(view()->viewMode(), CMainView::PhotoListMode);
     EXPECT_TRUE(waitForScreenColour(grid(), grid()->rect(), background()));
+}
+
+TEST_F(GridOnScreen, DeleteInTheGrid_RemovesThePhotoMarkedOnTheScreen)
+{
+    addPhotos(4);
+    ASSERT_TRUE(thumbnailShown(3, 3));
+    click(grid(), cellRect(2).center());
+
+    ASSERT_TRUE(pressKey(Qt::Key_Delete));
+    EXPECT_TRUE(frameShows(1, CPhotoListView::kSelectionColour));
+    EXPECT_TRUE(frameShows(0, CPhotoListView::kFrameColour));
+    ASSERT_TRUE(pressKey(Qt::Key_Delete));
+    EXPECT_TRUE(thumbnailShown(1, 3)); // photo 1 went, the marked one
+    EXPECT_TRUE(frameShows(0, CPhotoListView::kSelectionColour));
+
+    // Row 0 removed: nothing is marked, and Delete has nothing to remove.
+    ASSERT_TRUE(pressKey(Qt::Key_Delete));
+    EXPECT_TRUE(frameShows(0, CPhotoListView::kFrameColour));
+    EXPECT_FALSE(action(ids::cmd::RemovePhoto)->isEnabled());
+    ASSERT_TRUE(pressKey(Qt::Key_Delete));
+    EXPECT_EQ(view()->photoCount(), 1);
+    EXPECT_TRUE(thumbnailShown(0, 3));
+}
+
+TEST_F(GridOnScreen, DeleteInTheSingleView_RemovesThePhotoShownEachTime)
+{
+    addPhotos(3);
+    ASSERT_TRUE(thumbnailShown(0, 0));
+    doubleClick(grid(), cellRect(0).center());
+    ASSERT_TRUE(singlePhotoShows(0));
+
+    ASSERT_TRUE(pressKey(Qt::Key_Delete));
+    EXPECT_TRUE(singlePhotoShows(1));
+    ASSERT_TRUE(pressKey(Qt::Key_Delete));
+    EXPECT_TRUE(singlePhotoShows(2));
+    ASSERT_EQ(view()->photoCount(), 1);
+    EXPECT_EQ(view()->collection().pathOf(0), pathOf(2));
 }
 
 } // namespace

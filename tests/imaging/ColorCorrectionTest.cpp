@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 
@@ -73,14 +74,37 @@ TEST_F(ColorCorrectionTest, Release_StoresTheSliderValue)
     }
 }
 
-TEST_F(ColorCorrectionTest, KeyboardMove_StoresNothingUntilReleased)
+// A key moves the slider and the photo at once, and the number under the
+// slider is the correction it stands for.
+TEST_F(ColorCorrectionTest, KeyboardMove_IsStoredAndShownAtOnce)
 {
+    const auto valueShown = [&](const QString& text) {
+        for (const QLabel* label : m_dialog->findChildren<QLabel*>())
+            if (label->text() == text)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(valueShown(QStringLiteral("0")));
+    const std::uint8_t before = photo().pixels().data()[0];
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(m_brightness, &right);
-    EXPECT_EQ(m_brightness->value(), 64);
-    EXPECT_EQ(photo().m_brightness, 0);
-    release(m_brightness, m_brightness->value());
     EXPECT_EQ(photo().m_brightness, 1);
+    EXPECT_TRUE(valueShown(QStringLiteral("+1")));
+    QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_contrast, &home);
+    EXPECT_EQ(photo().m_contrast, -63);
+    EXPECT_TRUE(valueShown(QStringLiteral("-63")));
+    EXPECT_NE(photo().pixels().data()[0], before); // the thumbnail was made again
+}
+
+// A dragged handle stores where the mouse lets it go, not every step on the way.
+TEST_F(ColorCorrectionTest, Drag_StoresOnRelease)
+{
+    m_brightness->setSliderDown(true);
+    m_brightness->setValue(90);
+    EXPECT_EQ(photo().m_brightness, 0);
+    m_brightness->setSliderDown(false); // the mouse lets go
+    EXPECT_EQ(photo().m_brightness, 27);
 }
 
 TEST_F(ColorCorrectionTest, Release_RemakesTheThumbnail)

@@ -7,6 +7,7 @@
 #include "imaging/CPhotoImage.h"
 #include "imaging/CPhotoListView.h"
 #include "photos/CFileListView.h"
+#include "photos/CPhotoCollection.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
 
@@ -125,7 +126,27 @@ TEST_F(NavigationTest, Rotation_QuarterTurnsComeRound)
     EXPECT_EQ(photo.m_rotation, 270);
 }
 
-TEST_F(NavigationTest, SlideShow_FromTheSecondToLastMovesOnceThenEnds)
+// Width x height as the photo is seen: in the caption and in the file list.
+TEST_F(NavigationTest, Rotation_SizesFollowTheTurn)
+{
+    addPhotos(1, 640, 480);
+    openPhoto(0);
+    int rowChanged = 0;
+    QObject::connect(&m_view->collection(), &QAbstractItemModel::dataChanged, [&] { ++rowChanged; });
+    m_view->onCommand(cmd::RotateRight);
+    m_view->singlePhotoView()->viewport()->grab(); // a paint sets the caption
+    EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo00.jpg 480x640 - ") + CMainView::kTitle);
+    EXPECT_EQ(m_view->collection().index(0, CPhotoCollection::DimensionsColumn).data().toString(),
+              QStringLiteral("480 x 640"));
+    EXPECT_EQ(rowChanged, 1); // the list shows it again
+
+    m_view->onCommand(cmd::RotateRight);
+    m_view->singlePhotoView()->viewport()->grab();
+    EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo00.jpg 640x480 - ") + CMainView::kTitle);
+}
+
+// The last photo is shown for a whole step too; the show ends on the tick after it.
+TEST_F(NavigationTest, SlideShow_FromTheSecondToLastShowsTheLastThenEnds)
 {
     addPhotos(4);
     openPhoto(2);
@@ -136,10 +157,12 @@ TEST_F(NavigationTest, SlideShow_FromTheSecondToLastMovesOnceThenEnds)
 
     m_view->onSlideShowTick();
     EXPECT_EQ(m_view->currentIndex(), 3);
-    EXPECT_FALSE(m_view->isSlideShow());
-    EXPECT_FALSE(m_view->fullScreenDlg()->isVisible());
+    EXPECT_TRUE(m_view->isSlideShow());
+    EXPECT_TRUE(m_view->fullScreenDlg()->isVisible());
     m_view->onSlideShowTick();
     EXPECT_EQ(m_view->currentIndex(), 3);
+    EXPECT_FALSE(m_view->isSlideShow());
+    EXPECT_FALSE(m_view->fullScreenDlg()->isVisible());
 }
 
 TEST_F(NavigationTest, SlideShow_WaitsOutsideTheSinglePhotoMode)

@@ -8,6 +8,7 @@
 #include "support/FakePhotos.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QRegularExpression>
 
 namespace {
@@ -209,6 +210,37 @@ TEST_F(Collection, ClickMarksTheClickedPhotoOnlyAndKeepsTheCurrentIndex)
     view()->collectionEditor().markSelectedRow();
     EXPECT_EQ(collection().photo(1).m_selected, 0);
     view()->setLoading(false);
+}
+
+// Keys in the list, a removal, the end of a load: the photo marked in the
+// views is the selected row's, the one Remove photo takes next.
+TEST_F(Collection, MarkFollowsTheListSelectionHoweverItMoves)
+{
+    const auto marked = [&] {
+        QList<int> indexes;
+        for (int i = 0; i < collection().count(); ++i)
+            if (collection().photo(i).m_selected)
+                indexes.append(i);
+        return indexes;
+    };
+    loadPhotos(4);
+    view()->fileList()->setFocus();
+    for (int press = 0; press < 2; ++press) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(view()->fileList(), &down);
+    }
+    ASSERT_EQ(view()->fileList()->selectedRow(), 2);
+    EXPECT_EQ(marked(), QList<int>{2});
+
+    frame.onCommand(ids::cmd::RemovePhoto);
+    EXPECT_EQ(marked(), QList<int>{1});
+    remove(0);
+    EXPECT_EQ(marked(), QList<int>{});
+    EXPECT_FALSE(frame.commands()->action(ids::cmd::RemovePhoto)->isEnabled());
+    EXPECT_FALSE(frame.commands()->action(ids::cmd::ViewPhoto)->isEnabled());
+
+    load(folder.writeMany(QStringLiteral("more"), 1));
+    EXPECT_EQ(marked(), QList<int>{0});
 }
 
 TEST_F(Collection, MoveOfTheCurrentPhotoMarksItsRowInSinglePhotoMode)
