@@ -1,5 +1,5 @@
 // Corrections: the user's changes to one photo, applied to its thumbnail and
-// to its reduction (and ignored when a photo is copied unchanged).
+// to its reduction. A photo with any of them is never copied unchanged.
 #pragma once
 
 namespace snapwane {
@@ -11,6 +11,12 @@ struct Corrections {
     int rotation = 0;   // clockwise degrees: 0, 90, 180 or 270 (other values: no turn)
 
     bool operator==(const Corrections&) const = default;
+    // True when none of the changes is set: the photo is as its file shows it
+    // (upright as its orientation tag says), and may go out as that file.
+    bool IsUntouched() const
+    {
+        return brightness == 0 && contrast == 0 && !grey && rotation != 90 && rotation != 180 && rotation != 270;
+    }
 };
 
 } // namespace snapwane

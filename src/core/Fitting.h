@@ -43,6 +43,13 @@ struct BoxSize {
 // The box (boxWidth x boxHeight, both > 0) fitted to a W x H photo.
 BoxSize FitBoxToPhoto(int photoWidth, int photoHeight, int boxWidth, int boxHeight);
 
+// True when a W x H photo (as turned) exceeds the box both ways, the only photo
+// the reduction makes smaller; any other is never enlarged.
+inline bool IsLargerThanBox(int photoWidth, int photoHeight, int boxWidth, int boxHeight)
+{
+    return photoWidth > boxWidth && photoHeight > boxHeight;
+}
+
 // How often a source of `size` is halved before size / box < 2 (integer division).
 int CountHalvings(int size, int box);
 

@@ -10,14 +10,18 @@ ReduceBatch::ReduceBatch(std::vector<BatchPhoto> photos, BatchSettings settings)
     : m_photos(std::move(photos)), m_settings(settings)
 {
     std::vector<std::filesystem::path> sources, wanted;
+    std::vector<Corrections> corrections;
     for (const BatchPhoto& photo : m_photos) {
         sources.push_back(photo.source);
         wanted.push_back(photo.output);
+        corrections.push_back(photo.corrections);
     }
-    OutputPlan plan = PlanOutputs(sources, wanted);
+    OutputPlan plan = PlanOutputs(sources, wanted, corrections, m_settings.alsoWritten);
     for (std::size_t i = 0; i < m_photos.size(); ++i)
         m_photos[i].output = std::move(plan.outputs[i]);
     m_sourcesReplaced = plan.sourcesReplaced;
+    m_replaced = std::move(plan.replaced);
+    m_sameAs = std::move(plan.sameAs);
 }
 
 // Runs on a helper thread: reads, checks, decodes, reduces and encodes; writes nothing.
@@ -67,10 +71,17 @@ std::size_t ReduceBatch::Run(BatchObserver& observer, const WholePhoto& wholePho
 {
     const std::size_t count = m_photos.size();
     std::vector<Prepared> prepared(count);
+    std::vector<BatchOutcome> outcomes(count); // of the photos finished, for their repeated listings
+    const auto repeated = [this](std::size_t i) { return m_sameAs[i] >= 0; };
     LookAheadPool::Work work;
     if (!wholePhoto) {
-        work.prepare = [&](std::size_t i) { prepared[i] = Prepare(m_photos[i]); };
-        work.memoryOf = [this](std::size_t i) { return EstimateDecodeMemoryOfFile(m_photos[i].source); };
+        work.prepare = [&](std::size_t i) {
+            if (!repeated(i))
+                prepared[i] = Prepare(m_photos[i]);
+        };
+        work.memoryOf = [&](std::size_t i) {
+            return repeated(i) ? std::size_t(0) : EstimateDecodeMemoryOfFile(m_photos[i].source);
+        };
         work.refuse = [&](std::size_t i) { prepared[i].reduction.outcome = ReduceOutcome::TooLargeToDecode; };
         work.failed = [&](std::size_t i) {
             prepared[i] = {};
@@ -85,7 +96,10 @@ std::size_t ReduceBatch::Run(BatchObserver& observer, const WholePhoto& wholePho
     }
     const auto commit = [&](std::size_t i) {
         BatchOutcome outcome;
-        if (wholePhoto) {
+        if (repeated(i)) {
+            outcome = outcomes[std::size_t(m_sameAs[i])];
+            outcome.sameAs = m_sameAs[i];
+        } else if (wholePhoto) {
             try {
                 outcome.result = wholePhoto(m_photos[i]);
             } catch (...) {
@@ -94,6 +108,7 @@ std::size_t ReduceBatch::Run(BatchObserver& observer, const WholePhoto& wholePho
         } else
             outcome = Commit(m_photos[i], prepared[i]);
         prepared[i] = {}; // written: let the encoded photo go
+        outcomes[i] = outcome;
         const bool goOn = observer.Finished(i, outcome);
         if (goOn && i + 1 < count)
             observer.Starting(i + 1);

@@ -4,7 +4,10 @@
 // reducer and the program's reduction run go through it.
 //
 // - The outputs are planned first (PlanOutputs): no photo is written over
-//   another photo's output or over the source of another listed photo.
+//   another photo's output or over the source of another listed photo, and a
+//   file listed again with the same corrections is written once, by its first
+//   listing. Which existing files the run would replace is known before it
+//   starts (Replaced), so that the front end can ask first.
 // - Photos are read, decoded, reduced and encoded ahead on `threads` threads
 //   (LookAheadPool) within a memory budget: a photo whose decoding would not fit
 //   beside those in hand waits, one that alone needs more than the budget is
@@ -44,11 +47,13 @@ struct BatchSettings {
     int threads = 0;                 // photos worked on at once; 0: one per core
     bool applyLoadingRules = false;  // refuse what loading refuses (the program's photos passed it when loaded)
     MemoryBudget* memoryBudget = &MemoryBudget::ForDecoding(); // shared with every decode of the process
+    std::vector<std::filesystem::path> alsoWritten; // written after the photos (the archive): counted in Replaced
 };
 
 struct BatchOutcome {
     ReduceResult result;             // what was done, with its reason
     std::optional<PhotoCheck> refusal; // set when the loading rules refused the photo: nothing written
+    std::ptrdiff_t sameAs = -1;        // the earlier listing of this file, whose outcome this is: nothing written
 };
 
 class BatchObserver {
@@ -72,6 +77,8 @@ public:
     const std::vector<BatchPhoto>& Photos() const { return m_photos; }
     // How many photos would replace their own source file (the output folder is theirs).
     std::size_t SourcesReplaced() const { return m_sourcesReplaced; }
+    // Every existing file the run would write over, those own sources included.
+    const std::vector<std::filesystem::path>& Replaced() const { return m_replaced; }
 
     // Returns how many photos were finished.
     std::size_t Run(BatchObserver& observer, const WholePhoto& wholePhoto = {}) const;
@@ -87,6 +94,8 @@ private:
     std::vector<BatchPhoto> m_photos;
     BatchSettings m_settings;
     std::size_t m_sourcesReplaced = 0;
+    std::vector<std::filesystem::path> m_replaced;
+    std::vector<std::ptrdiff_t> m_sameAs;
 };
 
 } // namespace snapwane

@@ -108,8 +108,13 @@ ReducedPixels ReducePixels(PixelBuffer photo, int targetWidth, int targetHeight,
     photo = ApplyCorrections(std::move(photo), corrections, orientation);
     if (!photo)
         return result; // NoMemory
-    if (targetWidth >= photo.width() || targetHeight >= photo.height()) {
-        result.outcome = ReduceOutcome::Copied;
+    if (!IsLargerThanBox(photo.width(), photo.height(), targetWidth, targetHeight)) {
+        if (corrections.IsUntouched()) {
+            result.outcome = ReduceOutcome::Copied;
+            return result;
+        }
+        result.pixels = std::move(photo); // turned or corrected: at its own size
+        result.outcome = ReduceOutcome::Reduced;
         return result;
     }
     const BoxSize fitted = FitBoxToPhoto(photo.width(), photo.height(), targetWidth, targetHeight);

@@ -7,9 +7,10 @@
 //  3. corrections, each only when set: brightness, contrast, grey; then the
 //     turn: the photo's EXIF orientation tag (Orientation.h) and the user's
 //     rotation from there, so the photo comes out upright;
-//  4. when targetWidth >= W or targetHeight >= H (after the turn) the source
-//     is copied byte for byte instead, without any correction: nothing is ever
-//     enlarged;
+//  4. when targetWidth >= W or targetHeight >= H (after the turn) nothing is
+//     ever enlarged: a photo the user neither turned nor corrected is copied
+//     byte for byte (its orientation tag alone is no change: the copy keeps
+//     it); any other is encoded at its own size with the turn and corrections;
 //  5. the box is fitted to the photo (FitBoxToPhoto); a fitted side of 0 (a
 //     photo much wider than the box is tall, e.g. 12500 x 240 into 50 x 50)
 //     passes the photo over (DoesNotFit) and writes nothing;
@@ -43,7 +44,7 @@ namespace snapwane {
 
 enum class ReduceOutcome {
     Reduced,
-    Copied,             // not larger than the box: the output is the source's bytes
+    Copied,             // not larger than the box and untouched: the output is the source's bytes
     CannotOpenSource,
     ReadError,          // file error while reading the source
     NotDecodable,

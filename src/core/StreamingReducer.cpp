@@ -125,9 +125,12 @@ StreamingReducer::Geometry StreamingReducer::TurnedGeometry(int decodedWidth, in
 ReducedPixels StreamingReducer::FitAndReduce(Geometry& geometry, int targetWidth, int targetHeight,
                                              const Corrections& corrections)
 {
-    if (targetWidth >= geometry.turnedWidth || targetHeight >= geometry.turnedHeight)
+    const bool larger = IsLargerThanBox(geometry.turnedWidth, geometry.turnedHeight, targetWidth, targetHeight);
+    if (!larger && corrections.IsUntouched())
         return {DrainRows() ? ReduceOutcome::Copied : ReduceOutcome::NotDecodable, {}};
-    const BoxSize fitted = FitBoxToPhoto(geometry.turnedWidth, geometry.turnedHeight, targetWidth, targetHeight);
+    // A turned or corrected photo not larger than the box keeps its own size: no halving, no merge.
+    const BoxSize own{geometry.turnedWidth, geometry.turnedHeight};
+    const BoxSize fitted = larger ? FitBoxToPhoto(own.width, own.height, targetWidth, targetHeight) : own;
     if (fitted.width <= 0 || fitted.height <= 0)
         return {DrainRows() ? ReduceOutcome::DoesNotFit : ReduceOutcome::NotDecodable, {}};
     AxisPlan widthPlan = PlanAxis(geometry.turnedWidth, fitted.width, MergeSum::Double);

@@ -46,4 +46,17 @@ std::string FormatDimensions(int width, int height)
     return text;
 }
 
+std::string DescribeReplacedFiles(std::size_t files, std::size_t originals, const std::string& folder)
+{
+    std::string text = std::to_string(files) + (files == 1 ? " file in " : " files in ") + folder;
+    text += " would be replaced";
+    if (originals == 0)
+        return text;
+    if (files == 1)
+        return text + " (the original of one of your photos)";
+    if (originals == 1)
+        return text + " (1 of them the original of one of your photos)";
+    return text + " (" + std::to_string(originals) + " of them originals of your photos)";
+}
+
 } // namespace snapwane

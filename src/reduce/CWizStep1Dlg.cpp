@@ -1,11 +1,13 @@
 #include "reduce/CWizStep1Dlg.h"
 
+#include "core/TextFormat.h"
 #include "platform/DataExchange.h"
 #include "platform/IntegerEdit.h"
 #include "platform/Prompts.h"
 #include "platform/WidgetId.h"
 #include "reduce/CViewPhotoSizesDlg.h"
 #include "reduce/CWizStep2Dlg.h"
+#include "reduce/ReductionWorker.h"
 #include "reduce/SizeChoice.h"
 #include "res/ids.h"
 
@@ -48,9 +50,6 @@ QProgressBar* createBar(QWidget* parent, int id)
 }
 
 } // namespace
-
-const QString CWizStep1Dlg::kReplaceOriginalsQuestion
-    = QStringLiteral("%1 original photos in %2 would be replaced by their reduced copies. Replace them?");
 
 CWizStep1Dlg::CWizStep1Dlg(const ReductionSettings& settings, QWidget* parent)
     : QDialog(parent)
@@ -246,7 +245,7 @@ void CWizStep1Dlg::onNext()
     do {
         if (runStep2(step2) != QDialog::Accepted)
             return;
-    } while (!mayReplaceOriginalsIn(step2.outputFolder())); // No: back to step 2, nothing written
+    } while (!mayReplaceFilesOf(step2)); // No: back to step 2, nothing written
     m_settings.outputFolder = step2.outputFolder();
     m_settings.archiveName = step2.archiveName();
     m_settings.emailAddress = step2.emailAddress();
@@ -268,12 +267,21 @@ void CWizStep1Dlg::onShowSize()
     runPreview(preview);
 }
 
-// Asked once, before anything is written, when the output folder holds listed
-// photos that their reduced copies would replace.
-bool CWizStep1Dlg::mayReplaceOriginalsIn(const QString& folder) const
+// Asked once, before anything is written, when the run would write over any
+// existing file: a photo of the same name, a listed photo's own original, the archive.
+bool CWizStep1Dlg::mayReplaceFilesOf(const CWizStep2Dlg& step2) const
 {
-    const int replaced = m_settings.originalsReplacedIn ? m_settings.originalsReplacedIn(folder) : 0;
-    return replaced == 0 || Prompts::askYesNo(kReplaceOriginalsQuestion.arg(replaced).arg(folder));
+    const QString folder = step2.outputFolder();
+    const QString archive
+        = step2.makeSingleFile() != 0 ? ReductionWorker::archivePathOf(folder, step2.archiveName()) : QString();
+    const ReductionSettings::ReplacedFiles replaced
+        = m_settings.filesReplacedIn ? m_settings.filesReplacedIn(folder, archive) : ReductionSettings::ReplacedFiles{};
+    if (replaced.files == 0)
+        return true;
+    const std::string text = snapwane::DescribeReplacedFiles(std::size_t(replaced.files),
+                                                             std::size_t(replaced.originals), folder.toStdString());
+    const QString question = replaced.files == 1 ? QStringLiteral(". Replace it?") : QStringLiteral(". Replace them?");
+    return Prompts::askYesNo(QString::fromStdString(text) + question);
 }
 
 int CWizStep1Dlg::runStep2(CWizStep2Dlg& step2)

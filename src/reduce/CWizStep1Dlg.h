@@ -21,9 +21,6 @@ class CWizStep1Dlg : public QDialog
     Q_OBJECT
 
 public:
-    // "%1 original photos in %2 would be replaced by their reduced copies. Replace them?"
-    static const QString kReplaceOriginalsQuestion;
-
     // settings: the defaults, with the photo count, the input total and the first
     // photo filled in by ReductionController::settingsFor.
     explicit CWizStep1Dlg(const ReductionSettings& settings, QWidget* parent = nullptr);
@@ -36,7 +33,7 @@ protected:
     virtual void runPreview(CViewPhotoSizesDlg& preview);
 
 private:
-    bool mayReplaceOriginalsIn(const QString& folder) const;
+    bool mayReplaceFilesOf(const CWizStep2Dlg& step2) const;
     void createControls();
     QLayout* createSizeGroup();
     QLayout* createBars();

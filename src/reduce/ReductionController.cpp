@@ -46,8 +46,8 @@ ReductionSettings ReductionController::settingsFor(const std::vector<ReductionPh
     settings.photoCount = int(photos.size());
     for (const ReductionPhoto& photo : photos)
         settings.inputBytes += photo.sizeBytes;
-    settings.originalsReplacedIn = [photos](const QString& outputFolder) {
-        return int(ReductionWorker::originalsReplaced(outputFolder, photos));
+    settings.filesReplacedIn = [photos](const QString& outputFolder, const QString& archiveFile) {
+        return ReductionWorker::filesReplaced(outputFolder, archiveFile, photos);
     };
     if (!photos.empty()) {
         settings.firstPhotoPath = photos.front().sourcePath;

@@ -21,9 +21,14 @@ struct ReductionSettings
     std::uint64_t inputBytes = 0; // the sum of the listed file sizes
     QString firstPhotoPath;       // the real path of the first photo of the list
     snapwane::Corrections firstCorrections;
-    // How many photos of the list would replace their own originals in this
-    // output folder; empty counts none.
-    std::function<int(const QString& outputFolder)> originalsReplacedIn;
+    // The existing files a run into this output folder would write over, and how
+    // many of them are the list's own originals; archiveFile is the packed file,
+    // empty when nothing is packed. Empty counts none.
+    struct ReplacedFiles {
+        int files = 0;
+        int originals = 0;
+    };
+    std::function<ReplacedFiles(const QString& outputFolder, const QString& archiveFile)> filesReplacedIn;
 
     // Step 2, on OK.
     QString archiveName;

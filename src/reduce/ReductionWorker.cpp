@@ -51,14 +51,19 @@ ReductionWorker::ReductionWorker(ReductionHost& host, ReductionSettings settings
 {
 }
 
-std::size_t ReductionWorker::originalsReplaced(const QString& outputFolder, const std::vector<ReductionPhoto>& photos)
+ReductionSettings::ReplacedFiles ReductionWorker::filesReplaced(const QString& outputFolder, const QString& archiveFile,
+                                                                const std::vector<ReductionPhoto>& photos)
 {
-    std::vector<std::filesystem::path> sources, wanted;
-    for (const snapwane::BatchPhoto& photo : batchPhotosOf(outputFolder, photos)) {
-        sources.push_back(photo.source);
-        wanted.push_back(photo.output);
-    }
-    return snapwane::PlanOutputs(sources, wanted).sourcesReplaced;
+    snapwane::BatchSettings settings;
+    if (!archiveFile.isEmpty())
+        settings.alsoWritten.push_back(NativePath::toFileSystem(archiveFile));
+    const snapwane::ReduceBatch batch(batchPhotosOf(outputFolder, photos), settings);
+    return {int(batch.Replaced().size()), int(batch.SourcesReplaced())};
+}
+
+QString ReductionWorker::archivePathOf(const QString& outputFolder, const QString& archiveName)
+{
+    return outputPathOf(outputFolder, archiveName + QString::fromLatin1(snapwane::ArchiveExtension()));
 }
 
 QString ReductionWorker::outputPathOf(const QString& outputFolder, const QString& listedName)
@@ -98,7 +103,7 @@ public:
     bool Finished(std::size_t index, const snapwane::BatchOutcome& outcome) override
     {
         try {
-            if (m_worker.m_settings.isUsable() && outcome.result.IsFileError())
+            if (m_worker.m_settings.isUsable() && outcome.sameAs < 0 && outcome.result.IsFileError())
                 Prompts::informDuringRun(QStringLiteral("File error:\n") + m_worker.m_photos[index].sourcePath,
                                          [this] { return m_worker.shouldStop(m_stopRequested); });
         } catch (...) {

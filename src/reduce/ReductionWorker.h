@@ -39,8 +39,12 @@ public:
     // The whole run; stopRequested is the worker host's stop.
     void run(const std::atomic<bool>& stopRequested);
 
-    // How many of the photos would replace their own source files in outputFolder.
-    static std::size_t originalsReplaced(const QString& outputFolder, const std::vector<ReductionPhoto>& photos);
+    // The existing files of outputFolder that the photos (and the archive, when
+    // archiveFile is given) would replace, and how many are the photos' own sources.
+    static ReductionSettings::ReplacedFiles filesReplaced(const QString& outputFolder, const QString& archiveFile,
+                                                          const std::vector<ReductionPhoto>& photos);
+    // The packed file of a run into outputFolder.
+    static QString archivePathOf(const QString& outputFolder, const QString& archiveName);
 
     // Output path of a listed name: the separator is always inserted.
     static QString outputPathOf(const QString& outputFolder, const QString& listedName);

@@ -1,6 +1,8 @@
+#include "PhonePhotos.h"
 #include "TestSupport.h"
 
 #include "core/JpegCodec.h"
+#include "core/PixelOps.h"
 #include "core/ReducePhoto.h"
 
 #include <gtest/gtest.h>
@@ -64,14 +66,56 @@ INSTANTIATE_TEST_SUITE_P(Examples, ReducePhotoSizes,
         ReduceRow{"OddSourceWidth", 1001, 751, 640, 480, ReduceOutcome::Reduced, 640, 480}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReducePhoto, Copy_IsByteIdenticalAndIgnoresCorrections)
+double MeanByte(const PixelBuffer& pixels)
 {
-    TempFolder folder;
-    WriteBytes(folder / "a.jpg", MakeJpeg(1000, 400));
-    const Corrections corrections{80, 30, true, 90}; // turned: 400 x 1000, still not larger than the box
-    const ReduceResult result = ReducePhoto(folder / "a.jpg", folder / "b.jpg", 640, 480, 75, corrections);
-    EXPECT_EQ(result.outcome, ReduceOutcome::Copied);
-    EXPECT_EQ(ReadBytes(folder / "b.jpg"), ReadBytes(folder / "a.jpg"));
+    double sum = 0;
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        sum += pixels.data()[i];
+    return sum / double(pixels.size());
+}
+
+// A photo not larger than the box is never enlarged. Untouched it goes out as its
+// own file, orientation tag and all; the user's turn or correction is never
+// dropped: such a photo is encoded at its own size with them.
+struct NotLargerRow {
+    const char* name;
+    Corrections corrections;
+    ReduceOutcome outcome;
+    int width, height; // of the written photo
+};
+
+TEST(ReducePhoto, PhotoNotLargerThanTheBox_CopiedOnlyWhenUntouched)
+{
+    // A phone's portrait photo: 800 x 600 stored, tagged to be shown 600 x 800.
+    const std::vector<std::uint8_t> phone = MakePhonePhoto(600, 800, 6);
+    int w = 0, h = 0, ch = 0;
+    const double storedMean = MeanByte(JpegCodec::Decode(phone, 1, w, h, ch));
+    const NotLargerRow rows[] = {
+        {"Untouched_TheFileItself", {}, ReduceOutcome::Copied, 800, 600},
+        {"TurnedByTheUser", {0, 0, false, 90}, ReduceOutcome::Reduced, 800, 600},
+        {"Brightened", {60, 0, false, 0}, ReduceOutcome::Reduced, 600, 800},
+        {"Grey", {0, 0, true, 0}, ReduceOutcome::Reduced, 600, 800},
+    };
+    for (const NotLargerRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder folder;
+        WriteBytes(folder / "a.jpg", phone);
+        const ReduceResult result = ReducePhoto(folder / "a.jpg", folder / "b.jpg", 1024, 768, 90, row.corrections);
+        ASSERT_EQ(result.outcome, row.outcome) << result.reason;
+        EXPECT_EQ(StoredSize(folder / "b.jpg"), std::make_pair(row.width, row.height));
+        if (row.outcome == ReduceOutcome::Copied) {
+            EXPECT_EQ(ReadBytes(folder / "b.jpg"), phone);
+            continue;
+        }
+        PixelBuffer written = JpegCodec::Decode(ReadBytes(folder / "b.jpg"), 1, w, h, ch);
+        ASSERT_TRUE(written);
+        if (row.corrections.rotation == 90)
+            ExpectUprightQuarters(Rotate(std::move(written), 270));
+        else if (row.corrections.brightness > 0)
+            EXPECT_GT(MeanByte(written), storedMean + 20); // the zero channels rise by 60
+        else
+            EXPECT_NEAR(written.row(0)[0], written.row(0)[2], 3) << "red turned grey";
+    }
 }
 
 TEST(ReducePhoto, Corrections_AppliedBeforeFitting)

@@ -36,5 +36,16 @@ TEST(FormatDimensions, WidthTimesHeight)
     EXPECT_EQ(FormatDimensions(640, 480), "640 x 480");
 }
 
+TEST(DescribeReplacedFiles, OneOrManyFilesAndOriginals)
+{
+    EXPECT_EQ(DescribeReplacedFiles(1, 0, "/p"), "1 file in /p would be replaced");
+    EXPECT_EQ(DescribeReplacedFiles(1, 1, "/p"), "1 file in /p would be replaced (the original of one of your photos)");
+    EXPECT_EQ(DescribeReplacedFiles(4, 0, "/p"), "4 files in /p would be replaced");
+    EXPECT_EQ(DescribeReplacedFiles(4, 1, "/p"),
+              "4 files in /p would be replaced (1 of them the original of one of your photos)");
+    EXPECT_EQ(DescribeReplacedFiles(4, 2, "/p"),
+              "4 files in /p would be replaced (2 of them originals of your photos)");
+}
+
 } // namespace
 } // namespace snapwane

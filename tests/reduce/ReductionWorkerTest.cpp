@@ -141,6 +141,24 @@ TEST_F(ReductionRun, NoChangeCopiesEveryPhotoAndTheLaterSameNameGetsANumberedNam
     EXPECT_EQ(reducetest::fileBytes(output("pic (2).jpg")), reducetest::fileBytes(later));
 }
 
+// A folder loaded twice lists each photo twice: each file is written once. With
+// No change a photo the user turned still comes out turned, at its own size.
+TEST_F(ReductionRun, NoChangeWritesAPhotoListedTwiceOnceAndKeepsTheUsersTurn)
+{
+    const QString plain = addPhoto(QStringLiteral("plain.jpg"), 800, 600);
+    const QString turned = addPhoto(QStringLiteral("turned.jpg"), 800, 600);
+    appendUnloadedPhoto(view->collection(), plain);
+    appendUnloadedPhoto(view->collection(), turned);
+    view->collection().photo(1).m_rotation = 90;
+    view->collection().photo(3).m_rotation = 90;
+    settings.targetWidth = settings.targetHeight = 5000;
+    reduce();
+
+    EXPECT_EQ(outputs(), QStringList({"plain.jpg", "turned.jpg"}));
+    EXPECT_EQ(reducetest::fileBytes(output("plain.jpg")), reducetest::fileBytes(plain));
+    EXPECT_EQ(reducetest::photoSize(output("turned.jpg")), QSize(600, 800));
+}
+
 TEST_F(ReductionRun, OddNamesAreReadUnderTheirRealNamesAndWrittenLowerCased)
 {
     addPhoto(QStringLiteral("Été \"quoted\" 'n' spaced.JPG"), 800, 600);

@@ -7,16 +7,22 @@
 #include "reduce/CViewPhotoSizesDlg.h"
 #include "reduce/CWizStep1Dlg.h"
 #include "reduce/CWizStep2Dlg.h"
+#include "reduce/ReductionController.h"
 #include "reduce/SizeChoice.h"
 #include "res/ids.h"
 #include "support/ScriptedPrompts.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -261,32 +267,41 @@ TEST_F(WizardStep1, KeepsItsWidthWhateverTheSize)
     dialog.close();
 }
 
-// Reducing into the photos' own folder: asked once before anything is written;
+// Asked once before anything is written whenever the run would write over a
+// file: an unlisted photo of the same name, a photo's own original, the archive.
 // No goes back to step 2, Yes ends the wizard.
-TEST(WizardStep1Originals, ReplacingOriginalsIsAskedAndNoReturnsToStep2)
+TEST(WizardStep1Replacing, AnyExistingFileIsAskedForAndNoReturnsToStep2)
 {
     ScopedHome home;
     ScriptedPrompts prompts;
-    ReductionSettings settings = threePhotos();
-    QStringList askedFor;
-    settings.originalsReplacedIn = [&askedFor](const QString& folder) {
-        askedFor.append(folder);
-        return folder == QStringLiteral("/photos") ? 2 : 0;
-    };
-    ScriptedStep1 dialog{settings};
-    dialog.answerStep2 = [](CWizStep2Dlg& step2) {
-        WidgetId::find<QLineEdit>(&step2, ids::wizardStep2::OutputFolder)->setText(QStringLiteral("/photos"));
+    QTemporaryDir folder;
+    const QString other = folder.filePath(QStringLiteral("other"));
+    const QString out = folder.filePath(QStringLiteral("out"));
+    for (const QString& file : {other + "/beach.jpg", out + "/beach.jpg", out + "/own.jpg", out + "/MyNewPhotos.zip",
+                                folder.filePath(QStringLiteral("in/Beach.JPG"))}) {
+        QDir().mkpath(QFileInfo(file).path());
+        QFile(file).open(QIODevice::WriteOnly);
+    }
+    const std::vector<ReductionPhoto> photos = {{"beach.jpg", folder.filePath(QStringLiteral("in/Beach.JPG")), 1, {}},
+                                                {"own.jpg", out + "/own.jpg", 1, {}}};
+    ScriptedStep1 dialog{ReductionController::settingsFor(photos)};
+    dialog.answerStep2 = [&](CWizStep2Dlg& step2) {
+        const bool second = dialog.step2Openings == 2;
+        WidgetId::find<QLineEdit>(&step2, ids::wizardStep2::OutputFolder)->setText(second ? out : other);
+        if (second)
+            WidgetId::find<QCheckBox>(&step2, ids::wizardStep2::SingleFile)->click();
         return startStep2(step2);
     };
     prompts.yesNoAnswers = {false, true};
     WidgetId::find<QPushButton>(&dialog, ctl::Next)->click();
 
-    const QString question = QStringLiteral("2 original photos in /photos would be replaced by their reduced copies. "
-                                            "Replace them?");
-    EXPECT_EQ(prompts.messages(), QStringList({question, question}));
+    EXPECT_EQ(prompts.messages(),
+              QStringList({"1 file in " + other + " would be replaced. Replace it?",
+                           "3 files in " + out + " would be replaced (1 of them the original of one of your photos). "
+                                                 "Replace them?"}));
     EXPECT_EQ(dialog.step2Openings, 2);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.settings().outputFolder, QStringLiteral("/photos"));
+    EXPECT_EQ(dialog.settings().outputFolder, out);
 }
 
 } // namespace

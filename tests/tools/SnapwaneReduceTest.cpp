@@ -192,7 +192,8 @@ TEST_F(SnapwaneReduce, IntoTheSourceFolder_OriginalsAreReplacedOnlyWhenAskedAndN
 
     const ToolRun refused = Reduce({"-o", ".", "."}, m_scratch / "in");
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_NE(refused.output.find("1 original photos in . would be replaced by their reduced copies"),
+    EXPECT_NE(refused.output.find("1 file in . would be replaced (the original of one of your photos); nothing was "
+                                  "written:\n  ./beach.jpg\n"),
               std::string::npos)
         << refused.output;
     EXPECT_NE(refused.output.find("--replace-originals"), std::string::npos) << refused.output;
@@ -205,6 +206,40 @@ TEST_F(SnapwaneReduce, IntoTheSourceFolder_OriginalsAreReplacedOnlyWhenAskedAndN
     EXPECT_EQ(SizeOf(m_scratch / "in" / "beach (2).jpg"), (PhotoSize{640, 480}));
     EXPECT_EQ(SizeOf(m_scratch / "in" / "beach.jpg"), (PhotoSize{360, 480}));
     EXPECT_EQ(SizeOf(upper), (PhotoSize{1280, 960}));
+}
+
+// Nothing that exists in the output folder is written over without leave: an
+// unlisted photo of the same name or an earlier archive needs --overwrite. A file
+// listed twice (a folder and one of its photos) is written once.
+TEST_F(SnapwaneReduce, ExistingFilesAreReplacedOnlyWithOverwrite_AndAFileListedTwiceIsWrittenOnce)
+{
+    const fs::path photo = Photo("Beach.JPG", 1280, 960);
+    WriteFile(Out() / "beach.jpg", "the user's own beach");
+    WriteFile(m_scratch / "zips" / "Trip.zip", "an earlier archive");
+
+    const ToolRun refused = Reduce({"-o", Out().string(), photo.string()});
+    const ToolRun archive = Reduce({"--zip", "Trip", "-o", (m_scratch / "zips").string(), photo.string()});
+
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.output.find("1 file in " + Out().string() + " would be replaced; nothing was written:\n  " +
+                                  (Out() / "beach.jpg").string() + "\nGive --overwrite to replace them"),
+              std::string::npos)
+        << refused.output;
+    EXPECT_EQ(ReadFile(Out() / "beach.jpg"), "the user's own beach");
+    EXPECT_EQ(archive.exitCode, 2);
+    EXPECT_NE(archive.output.find((m_scratch / "zips" / "Trip.zip").string()), std::string::npos) << archive.output;
+    EXPECT_EQ(FolderEntries(m_scratch / "zips"), std::vector<std::string>{"Trip.zip"});
+
+    const ToolRun twice = Reduce({"--overwrite", "-o", Out().string(), (m_scratch / "in" / ".").string(),
+                                  photo.string()});
+
+    ASSERT_EQ(twice.exitCode, 0) << twice.output;
+    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"beach.jpg"});
+    EXPECT_EQ(SizeOf(Out() / "beach.jpg"), (PhotoSize{640, 480}));
+    EXPECT_NE(twice.output.find("1 reduced, 0 copied, 1 passed over\n  " + photo.string() + ": the same file as " +
+                                (m_scratch / "in" / "." / "Beach.JPG").string() + ", written once"),
+              std::string::npos)
+        << twice.output;
 }
 
 // Several photos at once must look exactly like one after the other: the same
@@ -484,8 +519,9 @@ TEST_F(SnapwaneReduce, PacksTheRunsPhotosIntoAZipThatHoldsNoEarlierArchive)
                   .exitCode,
               0);
 
-    const ToolRun run = RunProgram(
-        {BuiltTool("snapwane-reduce").string(), "--sfx", "evening", "-o", "-day", photo.string()}, m_scratch.Path());
+    const ToolRun run = RunProgram({BuiltTool("snapwane-reduce").string(), "--sfx", "evening", "--overwrite", "-o",
+                                    "-day", photo.string()},
+                                   m_scratch.Path());
 
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("--sfx is now --zip; the archive is evening.zip\n"), std::string::npos) << run.output;

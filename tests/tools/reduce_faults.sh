@@ -48,7 +48,7 @@ done
 (cd "$work/src" && sha256sum -- *) > "$work/sources.sha256"
 
 # The run every fault case repeats: "$reduce" "${options[@]}" -o FOLDER "$work/src".
-options=(-s 800x600 -q 95 -j 2)
+options=(-s 800x600 -q 95 -j 2 --overwrite) # later runs go over earlier outputs
 reduce_into() { "$reduce" "${options[@]}" -o "$1" "${@:2}" "$work/src"; }
 
 # --- the undisturbed run: what every output must be ------------------------------

@@ -12,9 +12,11 @@ std::vector<BatchPhoto> PhotosOf(const std::vector<PhotoJob>& jobs)
     return photos;
 }
 
-BatchSettings SettingsOf(const ReduceOptions& options)
+BatchSettings SettingsOf(const ReduceOptions& options, const std::filesystem::path& archive)
 {
     BatchSettings settings;
+    if (!archive.empty())
+        settings.alsoWritten.push_back(archive);
     settings.targetWidth = options.targetWidth;
     settings.targetHeight = options.targetHeight;
     settings.quality = options.quality;
@@ -30,7 +32,11 @@ public:
     void Starting(std::size_t index) override { m_report.Starting(index, m_jobs[index]); }
     bool Finished(std::size_t index, const BatchOutcome& outcome) override
     {
-        m_report.Finished(index, m_jobs[index], BatchReducer::OutcomeOf(outcome));
+        PhotoOutcome reported = BatchReducer::OutcomeOf(outcome);
+        if (outcome.sameAs >= 0) // its first listing was written and reported
+            reported = {PhotoResult::PassedOver,
+                        "the same file as " + m_jobs[std::size_t(outcome.sameAs)].source.string() + ", written once"};
+        m_report.Finished(index, m_jobs[index], reported);
         return true;
     }
 
@@ -41,8 +47,9 @@ private:
 
 } // namespace
 
-BatchReducer::BatchReducer(const std::vector<PhotoJob>& jobs, const ReduceOptions& options)
-    : m_jobs(jobs), m_batch(PhotosOf(jobs), SettingsOf(options))
+BatchReducer::BatchReducer(const std::vector<PhotoJob>& jobs, const ReduceOptions& options,
+                           const std::filesystem::path& archive)
+    : m_jobs(jobs), m_batch(PhotosOf(jobs), SettingsOf(options, archive))
 {
 }
 

@@ -14,10 +14,14 @@
 
 class BatchReducer {
 public:
-    BatchReducer(const std::vector<PhotoJob>& jobs, const ReduceOptions& options);
+    // archive: the packed file written after the photos, empty when none.
+    BatchReducer(const std::vector<PhotoJob>& jobs, const ReduceOptions& options,
+                 const std::filesystem::path& archive = {});
 
     // How many photos would replace their own source (the output folder is theirs).
     std::size_t SourcesReplaced() const { return m_batch.SourcesReplaced(); }
+    // Every existing file the run would write over, the archive and those sources included.
+    const std::vector<std::filesystem::path>& Replaced() const { return m_batch.Replaced(); }
     // Every photo is attempted whatever happened to the one before.
     void Run(BatchReport& report) const;
 

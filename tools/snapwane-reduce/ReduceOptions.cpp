@@ -10,7 +10,9 @@ const char* const kReduceUsage =
     "again; any other photo is copied unchanged. PATH is a photo, or a folder whose .jpg and\n"
     ".jpeg files (any case) are taken in name order. Photos go into the output folder under\n"
     "their lower-cased file names; a photo whose name is taken by an earlier photo or by\n"
-    "another photo's source gets a numbered name (img_0001 (2).jpg).\n"
+    "another photo's source gets a numbered name (img_0001 (2).jpg). A file listed more\n"
+    "than once (the same file however it is named) is written once. Nothing that exists\n"
+    "in the output folder is replaced unless allowed: the run is refused, naming the files.\n"
     "\n"
     "Options:\n"
     "  -s, --size SIZE      320x240, 640x480, 800x600, 1024x768, WxH or original\n"
@@ -25,6 +27,8 @@ const char* const kReduceUsage =
     "  -j, --jobs N         work on N photos at once (default: one per processor core);\n"
     "                       photos are still reported and written in their order, and\n"
     "                       the output is the same for any N\n"
+    "      --overwrite      let photos and the archive replace existing files of the\n"
+    "                       output folder (refused without it)\n"
     "      --replace-originals  let reduced photos replace their originals when the output\n"
     "                       folder is theirs (refused without it)\n"
     "      --zip NAME       afterwards pack the output folder's photos into NAME.zip\n"
@@ -44,8 +48,8 @@ const char* const kReduceUsage =
     "too large to decode in the memory allowed; photos that cannot be read, decoded or\n"
     "written are counted as failed.\n"
     "Exit status: 0 when nothing failed, 1 when a photo could not be read, decoded or\n"
-    "written (or packing failed), 2 when the command line was refused or originals would be\n"
-    "replaced without --replace-originals.\n";
+    "written (or packing failed), 2 when the command line was refused, or existing files\n"
+    "would be replaced without --overwrite or originals without --replace-originals.\n";
 
 namespace {
 
@@ -162,6 +166,8 @@ ReduceOptionsParse ReduceOptionsParse::Parse(const std::vector<std::string>& arg
             optionsEnded = true;
         } else if (argument == "--replace-originals") {
             options.replaceOriginals = true;
+        } else if (argument == "--overwrite") {
+            options.overwrite = true;
         } else if (argument == "--help" || argument == "-h") {
             options.showHelp = true;
         } else if (argument == "--version") {

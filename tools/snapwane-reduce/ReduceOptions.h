@@ -19,6 +19,7 @@ struct ReduceOptions {
     std::string outputFolder;   // empty: today's dated folder under the default output base
     bool recursive = false;
     bool replaceOriginals = false; // photos may replace their own source files
+    bool overwrite = false;     // outputs may replace other existing files (and the archive an earlier one)
     std::string archiveName;    // empty: no packing
     bool oldArchiveOption = false; // given as --sfx, the old name of --zip
     std::string emailAddress;   // empty: no e-mail

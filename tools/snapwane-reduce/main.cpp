@@ -11,6 +11,7 @@
 #include "core/FileIo.h"
 #include "core/FileNames.h"
 #include "core/PackerCommand.h"
+#include "core/TextFormat.h"
 
 #include <filesystem>
 #include <iostream>
@@ -62,6 +63,28 @@ bool Pack(const ReduceOptions& options, const fs::path& outputFolder, const char
     return false;
 }
 
+// An existing file is written over only when the command line allows it: a
+// photo's own source with --replace-originals, any other with --overwrite.
+bool MayReplaceWhatExists(const BatchReducer& reducer, const ReduceOptions& options, const fs::path& outputFolder)
+{
+    const std::vector<fs::path>& replaced = reducer.Replaced();
+    const std::size_t originals = reducer.SourcesReplaced();
+    const bool othersRefused = replaced.size() > originals && !options.overwrite;
+    const bool originalsRefused = originals > 0 && !options.replaceOriginals;
+    if (!othersRefused && !originalsRefused)
+        return true;
+    std::cerr << "snapwane-reduce: "
+              << snapwane::DescribeReplacedFiles(replaced.size(), originals,
+                                                 snapwane::PrintableName(outputFolder.string()))
+              << "; nothing was written:\n";
+    for (const fs::path& file : replaced)
+        std::cerr << "  " << snapwane::PrintableName(file.string()) << '\n';
+    std::cerr << "Give " << (othersRefused ? "--overwrite" : "") << (othersRefused && originalsRefused ? " and " : "")
+              << (originalsRefused ? "--replace-originals" : "")
+              << " to replace them, or choose another output folder with -o.\n";
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -92,13 +115,11 @@ int main(int argc, char** argv)
     }
     snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
     const std::vector<PhotoJob> jobs = PhotoJobList::Collect(options.paths, options.recursive, outputFolder);
-    const BatchReducer reducer(jobs, options);
-    if (reducer.SourcesReplaced() > 0 && !options.replaceOriginals) {
-        std::cerr << "snapwane-reduce: " << reducer.SourcesReplaced() << " original photos in "
-                  << outputFolder.string() << " would be replaced by their reduced copies; nothing was written.\n"
-                  << "Give --replace-originals to replace them, or choose another output folder with -o.\n";
+    const fs::path archive =
+        options.archiveName.empty() ? fs::path() : outputFolder / (options.archiveName + snapwane::ArchiveExtension());
+    const BatchReducer reducer(jobs, options, archive);
+    if (!MayReplaceWhatExists(reducer, options, outputFolder))
         return kExitRefused;
-    }
     BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
     reducer.Run(report);
     report.Close();
