@@ -13,10 +13,9 @@
 
 namespace {
 
-bool withinSanityBound(int width, int height)
+bool holdsPixels(int width, int height)
 {
-    return width > 0 && width < CPhotoImage::kSizeSanityBound && height > 0
-        && height < CPhotoImage::kSizeSanityBound;
+    return width > 0 && height > 0;
 }
 
 // A file that could not be read at all is refused before the object changes.
@@ -157,14 +156,14 @@ bool CPhotoImage::Draw(QPainter& painter, int x, int y, int cx, int cy)
 
 QSize CPhotoImage::GetSize() const
 {
-    if (!withinSanityBound(m_heldWidth, m_heldHeight))
+    if (!holdsPixels(m_heldWidth, m_heldHeight))
         return QSize(0, 0);
     return QSize(m_heldWidth, m_heldHeight);
 }
 
 QSize CPhotoImage::GetSourceSize() const
 {
-    if (!withinSanityBound(m_heldWidth, m_heldHeight))
+    if (!holdsPixels(m_heldWidth, m_heldHeight))
         return QSize(0, 0);
     return QSize(m_sourceWidth, m_sourceHeight);
 }

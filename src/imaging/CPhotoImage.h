@@ -32,7 +32,6 @@ public:
     static constexpr int kDefaultBoxWidth = snapwane::kThumbnailBoxWidth;   // 192
     static constexpr int kDefaultBoxHeight = snapwane::kThumbnailBoxHeight; // 144
     static constexpr std::uintmax_t kLargestFileBytes = snapwane::kLargestPhotoFileBytes; // refused from here on
-    static constexpr int kSizeSanityBound = snapwane::kSizeSanityBound; // 5000, exclusive
     static constexpr int kDisplayNameLength = 19;
 
     CPhotoImage() = default;
@@ -62,9 +61,10 @@ public:
     // depth is another one.
     bool Draw(QPainter& painter, int x, int y, int cx, int cy);
 
-    // The held size, or 0 x 0 unless 0 < held width, held height < 5000.
+    // The held size, whatever the box it was fitted into (a full screen of a 5K
+    // display holds more than 5000 pixels a row); 0 x 0 without pixels.
     QSize GetSize() const;
-    // The size stored in the file, or 0 x 0 when the held size fails that bound.
+    // The size stored in the file, or 0 x 0 when no pixels are held.
     QSize GetSourceSize() const;
     // The source size as the views show the photo: turned by the user's
     // rotation (sides swapped for 90 and 270). 0 x 0 as for GetSourceSize.
