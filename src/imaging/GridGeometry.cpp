@@ -69,9 +69,10 @@ bool isInDrawingBand(int cellY, int scrollY, int viewHeight)
 
 int hitTest(QPoint clientPoint, int scrollY, int viewWidth, int photoCount)
 {
+    // Cells start after the grid's margin: the margin itself hits nothing.
     const int cols = columns(viewWidth);
-    const int x = clientPoint.x();
-    const int y = scrollY + clientPoint.y();
+    const int x = clientPoint.x() - kGridMargin;
+    const int y = scrollY + clientPoint.y() - kGridMargin;
     if (cols <= 0 || x < 0 || y < 0 || x >= cols * kCellSize)
         return -1;
     const int index = cols * (y / kCellSize) + x / kCellSize;

@@ -55,6 +55,10 @@ TEST(GridGeometry, HitTest_FindsThePhotoUnderThePointOrNone)
         {"empty grid", {10, 10}, 0, 830, 0, -1},
         {"narrower than a cell", {10, 10}, 0, 150, 7, -1},
         {"scrolled down one row", {10, 10}, 200, 830, 7, 4},
+        {"last 2 pixels of the first cell", {201, 201}, 0, 830, 7, 0},
+        {"first pixel of the second cell", {202, 10}, 0, 830, 7, 1},
+        {"the grid's margin", {1, 10}, 0, 830, 7, -1},
+        {"last 2 pixels of the last column", {801, 10}, 0, 830, 7, 3},
     };
     for (const Row& row : rows)
         EXPECT_EQ(GridGeometry::hitTest(row.point, row.scrollY, row.width, row.photos), row.hit) << row.name;
