@@ -5,8 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-
-#include <memory>
+#include <QPointer>
 
 const QString QtPrompts::kTitle = QStringLiteral("Snapwane");
 
@@ -68,11 +67,18 @@ QFileDialog* QtPrompts::createOpenFilesDialog(QWidget* parent, const QString& ti
 
 QStringList QtPrompts::showOpenFiles(const QString& title, const QString& filter)
 {
-    std::unique_ptr<QFileDialog> dialog(createOpenFilesDialog(QApplication::activeWindow(), title, filter));
-    if (dialog->exec() != QDialog::Accepted)
+    // The dialog belongs to its parent: should the parent go while the dialog
+    // runs, it takes the dialog with it, and the guard sees that.
+    const QPointer<QFileDialog> dialog = createOpenFilesDialog(QApplication::activeWindow(), title, filter);
+    const int answer = dialog->exec();
+    if (!dialog)
+        return {};
+    const QStringList chosen = dialog->selectedFiles();
+    delete dialog.data();
+    if (answer != QDialog::Accepted)
         return {};
     QStringList files;
-    for (const QString& file : dialog->selectedFiles())
+    for (const QString& file : chosen)
         files.append(QDir::toNativeSeparators(file));
     if (!files.isEmpty())
         QDir::setCurrent(QFileInfo(files.first()).absolutePath());
