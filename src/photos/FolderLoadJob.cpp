@@ -47,7 +47,12 @@ FolderLoadJob::FolderLoadJob(LoadHost& host, int threadCount, const QString& sta
 void FolderLoadJob::run(const std::atomic<bool>& closing)
 {
     m_closing = &closing;
-    const QString folder = Prompts::chooseFolder(kBrowserTitle, m_startFolder);
+    QString folder;
+    try {
+        folder = Prompts::chooseFolder(kBrowserTitle, m_startFolder);
+    } catch (...) {
+        folder.clear(); // a browser that failed chose nothing, and the load still ends
+    }
     if (folder.isEmpty() || closing) {
         // Nothing chosen: no load and no change of the selection.
         GuiThreadCall::run([host = &m_host] {

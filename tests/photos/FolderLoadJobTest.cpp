@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <new>
 #include <memory>
 
 namespace {
@@ -255,6 +256,24 @@ TEST_F(FolderLoadJobTest, CancelledBrowser_LoadsNothingAndEnds)
     EXPECT_EQ(m_view->photoCount(), 0);
     EXPECT_FALSE(m_view->isLoading());
     EXPECT_TRUE(m_prompts.messages().isEmpty());
+}
+
+// A folder browser that fails (out of memory, say) chose nothing: the load ends.
+class FailingBrowserPrompts : public ScriptedPrompts
+{
+protected:
+    QString showFolderBrowser(const QString&, const QString&) override { throw std::bad_alloc(); }
+};
+
+TEST_F(FolderLoadJobTest, FailingBrowser_EndsTheLoad)
+{
+    FailingBrowserPrompts prompts;
+    const std::atomic<bool> closing{false};
+    m_view->setLoading(true);
+    // Run on this thread, the browser's failure reaches the job itself.
+    EXPECT_NO_THROW(FolderLoadJob(*m_view, 1, m_root).run(closing));
+    EXPECT_FALSE(m_view->isLoading());
+    EXPECT_EQ(m_view->photoCount(), 0);
 }
 
 } // namespace
