@@ -71,8 +71,15 @@ void CViewPhotoSizesDlg::fitFrameToBox()
     const QSize outer = m_box.boundedTo(available.size());
     const QSize client(std::max(1, outer.width() - frame.left() - frame.right()),
                        std::max(1, outer.height() - frame.top() - frame.bottom()));
-    if (frameGeometry().topLeft() != available.topLeft())
-        move(available.topLeft()); // a top-level window's position is that of its frame
+    // A top-level window's position is that of its frame. It is asked for once
+    // per place and frame: a desktop that puts the window elsewhere, or a user
+    // who drags it, has the last word (asking on every move never ends under a
+    // window manager that refuses the spot).
+    const Placement placement{available.topLeft(), frame};
+    if (frameGeometry().topLeft() != available.topLeft() && placement != m_askedPlacement) {
+        m_askedPlacement = placement;
+        move(available.topLeft());
+    }
     if (client == m_clientSize)
         return;
     setFixedSize(client);

@@ -3,8 +3,12 @@
 #include "imaging/CPhotoImage.h"
 
 #include <QDialog>
+#include <QMargins>
+#include <QPoint>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 // Shows how large a reduced photo looks on the screen: a window whose outer
 // size, frame included, is the target box (no more than the screen leaves
@@ -40,5 +44,13 @@ private:
     QSize m_box;
     QString m_photoPath;
     QSize m_clientSize;
+    // The place last asked of the desktop, with the frame it was asked with.
+    struct Placement
+    {
+        QPoint topLeft;
+        QMargins frame;
+        bool operator==(const Placement&) const = default;
+    };
+    std::optional<Placement> m_askedPlacement;
     CPhotoImage m_photo;
 };

@@ -5,6 +5,7 @@
 
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -39,6 +40,26 @@ TEST_P(SizePreview, WindowAndPhotoStayOnTheScreen)
     const QRect drawn(preview.mapToGlobal(preview.photoOrigin()), preview.photoSize());
     EXPECT_FALSE(preview.photoSize().isEmpty());
     EXPECT_TRUE(available.contains(drawn));
+}
+
+// Once placed, the preview leaves its position to the desktop: a window put
+// elsewhere stays there instead of moving itself back on every move.
+TEST_F(SizePreview, AWindowPutElsewhereStaysThere)
+{
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(QStringLiteral("photo.jpg"));
+    ASSERT_TRUE(DisplaySupport::writePhoto(photo, 2000, 1500));
+    CViewPhotoSizesDlg preview(QSize(640, 480), photo, {});
+    ASSERT_TRUE(showActive(&preview));
+    const QPoint topLeft = preview.screen()->availableGeometry().topLeft();
+    ASSERT_TRUE(waitFor([&] { return preview.frameGeometry().topLeft() == topLeft; }));
+    QTest::qWait(200);
+
+    const QPoint elsewhere = topLeft + QPoint(120, 90);
+    preview.windowHandle()->setFramePosition(elsewhere);
+    EXPECT_TRUE(waitFor([&] { return preview.frameGeometry().topLeft() == elsewhere; }));
+    QTest::qWait(500);
+    EXPECT_EQ(preview.frameGeometry().topLeft(), elsewhere);
 }
 
 const BoxRow kBoxes[] = {
