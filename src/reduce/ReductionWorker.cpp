@@ -1,11 +1,9 @@
 #include "reduce/ReductionWorker.h"
 
 #include "core/PackerCommand.h"
-#include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
-#include "platform/WindowPlacement.h"
 #include "reduce/ReductionHost.h"
 
 #include <QCoreApplication>
@@ -167,12 +165,11 @@ void ReductionWorker::startPacker() const
     Shell::startDetached(QString::fromStdString(command->Program()), arguments);
 }
 
-// On Yes the main window comes back in its normal state at the screen's top left,
-// 640 x 480 with its frame, and the output folder opens.
+// On Yes the output folder opens; the main window stays where and as large as
+// the user left it.
 void ReductionWorker::offerOutputFolder() const
 {
     if (!Prompts::askYesNo(kOpenFolderQuestion))
         return;
-    GuiThreadCall::run([host = &m_host] { WindowPlacement::showNormalAt(host->mainWindow(), QRect(0, 0, 640, 480)); });
     Shell::openPath(m_settings.outputFolder);
 }

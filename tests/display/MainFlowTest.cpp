@@ -126,4 +126,39 @@ TEST_F(MainFlow, LoadTurnReduceAndPack)
     EXPECT_EQ(QDir(output).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
 
+// Yes to "open the output folder" opens it and leaves the main window as the
+// user left it: where it was, as large, maximised or not.
+TEST_F(MainFlow, OpeningTheOutputFolderLeavesTheWindowAsItWas)
+{
+    for (const bool maximised : {false, true}) {
+        SCOPED_TRACE(maximised ? "maximised" : "normal");
+        if (maximised) {
+            m_frame->showMaximized();
+            ASSERT_TRUE(waitFor([&] { return m_frame->isMaximized() && m_frame->isActiveWindow(); }));
+        }
+        QTest::qWait(200); // the window manager's last word on the placement
+        const QRect before = m_frame->frameGeometry();
+        if (view()->photoCount() == 0)
+            addPhotos(1);
+        const QString output = m_dir.filePath(maximised ? QStringLiteral("out2") : QStringLiteral("out1"));
+        whenModalActive("CWizStep1Dlg", [](QWidget*) { pressKey(Qt::Key_Return); });
+        whenModalActive("CWizStep2Dlg", [&](QWidget* step2) {
+            auto* folder = WidgetId::find<QWidget>(step2, ids::wizardStep2::OutputFolder);
+            if (!tabTo(folder))
+                return;
+            pressKey(Qt::Key_A, Qt::ControlModifier);
+            typeText(output);
+            pressKey(Qt::Key_Return);
+        });
+        m_prompts.yesNoAnswers = {true};
+        clickToolButton(ids::cmd::Reduce);
+        ASSERT_TRUE(waitFor([&] { return !view()->isReducing(); }, 30000));
+        ASSERT_FALSE(m_shell.opened().isEmpty());
+        ASSERT_EQ(m_shell.opened().last(), QUrl::fromLocalFile(output));
+        QTest::qWait(300);
+        EXPECT_EQ(m_frame->frameGeometry(), before);
+        EXPECT_EQ(m_frame->isMaximized(), maximised);
+    }
+}
+
 } // namespace
