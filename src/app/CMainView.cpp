@@ -47,12 +47,15 @@ CMainView::CMainView(QWidget* parent)
 CMainView::~CMainView()
 {
     stopWorkerAndWait();
+    m_slideShowTimer.stop();
+    // The photos go while every window that draws them is still there, and
+    // their going repaints nothing: the views are about to go too.
+    disconnect(&m_collection, nullptr, this, nullptr);
+    m_collection.releaseAll();
     delete m_photoProgressDlg;
     delete m_fileProgressDlg;
     delete m_colorCorrectionDlg;
     delete m_fullScreenDlg;
-    m_slideShowTimer.stop();
-    m_collection.releaseAll();
 }
 
 void CMainView::createFileList()

@@ -71,6 +71,11 @@ bool CPhotoListView::isIgnoringInput() const
     return !m_host || m_host->areViewsBusy() || m_host->isLoading();
 }
 
+void CPhotoListView::setFullScreenDlg(CFullScreenDlg* fullScreen)
+{
+    m_fullScreen = fullScreen;
+}
+
 bool CPhotoListView::isFullScreenShown() const
 {
     return m_fullScreen && m_fullScreen->isVisible();

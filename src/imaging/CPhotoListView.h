@@ -1,6 +1,7 @@
 #pragma once
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QPointer>
 #include <QRect>
 
 #include "imaging/PhotoViewHost.h"
@@ -45,7 +46,7 @@ public:
     void setHost(PhotoViewHost* host) { m_host = host; }
     PhotoViewHost* host() const { return m_host; }
     // The full-screen viewer this view draws into while it is up; may stay null.
-    void setFullScreenDlg(CFullScreenDlg* fullScreen) { m_fullScreen = fullScreen; }
+    void setFullScreenDlg(CFullScreenDlg* fullScreen);
 
     // Key handling of the single-photo mode; the main view and the full-screen
     // viewer hand it their key presses.
@@ -98,7 +99,7 @@ private:
     void selectPhoto(int index);
 
     PhotoViewHost* m_host = nullptr;       // not owned
-    CFullScreenDlg* m_fullScreen = nullptr; // not owned
+    QPointer<CFullScreenDlg> m_fullScreen; // not owned; null once it is gone
     int m_gridHeight = 100;
     QRect m_lastClientRect;
     int m_lastPhotoCount = 0;
