@@ -76,9 +76,10 @@ void CViewPhotoSizesDlg::fitFrameToBox()
     // who drags it, has the last word (asking on every move never ends under a
     // window manager that refuses the spot).
     const Placement placement{available.topLeft(), frame};
-    if (frameGeometry().topLeft() != available.topLeft() && placement != m_askedPlacement) {
+    if (placement != m_askedPlacement) {
         m_askedPlacement = placement;
-        move(available.topLeft());
+        if (frameGeometry().topLeft() != available.topLeft())
+            move(available.topLeft());
     }
     if (client == m_clientSize)
         return;
