@@ -4,19 +4,52 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 
 const QString QtPrompts::kTitle = QStringLiteral("Snapwane");
 
+namespace {
+
+// What a desktop's title bar holds besides the title: the window's icon and its
+// minimise, maximise and close buttons. Qt leaves room for 50 pixels of them,
+// and a window manager cut the title of a short message's box to "Sn... ne".
+constexpr int kTitleBarControlsWidth = 150;
+
+// Runs a message box modally and deletes it once, even when its parent went
+// (and took it along) while it was up.
+int runModal(QMessageBox* box)
+{
+    const QPointer<QMessageBox> guard(box);
+    const int answer = box->exec();
+    delete guard.data();
+    return answer;
+}
+
+} // namespace
+
+QMessageBox* QtPrompts::createMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                         QMessageBox::StandardButtons buttons)
+{
+    auto* box = new QMessageBox(icon, kTitle, text, buttons, parent);
+    QFont titleFont = box->font();
+    titleFont.setBold(true);
+    const int titleBarWidth = QFontMetrics(titleFont).horizontalAdvance(kTitle) + kTitleBarControlsWidth;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(titleBarWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    return box;
+}
+
 void QtPrompts::showInformation(const QString& text)
 {
-    QMessageBox::information(QApplication::activeWindow(), kTitle, text);
+    runModal(createMessageBox(QApplication::activeWindow(), QMessageBox::Information, text, QMessageBox::Ok));
 }
 
 QMessageBox* QtPrompts::createRunMessage(QWidget* parent, const QString& text)
 {
-    auto* message = new QMessageBox(QMessageBox::Information, kTitle, text, QMessageBox::Ok, parent);
+    QMessageBox* message = createMessageBox(parent, QMessageBox::Information, text, QMessageBox::Ok);
     message->setWindowModality(Qt::NonModal);
     message->setAttribute(Qt::WA_DeleteOnClose);
     return message;
@@ -31,9 +64,10 @@ QWidget* QtPrompts::showRunMessage(const QString& text)
 
 bool QtPrompts::showYesNo(const QString& text)
 {
-    return QMessageBox::question(QApplication::activeWindow(), kTitle, text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        == QMessageBox::Yes;
+    QMessageBox* box = createMessageBox(QApplication::activeWindow(), QMessageBox::Question, text,
+                                        QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::Yes);
+    return runModal(box) == QMessageBox::Yes;
 }
 
 QString QtPrompts::caseInsensitiveFilter(const QString& filter)

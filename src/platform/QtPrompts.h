@@ -1,8 +1,9 @@
 #pragma once
 #include "platform/Prompts.h"
 
+#include <QMessageBox>
+
 class QFileDialog;
-class QMessageBox;
 class QWidget;
 
 // The program's prompts: QMessageBox with the title "Snapwane" and QFileDialog,
@@ -20,6 +21,10 @@ public:
     // any case and only its name shown.
     static QFileDialog* createOpenFilesDialog(QWidget* parent, const QString& title, const QString& filter);
 
+    // A message box titled "Snapwane", wide enough for a desktop's title bar
+    // to show the whole title beside its buttons, however short the text.
+    static QMessageBox* createMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                         QMessageBox::StandardButtons buttons);
     // The message of a run, as showRunMessage shows it: OK only, holding up no
     // window, deleted when closed.
     static QMessageBox* createRunMessage(QWidget* parent, const QString& text);
