@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "core/Version.h"
 #include "res/AppResources.h"
 #include "res/ids.h"
 
@@ -15,7 +16,7 @@ CPhotoApp::CPhotoApp(int& argc, char** argv)
 {
     setOrganizationName(QStringLiteral("Quenfield"));
     setApplicationName(QStringLiteral("Snapwane"));
-    setApplicationVersion(QStringLiteral("1.3.0.0"));
+    setApplicationVersion(QString::fromLatin1(snapwane::kVersion));
     setDesktopFileName(QStringLiteral("io.github.snapwane.Snapwane"));
     setWindowIcon(AppResources::appIcon());
 }

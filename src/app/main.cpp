@@ -1,6 +1,7 @@
 // Snapwane: quickly prepares your photos for sending by e-mail or via the Internet.
 #include "app/CPhotoApp.h"
 #include "core/PackerCommand.h"
+#include "core/Version.h"
 #include "platform/UserGuide.h"
 
 #include <cstdio>
@@ -33,7 +34,7 @@ std::string programFolder(const char* argv0)
 void printVersion(const char* argv0)
 {
     const std::string folder = programFolder(argv0);
-    std::printf("snapwane %s\npacker: %s\nguide: %s\n", SNAPWANE_VERSION,
+    std::printf("snapwane %s\npacker: %s\nguide: %s\n", snapwane::kVersion,
                 snapwane::PackerProgramPath(folder).c_str(),
                 qPrintable(UserGuide::path(QString::fromStdString(folder))));
 }

@@ -185,7 +185,7 @@ TEST_F(MainFrame, ToolbarAndStatusBarTogglesWorkThroughTheFrame)
 TEST_F(MainFrame, HelpOpensTheUserGuideWhenTheStartFolderHasNoHelpFile)
 {
     ASSERT_FALSE(QFileInfo::exists(NativePath::join(QDir::currentPath(), QStringLiteral("swhelp.chm"))));
-    const QUrl expected = QUrl::fromLocalFile(QStringLiteral(SNAPWANE_SOURCE_DIR "/docs/guide/index.html"));
+    const QUrl expected = QUrl::fromLocalFile(QStringLiteral(SNAPWANE_BUILD_DIR "/docs/guide/index.html"));
     action(cmd::Help)->trigger();
     action(cmd::HelpContents)->trigger();
     EXPECT_EQ(shell.opened(), (QList<QUrl>{expected, expected}));
