@@ -6,6 +6,7 @@
 #include "res/AppResources.h"
 #include "res/ids.h"
 
+#include <QCommandLineParser>
 #include <QTimer>
 
 const QString CPhotoApp::kDescription =
@@ -38,18 +39,28 @@ void CPhotoApp::openPaths(const QStringList& paths)
     QTimer::singleShot(0, m_mainFrame.get(), [frame = m_mainFrame.get(), paths] { frame->openPaths(paths); });
 }
 
-QStringList CPhotoApp::pathArguments(const QStringList& arguments)
+CPhotoApp::StartArguments CPhotoApp::parseArguments(const QStringList& arguments)
 {
-    QStringList paths;
-    bool optionsEnded = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (!optionsEnded && argument == QLatin1String("--"))
-            optionsEnded = true;
-        else if (optionsEnded || !argument.startsWith(QLatin1Char('-')))
-            paths.append(argument);
+    QCommandLineParser parser;
+    // "-reverse" is one option, not -r -e -v ...: Qt's own are written that way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    const bool understood = parser.parse(arguments);
+
+    StartArguments start;
+    start.paths = parser.positionalArguments();
+    if (parser.isSet(help))
+        start.action = StartArguments::Help;
+    else if (parser.isSet(version))
+        start.action = StartArguments::Version;
+    else if (!understood) {
+        start.action = StartArguments::Refused;
+        start.error = parser.errorText();
     }
-    return paths;
+    return start;
 }
 
 bool CPhotoApp::onCommand(int id, QWidget* parent)

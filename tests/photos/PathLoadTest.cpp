@@ -167,12 +167,28 @@ TEST(PathLoadPlan, ConsecutiveFilesMakeOneLoadAndEachFolderItsOwn)
               (QStringList{root.filePath(QStringLiteral("b.jpg")), root.filePath(QStringLiteral("c.jpg"))}));
 }
 
-TEST(PathArguments, OptionsAreLeftOutUntilTheDoubleDash)
+TEST(StartArguments, PathsUntilAndAfterTheDoubleDash_UnknownOptionsRefused_HelpAndVersionWin)
 {
-    const QStringList arguments = {QStringLiteral("snapwane"), QStringLiteral("a.jpg"), QStringLiteral("-reverse"),
-                                   QStringLiteral("photos"), QStringLiteral("--"), QStringLiteral("-odd.jpg")};
-    EXPECT_EQ(CPhotoApp::pathArguments(arguments),
-              (QStringList{QStringLiteral("a.jpg"), QStringLiteral("photos"), QStringLiteral("-odd.jpg")}));
+    using Start = CPhotoApp::StartArguments;
+    auto parse = [](QStringList arguments) {
+        arguments.prepend(QStringLiteral("snapwane"));
+        return CPhotoApp::parseArguments(arguments);
+    };
+    const Start paths = parse({QStringLiteral("a.jpg"), QStringLiteral("photos"), QStringLiteral("--"),
+                               QStringLiteral("-odd.jpg"), QStringLiteral("--help")});
+    EXPECT_EQ(paths.action, Start::Run);
+    EXPECT_EQ(paths.paths, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("photos"),
+                                        QStringLiteral("-odd.jpg"), QStringLiteral("--help")}));
+
+    const Start unknown = parse({QStringLiteral("a.jpg"), QStringLiteral("--bogus")});
+    EXPECT_EQ(unknown.action, Start::Refused);
+    EXPECT_TRUE(unknown.error.contains(QLatin1String("bogus"))) << unknown.error.toStdString();
+    // "-reverse" (one of Qt's own, when still there) is one unknown word, not -r -e -v...
+    EXPECT_EQ(parse({QStringLiteral("-reverse")}).action, Start::Refused);
+
+    EXPECT_EQ(parse({QStringLiteral("-h")}).action, Start::Help);
+    EXPECT_EQ(parse({QStringLiteral("--bogus"), QStringLiteral("--version")}).action, Start::Version);
+    EXPECT_EQ(parse({QStringLiteral("-v")}).action, Start::Version);
 }
 
 } // namespace
