@@ -44,10 +44,18 @@ CPhotoApp::StartArguments CPhotoApp::parseArguments(const QStringList& arguments
     QCommandLineParser parser;
     // "-reverse" is one option, not -r -e -v ...: Qt's own are written that way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
+    // Qt's own options are known here too (the application object takes them out
+    // later), so that an unknown option is refused before a display is needed.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet",
+                             "display", "geometry", "title", "name"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     const bool understood = parser.parse(arguments);
 
     StartArguments start;

@@ -25,9 +25,9 @@ public:
     // shown, as if they were dropped onto it.
     void openPaths(const QStringList& paths);
     // What the command line asks (after the program's name): -h/--help and
-    // -v/--version win over everything else; an unknown option is refused, so
-    // parse only what Qt's own options were taken out of; every other argument
-    // is a path to load, and all after "--" are.
+    // -v/--version win over everything else; Qt's own options (-style fusion)
+    // are taken, any other option is refused; every other argument is a path to
+    // load, and all after "--" are.
     struct StartArguments {
         enum Action { Run, Help, Version, Refused } action = Run;
         QStringList paths;

@@ -54,23 +54,22 @@ void printVersion(const char* argv0)
 
 int main(int argc, char** argv)
 {
-    // Help and version are answered before the application object exists, so
-    // they need no display; Qt's own options are still among the arguments then.
-    const CPhotoApp::StartArguments asked = CPhotoApp::parseArguments(argumentsOf(argc, argv));
-    if (asked.action == CPhotoApp::StartArguments::Help) {
+    // Answered before the application object exists, so they need no display.
+    const CPhotoApp::StartArguments start = CPhotoApp::parseArguments(argumentsOf(argc, argv));
+    switch (start.action) {
+    case CPhotoApp::StartArguments::Help:
         std::fputs(kUsage, stdout);
         return 0;
-    }
-    if (asked.action == CPhotoApp::StartArguments::Version) {
+    case CPhotoApp::StartArguments::Version:
         printVersion(argv[0]);
         return 0;
-    }
-    CPhotoApp app(argc, argv);
-    const CPhotoApp::StartArguments start = CPhotoApp::parseArguments(app.arguments());
-    if (start.action == CPhotoApp::StartArguments::Refused) {
+    case CPhotoApp::StartArguments::Refused:
         std::fprintf(stderr, "snapwane: %s\nTry 'snapwane --help' for more information.\n", qPrintable(start.error));
         return 2;
+    case CPhotoApp::StartArguments::Run:
+        break;
     }
+    CPhotoApp app(argc, argv);
     if (!app.initInstance())
         return 1;
     app.openPaths(start.paths);

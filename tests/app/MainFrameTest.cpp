@@ -181,7 +181,7 @@ TEST_F(MainFrame, ToolbarAndStatusBarTogglesWorkThroughTheFrame)
 }
 
 // Without a help file in the start folder, Help opens the user guide: from the
-// build tree, the guide of the source tree.
+// build tree, the copy beside the program.
 TEST_F(MainFrame, HelpOpensTheUserGuideWhenTheStartFolderHasNoHelpFile)
 {
     ASSERT_FALSE(QFileInfo::exists(NativePath::join(QDir::currentPath(), QStringLiteral("swhelp.chm"))));
