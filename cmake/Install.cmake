@@ -5,7 +5,8 @@
 #   libexec/snapwane/snapwane-pack           found by the programs relative to bin/
 #   share/applications, share/metainfo, share/icons/hicolor/*/apps
 #   share/snapwane/docs/guide/index.html     the user guide (with its screenshots)
-#   share/man/man1/snapwane.1, snapwane-reduce.1
+#   share/man/man1/snapwane.1.gz, snapwane-reduce.1.gz
+#   share/doc/snapwane/copyright, changelog.gz
 include(GNUInstallDirs)
 
 set(SNAPWANE_APP_ID io.github.snapwane.Snapwane)
@@ -13,13 +14,50 @@ set(SNAPWANE_ICON_SOURCE ${PROJECT_SOURCE_DIR}/src/res/icons/snapwane.svg)
 
 install(TARGETS snapwane-reduce RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS snapwane-pack RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/snapwane)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/man/snapwane-reduce.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Manual pages and the changelog are installed compressed, as Debian's policy asks
+# (gzip -n: no name or time stamp, so the same sources give the same package).
+find_program(GZIP gzip REQUIRED)
+function(snapwane_install_gzipped source destination)
+  get_filename_component(name ${source} NAME)
+  set(compressed ${PROJECT_BINARY_DIR}/gz/${name}.gz)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/gz
+    COMMAND ${GZIP} -9n -c ${source} > ${compressed}
+    DEPENDS ${source})
+  string(MAKE_C_IDENTIFIER ${name} target)
+  add_custom_target(gz_${target} ALL DEPENDS ${compressed})
+  install(FILES ${compressed} DESTINATION ${destination})
+endfunction()
+snapwane_install_gzipped(${PROJECT_SOURCE_DIR}/docs/man/snapwane-reduce.1 ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The package's copyright and changelog (Debian's formats).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The changelog's date in RFC 5322 form, from the release date (Zeller's rule for the weekday).
+set(y ${SNAPWANE_RELEASE_YEAR})
+set(m ${SNAPWANE_RELEASE_MONTH})
+if(m LESS 3)
+  math(EXPR m "${m} + 12")
+  math(EXPR y "${y} - 1")
+endif()
+math(EXPR weekday "(${SNAPWANE_RELEASE_DAY} + (13 * (${m} + 1)) / 5 + ${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + 6) % 7")
+set(weekdays Sun Mon Tue Wed Thu Fri Sat)
+list(GET weekdays ${weekday} weekday_name)
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+math(EXPR month_index "${SNAPWANE_RELEASE_MONTH} - 1")
+list(GET months ${month_index} month_name)
+string(REGEX MATCH "[0-9]+$" day_text ${SNAPWANE_RELEASE_DATE})
+set(SNAPWANE_CHANGELOG_DATE "${weekday_name}, ${day_text} ${month_name} ${SNAPWANE_RELEASE_YEAR} 12:00:00 +0000")
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
+snapwane_install_gzipped(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
 
 if(TARGET snapwane)
   install(TARGETS snapwane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${PROJECT_SOURCE_DIR}/docs/man/snapwane.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  snapwane_install_gzipped(${PROJECT_SOURCE_DIR}/docs/man/snapwane.1 ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${PROJECT_SOURCE_DIR}/src/res/${SNAPWANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${PROJECT_SOURCE_DIR}/src/res/${SNAPWANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  configure_file(${PROJECT_SOURCE_DIR}/src/res/${SNAPWANE_APP_ID}.metainfo.xml.in
+                 ${PROJECT_BINARY_DIR}/${SNAPWANE_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/${SNAPWANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
   # The menu's icon: the drawing itself, and bitmaps at the usual sizes made from it.
   install(FILES ${SNAPWANE_ICON_SOURCE} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -51,12 +89,14 @@ endif()
 set(CPACK_PACKAGE_NAME snapwane)
 set(CPACK_PACKAGE_VENDOR Quenfield)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Quickly prepares your photos for sending by email or via the Internet")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prepare photos for sending by e-mail or via the Internet")
+# Lines of at most 80 characters, as the package description's format asks.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Snapwane loads JPEG photos from files, folders or a camera's drive, shows them as a list, a grid\n"
-    "or one at a time, turns and corrects them, and reduces the whole set into a folder, optionally\n"
-    "packed into one zip file and attached to a new e-mail. snapwane-reduce does the same reduction\n"
-    "from the command line.")
+    "Snapwane loads JPEG photos from files, folders or a camera's drive, shows\n"
+    "them as a list, a grid or one at a time, turns and corrects them, and\n"
+    "reduces the whole set into a folder, optionally packed into one zip file\n"
+    "and attached to a new e-mail. snapwane-reduce does the same reduction from\n"
+    "the command line.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGE_CONTACT "Quenfield <support@quenfield.com>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.quenfield.com")

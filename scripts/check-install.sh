@@ -2,7 +2,7 @@
 # Installs a built tree into a temporary prefix and checks it as a user gets it:
 # the packer where the installed programs find it, a reduction packed from the
 # installed tree, the .desktop and AppStream files valid, icons, guide and manual
-# pages in place; then builds the Debian package and lists it.
+# pages in place; then builds the Debian package, lists it and has lintian check it.
 #   scripts/check-install.sh [BUILD_DIR]
 set -euo pipefail
 # Output is read into variables before grep -q looks at it: with pipefail, a grep that
@@ -22,7 +22,8 @@ done
 for file in share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
             share/icons/hicolor/scalable/apps/snapwane.svg share/icons/hicolor/48x48/apps/snapwane.png \
             share/icons/hicolor/256x256/apps/snapwane.png share/snapwane/docs/guide/index.html \
-            share/man/man1/snapwane.1 share/man/man1/snapwane-reduce.1; do
+            share/man/man1/snapwane.1.gz share/man/man1/snapwane-reduce.1.gz \
+            share/doc/snapwane/copyright share/doc/snapwane/changelog.gz; do
   [[ -f $prefix/$file ]] || fail "$file is not installed"
 done
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
@@ -68,4 +69,14 @@ fi
 if grep -E '_tests|bench|snapwane-thumbnails' <<<"$contents"; then
   fail "tests or benchmarks are in the package"
 fi
+# Debian's own checks of the package: no error and no warning (the notes of
+# lower levels are shown, not failed on).
+lintian_report=$(lintian --fail-on error,warning --no-tag-display-limit "$deb") ||
+  { echo "$lintian_report"; fail "lintian finds errors or warnings in $(basename "$deb")"; }
+[[ -z $lintian_report ]] || echo "$lintian_report"
+# No path of the machine it was built on is left in the packaged programs.
+dpkg-deb -x "$deb" "$work/deb"
+for program in usr/bin/snapwane usr/bin/snapwane-reduce usr/libexec/snapwane/snapwane-pack; do
+  if grep -q -F -- "$root" "$work/deb/$program"; then fail "/$program holds the build path $root"; fi
+done
 echo "check-install: the installed tree and $(basename "$deb") are complete"

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/packages.txt that are missing (apt-get,
-# through sudo when not root), then configures and builds into build/ or $BUILD_DIR:
-# the targets named as arguments (scripts/setup.sh snapwane), or everything.
+# Installs the Debian packages that are missing (apt-get, through sudo when not
+# root), then configures and builds into build/ or $BUILD_DIR: the targets named
+# as arguments (scripts/setup.sh snapwane), with what building and running need
+# (scripts/packages.txt), or everything, the tests too, with what they need as
+# well (scripts/packages-test.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
+lists=("$root/scripts/packages.txt")
+(( $# )) || lists+=("$root/scripts/packages-test.txt")
 missing=()
 while read -r pkg _; do
   [[ -z ${pkg:-} || $pkg == \#* ]] && continue
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' || missing+=("$pkg")
-done < "$root/scripts/packages.txt"
+done < <(cat "${lists[@]}")
 
 if (( ${#missing[@]} )); then
   sudo=""; [[ $(id -u) == 0 ]] || sudo="sudo"

@@ -1,20 +1,22 @@
 #include "app/CAboutDlg.h"
 
+#include "core/Version.h"
 #include "platform/Shell.h"
 #include "platform/WidgetId.h"
 #include "res/AppResources.h"
 #include "res/ids.h"
 
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QUrl>
 
 const QString CAboutDlg::kHomePage = QStringLiteral("https://www.quenfield.com");
 const QString CAboutDlg::kSupportAddress = QStringLiteral("support@quenfield.com");
 const QString CAboutDlg::kEmailSubject = QStringLiteral("About Snapwane software");
-const QString CAboutDlg::kReleaseDate = QStringLiteral("12 December 2006");
 
 namespace {
 
@@ -36,8 +38,11 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(AppResources::appIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignTop);
-    auto* product = new QLabel(tr("<b>Quenfield Snapwane</b>, version 1.3"), this);
-    auto* released = new QLabel(tr("Released %1").arg(kReleaseDate), this);
+    auto* product = new QLabel(tr("<b>Quenfield Snapwane</b>, version %1").arg(QLatin1String(snapwane::kShortVersion)),
+                               this);
+    const QDate releaseDate(snapwane::kReleaseYear, snapwane::kReleaseMonth, snapwane::kReleaseDay);
+    auto* released = new QLabel(tr("Released %1").arg(QLocale().toString(releaseDate, QLocale::LongFormat)), this);
+    auto* licence = new QLabel(tr("Free software under the MIT licence"), this);
     auto* web = new QLabel(kHomePage, this);
     auto* mail = new QLabel(kSupportAddress, this);
     for (QLabel* label : {web, mail})
@@ -54,12 +59,13 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(16);
-    layout->addWidget(icon, 0, 0, 4, 1);
+    layout->addWidget(icon, 0, 0, 5, 1);
     layout->addWidget(product, 0, 1);
     layout->addWidget(released, 1, 1);
     layout->addWidget(web, 2, 1);
     layout->addWidget(mail, 3, 1);
-    layout->addWidget(buttons, 4, 0, 1, 2);
+    layout->addWidget(licence, 4, 1);
+    layout->addWidget(buttons, 5, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 #include <QDialog>
 
-// The About box: the program's icon, name and version, release date, and the
-// maker's web and e-mail addresses, with buttons to open them.
+// The About box: the program's icon, name and version and release date (both from
+// the build), the maker's web and e-mail addresses with buttons to open them, and
+// the licence.
 class CAboutDlg : public QDialog
 {
     Q_OBJECT
@@ -11,7 +12,6 @@ public:
     static const QString kHomePage;
     static const QString kSupportAddress;
     static const QString kEmailSubject;
-    static const QString kReleaseDate;
 
     explicit CAboutDlg(QWidget* parent = nullptr);
 

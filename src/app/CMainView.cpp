@@ -2,6 +2,7 @@
 
 #include "imaging/CPhotoProgressDlg.h"
 #include "imaging/CColorCorrectionDlg.h"
+#include "core/Version.h"
 #include "imaging/CFullScreenDlg.h"
 #include "imaging/CPhotoListView.h"
 #include "photos/CFileListView.h"
@@ -17,7 +18,7 @@
 #include <QKeyEvent>
 #include <QTimerEvent>
 
-const QString CMainView::kTitle = QStringLiteral("Quenfield Snapwane v1.3");
+const QString CMainView::kTitle = QStringLiteral("Quenfield Snapwane v") + QLatin1String(snapwane::kShortVersion);
 const QString CMainView::kHelpFileName = QStringLiteral("swhelp.chm");
 
 CMainView::CMainView(QWidget* parent)

@@ -23,6 +23,15 @@ using M = CMainView;
 constexpr CommandMark kNone = CommandMark::None;
 constexpr CommandMark kCheck = CommandMark::Check;
 constexpr CommandMark kRadio = CommandMark::Radio;
+
+// The desktop's own key for a standard action, or the program's where the desktop
+// has none (Quit has no key on Windows). F11 stays the program's own: the standard
+// full-screen key is another one on some desktops.
+QKeySequence standardKey(QKeySequence::StandardKey standard, QKeyCombination programKey)
+{
+    const QKeySequence key(standard);
+    return key.isEmpty() ? QKeySequence(programKey) : key;
+}
 } // namespace
 
 const std::vector<CommandSpec>& CMainView::commandTable()
@@ -32,13 +41,13 @@ const std::vector<CommandSpec>& CMainView::commandTable()
     static const std::vector<CommandSpec> table = {
         // id, menu text, status-bar prompt, tooltip, icon, mark, handler, enabled when, marked when, key
         {cmd::LoadFiles, "&Load JPEG photos...", "Load photos - JPEG files", "Load photos", "load-photos", kNone,
-         &M::onLoadFiles, &M::isIdle, nullptr, QKeySequence(Qt::CTRL | Qt::Key_O)},
+         &M::onLoadFiles, &M::isIdle, nullptr, standardKey(QKeySequence::Open, Qt::CTRL | Qt::Key_O)},
         {cmd::LoadFolder, "Load from &folder...", "Load JPEG photos from folder", "Load from folder", "load-folder", kNone,
          &M::onLoadFolder, &M::isIdle, nullptr},
         {cmd::LoadCamera, "Load from &camera...", "Load JPEG photos from camera", "Load from camera", "load-camera", kNone,
          &M::onLoadCamera, &M::isIdle, nullptr},
         {cmd::RemovePhoto, "Re&move photo", "Remove the selected photo", "Remove photo", "remove-photo", kNone,
-         &M::onRemovePhoto, &M::hasMarkedPhotoAndIdle, nullptr, QKeySequence(Qt::Key_Delete)},
+         &M::onRemovePhoto, &M::hasMarkedPhotoAndIdle, nullptr, standardKey(QKeySequence::Delete, Qt::Key_Delete)},
         {cmd::RemoveAll, "Remove &all photos", "Remove all photos from the list", "Remove all photos", "remove-all", kNone,
          &M::onRemoveAll, &M::hasPhotosAndIdle, nullptr},
         {cmd::ViewPhoto, "&Photo", "View the selected photo", "View photo", "view-photo", kRadio,
@@ -79,7 +88,7 @@ const std::vector<CommandSpec>& CMainView::commandTable()
          &M::onHomePage, nullptr, nullptr},
         // Not the main view's: the frame and the application carry them out.
         {cmd::Exit, "E&xit", "Quit the application; prompts to save documents", "Exit", "exit", kNone,
-         nullptr, &M::isIdle, nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+         nullptr, &M::isIdle, nullptr, standardKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q)},
         {cmd::About, "&About Snapwane...", "Show the program's version and the maker's addresses", nullptr, nullptr, kNone,
          nullptr, nullptr, nullptr},
         {cmd::ViewToolBar, "&Toolbar", "Show or hide the toolbar", nullptr, nullptr, kCheck,

@@ -2,9 +2,11 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "core/Version.h"
 #include "res/AppResources.h"
 #include "res/ids.h"
 
+#include <QCommandLineParser>
 #include <QTimer>
 
 const QString CPhotoApp::kDescription =
@@ -15,7 +17,7 @@ CPhotoApp::CPhotoApp(int& argc, char** argv)
 {
     setOrganizationName(QStringLiteral("Quenfield"));
     setApplicationName(QStringLiteral("Snapwane"));
-    setApplicationVersion(QStringLiteral("1.3.0.0"));
+    setApplicationVersion(QString::fromLatin1(snapwane::kVersion));
     setDesktopFileName(QStringLiteral("io.github.snapwane.Snapwane"));
     setWindowIcon(AppResources::appIcon());
 }
@@ -37,18 +39,36 @@ void CPhotoApp::openPaths(const QStringList& paths)
     QTimer::singleShot(0, m_mainFrame.get(), [frame = m_mainFrame.get(), paths] { frame->openPaths(paths); });
 }
 
-QStringList CPhotoApp::pathArguments(const QStringList& arguments)
+CPhotoApp::StartArguments CPhotoApp::parseArguments(const QStringList& arguments)
 {
-    QStringList paths;
-    bool optionsEnded = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (!optionsEnded && argument == QLatin1String("--"))
-            optionsEnded = true;
-        else if (optionsEnded || !argument.startsWith(QLatin1Char('-')))
-            paths.append(argument);
+    QCommandLineParser parser;
+    // "-reverse" is one option, not -r -e -v ...: Qt's own are written that way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    // Qt's own options are known here too (the application object takes them out
+    // later), so that an unknown option is refused before a display is needed.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet",
+                             "display", "geometry", "title", "name"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    const bool understood = parser.parse(arguments);
+
+    StartArguments start;
+    start.paths = parser.positionalArguments();
+    if (parser.isSet(help))
+        start.action = StartArguments::Help;
+    else if (parser.isSet(version))
+        start.action = StartArguments::Version;
+    else if (!understood) {
+        start.action = StartArguments::Refused;
+        start.error = parser.errorText();
     }
-    return paths;
+    return start;
 }
 
 bool CPhotoApp::onCommand(int id, QWidget* parent)

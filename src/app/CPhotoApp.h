@@ -24,9 +24,16 @@ public:
     // Loads the files and folders named on the command line once the window is
     // shown, as if they were dropped onto it.
     void openPaths(const QStringList& paths);
-    // The paths among the program's arguments (Qt's own options already taken out):
-    // every argument after the program's name that is no option, and all after "--".
-    static QStringList pathArguments(const QStringList& arguments);
+    // What the command line asks (after the program's name): -h/--help and
+    // -v/--version win over everything else; Qt's own options (-style fusion)
+    // are taken, any other option is refused; every other argument is a path to
+    // load, and all after "--" are.
+    struct StartArguments {
+        enum Action { Run, Help, Version, Refused } action = Run;
+        QStringList paths;
+        QString error; // with Refused: the message for the user
+    };
+    static StartArguments parseArguments(const QStringList& arguments);
     // Commands the frame passes on; true when handled here.
     bool onCommand(int id, QWidget* parent);
 

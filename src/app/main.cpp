@@ -1,23 +1,35 @@
 // Snapwane: quickly prepares your photos for sending by e-mail or via the Internet.
 #include "app/CPhotoApp.h"
 #include "core/PackerCommand.h"
+#include "core/Version.h"
 #include "platform/UserGuide.h"
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 namespace {
 
 const char* const kUsage =
-    "Usage: snapwane [PATH]...\n"
+    "Usage: snapwane [OPTION]... [PATH]...\n"
     "Quickly prepares your photos for sending by email or via the Internet.\n"
     "Each PATH is loaded once the window is open, in the order given: a file as\n"
     "Load photos loads it, a folder as Load from folder loads it.\n"
     "\n"
-    "  --help       show this text\n"
-    "  --version    show the version, and where the packer and the guide are\n"
-    "  --           take every later argument as a PATH\n";
+    "  -h, --help       show this text\n"
+    "  -v, --version    show the version, and where the packer and the guide are\n"
+    "  --               take every later argument as a PATH\n"
+    "Qt's own options (-platform, -style, ...) are taken too.\n"
+    "\n"
+    "Exit status: 0 when the program ends normally, 1 when it cannot start,\n"
+    "2 for an unknown option.\n";
+
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
 
 // The folder of the running program, found without the application object.
 std::string programFolder(const char* argv0)
@@ -33,7 +45,7 @@ std::string programFolder(const char* argv0)
 void printVersion(const char* argv0)
 {
     const std::string folder = programFolder(argv0);
-    std::printf("snapwane %s\npacker: %s\nguide: %s\n", SNAPWANE_VERSION,
+    std::printf("snapwane %s\npacker: %s\nguide: %s\n", snapwane::kVersion,
                 snapwane::PackerProgramPath(folder).c_str(),
                 qPrintable(UserGuide::path(QString::fromStdString(folder))));
 }
@@ -43,19 +55,23 @@ void printVersion(const char* argv0)
 int main(int argc, char** argv)
 {
     // Answered before the application object exists, so they need no display.
-    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            printVersion(argv[0]);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
+    const CPhotoApp::StartArguments start = CPhotoApp::parseArguments(argumentsOf(argc, argv));
+    switch (start.action) {
+    case CPhotoApp::StartArguments::Help:
+        std::fputs(kUsage, stdout);
+        return 0;
+    case CPhotoApp::StartArguments::Version:
+        printVersion(argv[0]);
+        return 0;
+    case CPhotoApp::StartArguments::Refused:
+        std::fprintf(stderr, "snapwane: %s\nTry 'snapwane --help' for more information.\n", qPrintable(start.error));
+        return 2;
+    case CPhotoApp::StartArguments::Run:
+        break;
     }
     CPhotoApp app(argc, argv);
     if (!app.initInstance())
         return 1;
-    app.openPaths(CPhotoApp::pathArguments(app.arguments()));
+    app.openPaths(start.paths);
     return app.exec();
 }

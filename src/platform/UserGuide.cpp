@@ -7,7 +7,8 @@ QString UserGuide::path(const QString& programFolder)
 {
     const QString installed =
         QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(SNAPWANE_GUIDE_FROM_BINDIR));
-    for (const QString& candidate : {installed, QStringLiteral(SNAPWANE_SOURCE_GUIDE)}) {
+    const QString besideTheBuild = programFolder + QStringLiteral("/docs/guide/index.html");
+    for (const QString& candidate : {installed, besideTheBuild}) {
         if (QFileInfo(candidate).isFile())
             return QDir::toNativeSeparators(candidate);
     }

@@ -181,11 +181,11 @@ TEST_F(MainFrame, ToolbarAndStatusBarTogglesWorkThroughTheFrame)
 }
 
 // Without a help file in the start folder, Help opens the user guide: from the
-// build tree, the guide of the source tree.
+// build tree, the copy beside the program.
 TEST_F(MainFrame, HelpOpensTheUserGuideWhenTheStartFolderHasNoHelpFile)
 {
     ASSERT_FALSE(QFileInfo::exists(NativePath::join(QDir::currentPath(), QStringLiteral("swhelp.chm"))));
-    const QUrl expected = QUrl::fromLocalFile(QStringLiteral(SNAPWANE_SOURCE_DIR "/docs/guide/index.html"));
+    const QUrl expected = QUrl::fromLocalFile(QStringLiteral(SNAPWANE_BUILD_DIR "/docs/guide/index.html"));
     action(cmd::Help)->trigger();
     action(cmd::HelpContents)->trigger();
     EXPECT_EQ(shell.opened(), (QList<QUrl>{expected, expected}));

@@ -167,12 +167,31 @@ TEST(PathLoadPlan, ConsecutiveFilesMakeOneLoadAndEachFolderItsOwn)
               (QStringList{root.filePath(QStringLiteral("b.jpg")), root.filePath(QStringLiteral("c.jpg"))}));
 }
 
-TEST(PathArguments, OptionsAreLeftOutUntilTheDoubleDash)
+TEST(StartArguments, PathsUntilAndAfterTheDoubleDash_UnknownOptionsRefused_HelpAndVersionWin)
 {
-    const QStringList arguments = {QStringLiteral("snapwane"), QStringLiteral("a.jpg"), QStringLiteral("-reverse"),
-                                   QStringLiteral("photos"), QStringLiteral("--"), QStringLiteral("-odd.jpg")};
-    EXPECT_EQ(CPhotoApp::pathArguments(arguments),
-              (QStringList{QStringLiteral("a.jpg"), QStringLiteral("photos"), QStringLiteral("-odd.jpg")}));
+    using Start = CPhotoApp::StartArguments;
+    auto parse = [](QStringList arguments) {
+        arguments.prepend(QStringLiteral("snapwane"));
+        return CPhotoApp::parseArguments(arguments);
+    };
+    const Start paths = parse({QStringLiteral("a.jpg"), QStringLiteral("photos"), QStringLiteral("--"),
+                               QStringLiteral("-odd.jpg"), QStringLiteral("--help")});
+    EXPECT_EQ(paths.action, Start::Run);
+    EXPECT_EQ(paths.paths, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("photos"),
+                                        QStringLiteral("-odd.jpg"), QStringLiteral("--help")}));
+
+    const Start unknown = parse({QStringLiteral("a.jpg"), QStringLiteral("--bogus")});
+    EXPECT_EQ(unknown.action, Start::Refused);
+    EXPECT_TRUE(unknown.error.contains(QLatin1String("bogus"))) << unknown.error.toStdString();
+    // Qt's own options are taken with their values, and "-reverse" is not -r -e -v...
+    const Start qtOptions = parse({QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-reverse"),
+                                   QStringLiteral("a.jpg")});
+    EXPECT_EQ(qtOptions.action, Start::Run);
+    EXPECT_EQ(qtOptions.paths, QStringList{QStringLiteral("a.jpg")});
+
+    EXPECT_EQ(parse({QStringLiteral("-h")}).action, Start::Help);
+    EXPECT_EQ(parse({QStringLiteral("--bogus"), QStringLiteral("--version")}).action, Start::Version);
+    EXPECT_EQ(parse({QStringLiteral("-v")}).action, Start::Version);
 }
 
 } // namespace

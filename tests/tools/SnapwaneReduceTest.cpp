@@ -3,6 +3,7 @@
 #include "ToolTestSupport.h"
 
 #include "core/JpegCodec.h"
+#include "core/Version.h"
 #include "core/PixelBuffer.h"
 #include "support/TestJpeg.h"
 
@@ -489,7 +490,7 @@ TEST_F(SnapwaneReduce, HelpVersionAndNoPaths)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.output.find("-s, --size"), std::string::npos);
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.output, "snapwane-reduce " SNAPWANE_VERSION "\n");
+    EXPECT_EQ(version.output, std::string("snapwane-reduce ") + snapwane::kVersion + "\n");
     EXPECT_EQ(nothing.exitCode, 2);
     EXPECT_FALSE(fs::exists(m_scratch / "home"));
 }

@@ -14,6 +14,7 @@
 #include "ZipArchiveWriter.h"
 
 #include "common/ChildProcess.h"
+#include "core/Version.h"
 
 #include <filesystem>
 #include <iostream>
@@ -50,7 +51,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (arguments.size() == 1 && arguments[0] == "--version") {
-        std::cout << "snapwane-pack " SNAPWANE_VERSION "\n";
+        std::cout << "snapwane-pack " << snapwane::kVersion << "\n";
         return 0;
     }
     const std::optional<PackArguments> parsed = PackArguments::Parse(arguments);

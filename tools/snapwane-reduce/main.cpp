@@ -4,6 +4,7 @@
 #include "BatchReducer.h"
 #include "BatchReport.h"
 #include "OutputFolder.h"
+#include "core/Version.h"
 #include "PhotoJobList.h"
 #include "ReduceOptions.h"
 
@@ -103,7 +104,7 @@ int main(int argc, char** argv)
         std::cerr << "snapwane-reduce: --sfx is now --zip; the archive is " << options.archiveName << ".zip\n";
 
     if (options.showVersion) {
-        std::cout << "snapwane-reduce " SNAPWANE_VERSION "\n";
+        std::cout << "snapwane-reduce " << snapwane::kVersion << "\n";
         return 0;
     }
 
