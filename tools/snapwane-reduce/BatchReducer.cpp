@@ -25,17 +25,26 @@ BatchSettings SettingsOf(const ReduceOptions& options)
 
 class ReportingObserver : public BatchObserver {
 public:
-    ReportingObserver(const std::vector<PhotoJob>& jobs, BatchReport& report) : m_jobs(jobs), m_report(report) {}
+    ReportingObserver(const std::vector<PhotoJob>& jobs, const std::vector<BatchPhoto>& photos, BatchReport& report)
+        : m_jobs(jobs), m_photos(photos), m_report(report)
+    {
+    }
 
     void Starting(std::size_t index) override { m_report.Starting(index, m_jobs[index]); }
     bool Finished(std::size_t index, const BatchOutcome& outcome) override
     {
-        m_report.Finished(index, m_jobs[index], BatchReducer::OutcomeOf(outcome));
+        const PhotoOutcome photoOutcome = BatchReducer::OutcomeOf(outcome);
+        m_report.Finished(index, m_jobs[index], photoOutcome);
+        if (photoOutcome.result == PhotoResult::Reduced || photoOutcome.result == PhotoResult::Copied)
+            written.push_back(m_photos[index].output);
         return true;
     }
 
+    std::vector<std::filesystem::path> written;
+
 private:
     const std::vector<PhotoJob>& m_jobs;
+    const std::vector<BatchPhoto>& m_photos;
     BatchReport& m_report;
 };
 
@@ -46,10 +55,11 @@ BatchReducer::BatchReducer(const std::vector<PhotoJob>& jobs, const ReduceOption
 {
 }
 
-void BatchReducer::Run(BatchReport& report) const
+std::vector<std::filesystem::path> BatchReducer::Run(BatchReport& report) const
 {
-    ReportingObserver observer(m_jobs, report);
+    ReportingObserver observer(m_jobs, m_batch.Photos(), report);
     m_batch.Run(observer);
+    return std::move(observer.written);
 }
 
 // Refusals that the program's loader makes too are passed over, and so are photos

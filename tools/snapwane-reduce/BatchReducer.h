@@ -10,6 +10,7 @@
 
 #include "core/ReduceBatch.h"
 
+#include <filesystem>
 #include <vector>
 
 class BatchReducer {
@@ -18,8 +19,9 @@ public:
 
     // How many photos would replace their own source (the output folder is theirs).
     std::size_t SourcesReplaced() const { return m_batch.SourcesReplaced(); }
-    // Every photo is attempted whatever happened to the one before.
-    void Run(BatchReport& report) const;
+    // Every photo is attempted whatever happened to the one before. Returns the
+    // files the run wrote or copied, in list order: what the archive packs.
+    std::vector<std::filesystem::path> Run(BatchReport& report) const;
 
     // What the report makes of one photo's outcome.
     static PhotoOutcome OutcomeOf(const snapwane::BatchOutcome& outcome);
