@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 using M = CMainView;
@@ -270,12 +271,18 @@ void CMainView::onStop()
 }
 
 // The start folder's help file when there is one, else the user guide. With
-// neither, the help file's path goes to the desktop, which fails silently.
+// neither, the help file's path goes to the desktop, which says it cannot open
+// it. A guide no browser opens is shown in the program's own window.
 void CMainView::onHelp()
 {
     const QString helpFile = NativePath::join(m_startFolder, kHelpFileName);
     const QString guide = UserGuide::path(QCoreApplication::applicationDirPath());
-    Shell::openPath(QFileInfo::exists(helpFile) || guide.isEmpty() ? helpFile : guide);
+    if (QFileInfo::exists(helpFile) || guide.isEmpty()) {
+        Shell::openPath(helpFile);
+        return;
+    }
+    QPointer<CMainView> view(this);
+    Shell::openPath(guide, [view, guide](const QString&) { UserGuide::showInWindow(guide, view ? view->window() : nullptr); });
 }
 
 void CMainView::onHomePage()

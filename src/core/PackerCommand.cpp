@@ -1,6 +1,8 @@
 #include "core/PackerCommand.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <filesystem>
 
 #ifdef _WIN32
@@ -54,7 +56,50 @@ std::optional<PackerCommand> PackerCommand::Build(const std::string& program, co
     }
     command.m_argumentText += "\"" + archivePath + "\" \"" + request.outputFolder + "\"";
     command.m_arguments.insert(command.m_arguments.end(), {archivePath, request.outputFolder});
+    for (const std::string& name : request.fileNames) {
+        command.m_input += name;
+        command.m_input += '\0';
+    }
     return command;
+}
+
+std::string ArchiveNameFault(std::string_view name, Packer packer)
+{
+    constexpr std::size_t kLongestFileName = 255; // bytes, on every common file system
+    if (name.empty())
+        return "the name is empty";
+    if (name == "." || name == "..")
+        return "\"" + std::string(name) + "\" names a folder";
+    const std::string_view forbidden = packer == Packer::WindowsArchiver ? "/\\:*?\"<>|" : "/";
+    for (const char c : name) {
+        if (forbidden.find(c) != std::string_view::npos)
+            return std::string("a file name cannot hold \"") + c + "\"";
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return "a file name cannot hold control characters";
+    }
+    if (name.size() + std::strlen(ArchiveExtension(packer)) > kLongestFileName)
+        return "the name is longer than " + std::to_string(kLongestFileName) + " bytes";
+    return {};
+}
+
+bool IsPlainEmailAddress(std::string_view address)
+{
+    // Letters and digits of any script (bytes from 0x80 up) and a few marks that
+    // mean nothing to a mail program.
+    const auto plain = [](char c, std::string_view marks) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x80 || std::isalnum(byte) != 0 || marks.find(c) != std::string_view::npos;
+    };
+    const std::size_t at = address.find('@');
+    if (at == std::string_view::npos || at == 0 || at + 1 == address.size())
+        return false;
+    const std::string_view local = address.substr(0, at);
+    const std::string_view domain = address.substr(at + 1);
+    if (local.front() == '-' || local.front() == '.' || domain.front() == '-' || domain.front() == '.'
+        || domain.back() == '.' || domain.find("..") != std::string_view::npos)
+        return false;
+    return std::all_of(local.begin(), local.end(), [&](char c) { return plain(c, ".-_+="); })
+        && std::all_of(domain.begin(), domain.end(), [&](char c) { return plain(c, ".-"); });
 }
 
 std::string PackerProgramPath(const std::string& programFolder)

@@ -3,8 +3,11 @@
 // into one file, optionally handed to the mail composer. On Windows that file is
 // the archiver's self-extracting .exe; elsewhere it is a plain zip (a Linux
 // executable opens for no recipient, and mail services refuse .exe attachments),
-// and "--" ends the switches before the two paths.
-// The program's reduction worker and the batch reducer both build it here.
+// and "--" ends the switches before the two paths. The packer packs only the
+// files it is given on its standard input (the names of this run's outputs),
+// never whatever else lies in the folder.
+// The program's reduction worker and the batch reducer both build it here, and
+// both check the archive name and the e-mail address with the rules below.
 
 #include <optional>
 #include <string>
@@ -34,6 +37,8 @@ struct PackerRequest {
     bool makeSingleFile = false;
     bool makeEmail = false;
     std::string emailAddress;   // spaces are removed before it reaches the packer
+    // The bare names of the files this run wrote or copied into outputFolder, in list order.
+    std::vector<std::string> fileNames;
 };
 
 class PackerCommand {
@@ -52,12 +57,33 @@ public:
     const std::vector<std::string>& Arguments() const { return m_arguments; }
     // Program, one space, argument text. The program's path is not quoted.
     std::string CommandLine() const { return m_program + " " + m_argumentText; }
+    // What the packer reads on its standard input: each file name followed by a NUL
+    // byte, so that any name a file system allows (a newline too) arrives whole.
+    const std::string& Input() const { return m_input; }
 
 private:
     std::string m_program;
     std::string m_argumentText;
     std::vector<std::string> m_arguments;
+    std::string m_input;
 };
+
+// The packer's exit codes, read by the program and the batch reducer.
+inline constexpr int kPackerDone = 0;
+inline constexpr int kPackerFailed = 1;           // no archive was made
+inline constexpr int kPackerRefused = 2;          // unusable arguments
+inline constexpr int kPackerMailNotOpened = 3;    // the archive was made, no mail program opened
+
+// Why an archive name cannot be used as a file name, as the end of a sentence
+// ("a file name cannot hold \"/\""); empty when it can. The extension that is
+// appended counts towards the length.
+std::string ArchiveNameFault(std::string_view name, Packer packer = kNativePacker);
+
+// A plain address, local@domain, and nothing else: no second "@", no "?", "&",
+// ",", "%", blanks, quotes or control characters that a mail program could read
+// as more recipients or as headers (an attachment among them), and no leading
+// dash that could be read as an option.
+bool IsPlainEmailAddress(std::string_view address);
 
 // Where the packer lives: on Windows rar.exe in the Windows directory; elsewhere the
 // project's own snapwane-pack beside the program, whose folder is given, or else where

@@ -1,9 +1,11 @@
 #include "platform/Shell.h"
 
 #include "platform/GuiThreadCall.h"
+#include "platform/Prompts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QUrlQuery>
 
@@ -13,53 +15,106 @@
 #include <windows.h>
 #endif
 
+const QString Shell::kCannotOpenMessage = QStringLiteral("%1 could not be opened: no program to open it was found.");
+
 namespace {
+
+Q_LOGGING_CATEGORY(lcShell, "snapwane.shell")
 
 std::mutex g_handlersMutex;
 Shell::UrlOpener g_urlOpener;
-Shell::ProgramStarter g_programStarter;
+Shell::ProgramRunner g_programRunner;
 
-void openOnDesktop(const QUrl& url)
+QString shownName(const QUrl& url)
 {
-    // The desktop services belong to the GUI thread; nobody waits for the result.
-    GuiThreadCall::post(QCoreApplication::instance(), [url] { QDesktopServices::openUrl(url); });
+    return url.isLocalFile() ? url.toLocalFile() : url.toString();
 }
 
-void startOnDesktop(const QString& program, const QStringList& arguments)
+void reportFailure(const QUrl& url, const Shell::Failure& onFailure)
+{
+    qCWarning(lcShell) << "could not open" << url;
+    if (onFailure)
+        onFailure(shownName(url));
+    else
+        Prompts::inform(Shell::kCannotOpenMessage.arg(shownName(url)));
+}
+
+// Qt only knows whether xdg-open started, not whether it found a program: its exit
+// status says so. It is not waited for, as it may stay until the browser closes.
+// GUI thread only.
+void openOnDesktop(const QUrl& url, const Shell::Failure& onFailure)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(QStringLiteral("xdg-open"));
+    process->setArguments({url.toString(QUrl::FullyEncoded)});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, url, onFailure](int exitCode, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             reportFailure(url, onFailure);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, url, onFailure](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        if (!QDesktopServices::openUrl(url))
+            reportFailure(url, onFailure);
+    });
+    process->start();
+#else
+    if (!QDesktopServices::openUrl(url))
+        reportFailure(url, onFailure);
+#endif
+}
+
+Shell::ProgramResult runOnDesktop(const QString& program, const QStringList& arguments, const QByteArray& input)
 {
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
 #ifdef Q_OS_WIN
     process.setCreateProcessArgumentsModifier(
         [](QProcess::CreateProcessArguments* args) { args->flags |= CREATE_NO_WINDOW; });
 #endif
-    process.startDetached();
+    process.start();
+    if (!process.waitForStarted(-1))
+        return {-1, process.errorString()};
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(-1);
+    const QString errorOutput = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    if (process.exitStatus() != QProcess::NormalExit)
+        return {-1, errorOutput};
+    return {process.exitCode(), errorOutput};
 }
 
 } // namespace
 
-void Shell::openPath(const QString& localPath)
+void Shell::openPath(const QString& localPath, Failure onFailure)
 {
     if (localPath.isEmpty())
         return;
-    openUrl(QUrl::fromLocalFile(localPath));
+    openUrl(QUrl::fromLocalFile(localPath), std::move(onFailure));
 }
 
-void Shell::openUrl(const QUrl& url)
+void Shell::openUrl(const QUrl& url, Failure onFailure)
 {
     UrlOpener opener;
     {
         std::lock_guard lock(g_handlersMutex);
         opener = g_urlOpener;
     }
-    if (opener)
-        opener(url);
-    else
-        openOnDesktop(url);
+    GuiThreadCall::post(QCoreApplication::instance(), [url, opener, onFailure = std::move(onFailure)] {
+        if (!opener)
+            openOnDesktop(url, onFailure);
+        else if (!opener(url))
+            reportFailure(url, onFailure);
+    });
 }
 
 QUrl Shell::mailTo(const QString& address, const QString& subject)
@@ -73,17 +128,17 @@ QUrl Shell::mailTo(const QString& address, const QString& subject)
     return url;
 }
 
-void Shell::startDetached(const QString& program, const QStringList& arguments)
+Shell::ProgramResult Shell::runProgram(const QString& program, const QStringList& arguments, const QByteArray& input)
 {
-    ProgramStarter starter;
+    ProgramRunner runner;
     {
         std::lock_guard lock(g_handlersMutex);
-        starter = g_programStarter;
+        runner = g_programRunner;
     }
-    if (starter)
-        starter(program, arguments);
-    else
-        startOnDesktop(program, arguments);
+    const ProgramResult result = runner ? runner(program, arguments, input) : runOnDesktop(program, arguments, input);
+    if (result.exitCode != 0)
+        qCWarning(lcShell) << program << "ended with" << result.exitCode << result.errorOutput;
+    return result;
 }
 
 Shell::UrlOpener Shell::setUrlOpener(UrlOpener opener)
@@ -92,8 +147,8 @@ Shell::UrlOpener Shell::setUrlOpener(UrlOpener opener)
     return std::exchange(g_urlOpener, std::move(opener));
 }
 
-Shell::ProgramStarter Shell::setProgramStarter(ProgramStarter starter)
+Shell::ProgramRunner Shell::setProgramRunner(ProgramRunner runner)
 {
     std::lock_guard lock(g_handlersMutex);
-    return std::exchange(g_programStarter, std::move(starter));
+    return std::exchange(g_programRunner, std::move(runner));
 }

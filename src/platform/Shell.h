@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -6,25 +7,39 @@
 #include <functional>
 
 // The desktop's default action (help file, home page, new e-mail, a photo, a
-// folder) and starting a helper program. Every failure is silent: the program
-// never reports that the desktop could not open something. Callable from any
-// thread.
+// folder) and running a helper program. An action the desktop cannot carry out
+// is reported with its path or address, so that a user with no browser or file
+// manager learns why nothing opened. Callable from any thread.
 class Shell
 {
 public:
-    static void openPath(const QString& localPath);
-    // An https: or mailto: address.
-    static void openUrl(const QUrl& url);
+    static const QString kCannotOpenMessage; // %1: the path or address
+
+    // Called on the GUI thread with the path or address that could not be opened;
+    // an empty one shows kCannotOpenMessage.
+    using Failure = std::function<void(const QString& shown)>;
+
+    static void openPath(const QString& localPath, Failure onFailure = {});
+    // An https: or mailto: address, or a file.
+    static void openUrl(const QUrl& url, Failure onFailure = {});
     // A new e-mail to address with the subject filled in.
     static QUrl mailTo(const QString& address, const QString& subject);
-    // Starts program detached and without a window; it is never waited for and
-    // its result is ignored.
-    static void startDetached(const QString& program, const QStringList& arguments);
+
+    struct ProgramResult
+    {
+        int exitCode = -1;   // -1: it could not be started or did not exit normally
+        QString errorOutput; // what it wrote on its standard error
+    };
+    // Runs program without a window, input on its standard input, and waits for
+    // it: for worker threads only, never the GUI thread.
+    static ProgramResult runProgram(const QString& program, const QStringList& arguments, const QByteArray& input);
 
     // Tests stand in for the desktop: every later action goes to the handler
     // instead. An empty handler restores the desktop. Returns the previous one.
-    using UrlOpener = std::function<void(const QUrl&)>;
-    using ProgramStarter = std::function<void(const QString& program, const QStringList& arguments)>;
+    // The opener answers whether the desktop could open the address.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    using ProgramRunner =
+        std::function<ProgramResult(const QString& program, const QStringList& arguments, const QByteArray& input)>;
     static UrlOpener setUrlOpener(UrlOpener opener);
-    static ProgramStarter setProgramStarter(ProgramStarter starter);
+    static ProgramRunner setProgramRunner(ProgramRunner runner);
 };

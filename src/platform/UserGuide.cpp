@@ -1,7 +1,14 @@
 #include "platform/UserGuide.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+const QString UserGuide::kWindowTitle = QStringLiteral("Snapwane user guide");
 
 QString UserGuide::path(const QString& programFolder)
 {
@@ -13,4 +20,22 @@ QString UserGuide::path(const QString& programFolder)
             return QDir::toNativeSeparators(candidate);
     }
     return {};
+}
+
+QDialog* UserGuide::showInWindow(const QString& page, QWidget* parent)
+{
+    auto* window = new QDialog(parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(kWindowTitle);
+    auto* browser = new QTextBrowser(window);
+    browser->setOpenExternalLinks(false);
+    browser->setSource(QUrl::fromLocalFile(page));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    window->resize(720, 560);
+    window->show();
+    return window;
 }

@@ -24,6 +24,11 @@ const QString CWizStep2Dlg::kDefaultArchiveName = QStringLiteral("MyNewPhotos");
 const QString CWizStep2Dlg::kBrowseTitle = QStringLiteral("Select a folder for output files");
 const QString CWizStep2Dlg::kEmptyFieldMessage = QStringLiteral("Field is empty");
 const QString CWizStep2Dlg::kCannotCreateFolderMessage = QStringLiteral("The folder %1 cannot be created.");
+const QString CWizStep2Dlg::kRelativeFolderMessage
+    = QStringLiteral("Please enter the full path of the output folder, for example %1.");
+const QString CWizStep2Dlg::kArchiveNameMessage = QStringLiteral("The file name \"%1\" cannot be used: %2.");
+const QString CWizStep2Dlg::kEmailAddressMessage
+    = QStringLiteral("Please enter one plain e-mail address, such as name@example.org.");
 
 namespace {
 
@@ -43,6 +48,16 @@ void makeFolder(const QString& folder)
     QDir().mkdir(folder); // an existing or impossible folder is no matter here
 }
 
+// "~" and "~/..." are the home folder, as in a shell.
+QString withHomeExpanded(const QString& folder)
+{
+    if (folder == u'~')
+        return NativePath::toNative(QDir::homePath());
+    if (folder.startsWith(QStringLiteral("~/")) || folder.startsWith(QString(u'~') + NativePath::separator()))
+        return NativePath::join(NativePath::toNative(QDir::homePath()), folder.mid(2));
+    return folder;
+}
+
 } // namespace
 
 CWizStep2Dlg::CWizStep2Dlg(QWidget* parent)
@@ -54,8 +69,6 @@ CWizStep2Dlg::CWizStep2Dlg(QWidget* parent)
 
     m_outputFolder = defaultOutputFolder();
     m_archiveName = kDefaultArchiveName;
-    makeFolder(NativePath::defaultOutputBase());
-    makeFolder(m_outputFolder);
     enableControls();
     exchange(false);
 }
@@ -187,14 +200,35 @@ void CWizStep2Dlg::onBrowse()
     m_folderEdit->setText(m_outputFolder);
 }
 
-// Only a field the user can type into can be found empty. The output folder is
-// created here as the default and a browsed one are; a folder that cannot be
-// made keeps the user in this step with the folder field to mend.
+// Only a field the user can type into can be found empty. The output folder,
+// the default one too, is created here, when the run starts, so a cancelled
+// wizard leaves nothing behind; a folder that cannot be made, a relative one (it
+// would land wherever the program was started), an archive name the file system
+// refuses and an address that is not plain keep the user in this step with the
+// field to mend.
 void CWizStep2Dlg::onStart()
 {
     exchange(true);
     if (refuseIfEmpty(m_folderEdit) || refuseIfEmpty(m_archiveEdit) || refuseIfEmpty(m_emailEdit))
         return;
+    m_outputFolder = withHomeExpanded(m_outputFolder);
+    m_emailAddress = m_emailAddress.trimmed();
+    exchange(false);
+    if (QDir::isRelativePath(m_outputFolder)) {
+        refuse(m_folderEdit, kRelativeFolderMessage.arg(defaultOutputFolder()));
+        return;
+    }
+    if (m_archiveEdit->isEnabled()) {
+        const std::string fault = snapwane::ArchiveNameFault(m_archiveName.toStdString());
+        if (!fault.empty()) {
+            refuse(m_archiveEdit, kArchiveNameMessage.arg(m_archiveName, QString::fromStdString(fault)));
+            return;
+        }
+    }
+    if (m_emailEdit->isEnabled() && !snapwane::IsPlainEmailAddress(m_emailAddress.toStdString())) {
+        refuse(m_emailEdit, kEmailAddressMessage);
+        return;
+    }
     if (!QDir().mkpath(m_outputFolder)) {
         refuse(m_folderEdit, kCannotCreateFolderMessage.arg(m_outputFolder));
         return;

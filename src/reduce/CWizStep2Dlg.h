@@ -10,7 +10,8 @@ class QPushButton;
 // Step 2 of the reduction wizard: where the reduced photos go, and whether the
 // output folder is packed into one file afterwards (a zip; on Windows the
 // archiver's self-extracting .exe), optionally sent by e-mail. Run modally by step 1 for every press of Next; each opening
-// proposes today's folder under the default output base and creates it at once.
+// proposes today's folder under the default output base, created only by Start
+// (a browsed folder's dated folder is created at once).
 // Start (OK) ends the wizard, Back (Cancel) returns to step 1. GUI thread only.
 class CWizStep2Dlg : public QDialog
 {
@@ -21,6 +22,9 @@ public:
     static const QString kBrowseTitle;
     static const QString kEmptyFieldMessage;
     static const QString kCannotCreateFolderMessage; // %1: the folder
+    static const QString kRelativeFolderMessage;     // %1: an example of a full path
+    static const QString kArchiveNameMessage;        // %1: the name, %2: why it cannot be used
+    static const QString kEmailAddressMessage;
 
     explicit CWizStep2Dlg(QWidget* parent = nullptr);
 

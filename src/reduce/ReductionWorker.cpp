@@ -7,10 +7,16 @@
 #include "reduce/ReductionHost.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 
 const QString ReductionWorker::kOpenFolderQuestion
     = QStringLiteral("Would you like to open the output folder with new photos?");
+const QString ReductionWorker::kArchiveFailedMessage = QStringLiteral("The file %1 could not be made:\n%2");
+const QString ReductionWorker::kNoMailProgramMessage
+    = QStringLiteral("The file %1 was made, but no mail program could be opened to send it.");
+const QString ReductionWorker::kNothingToPackMessage
+    = QStringLiteral("No photo was written, so the file %1 was not made.");
 
 namespace {
 
@@ -74,7 +80,7 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
     if (!reduceAll(stopRequested))
         return; // stopped: no packing, no question
     m_progress.endPhotos();
-    startPacker();
+    runPacker();
     offerOutputFolder();
     m_progress.showReady();
     m_host.setReducing(false);
@@ -107,6 +113,9 @@ public:
         } catch (...) {
             // One photo's failure never ends the run.
         }
+        if (outcome.result.outcome == snapwane::ReduceOutcome::Reduced
+            || outcome.result.outcome == snapwane::ReduceOutcome::Copied)
+            m_worker.m_written.push_back(m_worker.m_batch.Photos()[index].output);
         m_worker.m_progress.showPrepared(int(index) + 1, int(m_worker.m_photos.size()));
         stopped = m_worker.shouldStop(m_stopRequested);
         return !stopped;
@@ -146,8 +155,9 @@ bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const
     return stopRequested.load() || !m_host.isReducing() || m_progress.stopRequested();
 }
 
-// Started detached, never waited for; whether it works is not looked at.
-void ReductionWorker::startPacker() const
+// Packs the files this run wrote, in list order, and waits for the packer on
+// this worker thread; what went wrong is said.
+void ReductionWorker::runPacker() const
 {
     snapwane::PackerRequest request;
     request.outputFolder = m_settings.outputFolder.toStdString();
@@ -155,6 +165,8 @@ void ReductionWorker::startPacker() const
     request.makeSingleFile = m_settings.makeSingleFile != 0;
     request.makeEmail = m_settings.makeEmail != 0;
     request.emailAddress = m_settings.emailAddress.toStdString();
+    for (const std::filesystem::path& file : m_written)
+        request.fileNames.push_back(file.filename().string());
     const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
     const auto command = snapwane::PackerCommand::Build(snapwane::PackerProgramPath(programFolder), request);
     if (!command)
@@ -162,7 +174,23 @@ void ReductionWorker::startPacker() const
     QStringList arguments;
     for (const std::string& argument : command->Arguments())
         arguments.append(QString::fromStdString(argument));
-    Shell::startDetached(QString::fromStdString(command->Program()), arguments);
+    const QString archive = arguments.at(arguments.size() - 2);
+    if (m_written.empty()) {
+        Prompts::inform(kNothingToPackMessage.arg(archive));
+        return;
+    }
+    const QString program = QString::fromStdString(command->Program());
+    const Shell::ProgramResult result
+        = Shell::runProgram(program, arguments, QByteArray::fromStdString(command->Input()));
+    if (result.exitCode == snapwane::kPackerMailNotOpened) {
+        Prompts::inform(kNoMailProgramMessage.arg(archive));
+    } else if (result.exitCode != snapwane::kPackerDone) {
+        QString reason = result.errorOutput;
+        reason.remove(QRegularExpression(QStringLiteral("^snapwane-pack: ")));
+        if (result.exitCode < 0)
+            reason = QStringLiteral("the packer %1 could not be run. %2").arg(program, reason);
+        Prompts::inform(kArchiveFailedMessage.arg(archive, reason.trimmed()));
+    }
 }
 
 // On Yes the output folder opens; the main window stays where and as large as

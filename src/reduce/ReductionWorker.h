@@ -18,7 +18,8 @@ class ReductionHost;
 // output folder strictly in list order (the engine's ReduceBatch), shows its progress,
 // stops after the photo in hand when asked (the Stop command, the dialog's Stop,
 // the main window closing; photos reduced ahead are dropped unwritten), and at
-// the end starts the packer when asked and offers to open the output folder. It
+// the end packs the photos it wrote when asked (waiting for the packer) and
+// offers to open the output folder. It
 // asks and shows things only through Prompts, Shell and ReductionProgress, which
 // the GUI thread carries out.
 class ReductionWorker
@@ -31,6 +32,9 @@ public:
         int targetHeight, int quality, const snapwane::Corrections& corrections)>;
 
     static const QString kOpenFolderQuestion;
+    static const QString kArchiveFailedMessage; // %1: the archive, %2: why
+    static const QString kNoMailProgramMessage; // %1: the archive
+    static const QString kNothingToPackMessage; // %1: the archive
 
     // An empty reducer means the engine's own, prepared on `threads` threads.
     ReductionWorker(ReductionHost& host, ReductionSettings settings, std::vector<ReductionPhoto> photos,
@@ -55,7 +59,7 @@ private:
 
     bool reduceAll(const std::atomic<bool>& stopRequested);
     bool shouldStop(const std::atomic<bool>& stopRequested) const;
-    void startPacker() const;
+    void runPacker() const;
     void offerOutputFolder() const;
 
     ReductionHost& m_host;
@@ -64,4 +68,5 @@ private:
     PhotoReducer m_reducer;
     snapwane::ReduceBatch m_batch;
     ReductionProgress m_progress;
+    std::vector<std::filesystem::path> m_written; // what this run wrote or copied, in list order
 };

@@ -4,12 +4,17 @@
 #include "app/CMainFrame.h"
 #include "app/CMainView.h"
 #include "platform/NativePath.h"
+#include "platform/UserGuide.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
 #include "support/FakePhotos.h"
 #include "support/RecordingShell.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTextBrowser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -189,6 +194,25 @@ TEST_F(MainFrame, HelpOpensTheUserGuideWhenTheStartFolderHasNoHelpFile)
     action(cmd::Help)->trigger();
     action(cmd::HelpContents)->trigger();
     EXPECT_EQ(shell.opened(), (QList<QUrl>{expected, expected}));
+}
+
+TEST_F(MainFrame, HelpThatNoBrowserOpensShowsTheGuideInTheProgramsOwnWindow)
+{
+    ScriptedPrompts prompts;
+    shell.openSucceeds = false;
+    action(cmd::Help)->trigger();
+    QDialog* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->windowTitle() == UserGuide::kWindowTitle)
+            window = qobject_cast<QDialog*>(top);
+    }
+    ASSERT_NE(window, nullptr);
+    auto* browser = window->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source(), QUrl::fromLocalFile(QStringLiteral(SNAPWANE_SOURCE_DIR "/docs/guide/index.html")));
+    EXPECT_FALSE(browser->toPlainText().isEmpty());
+    EXPECT_TRUE(prompts.log.isEmpty());
+    window->close();
 }
 
 TEST_F(MainFrame, HelpOpensTheHelpFileOfTheStartFolderFirst)

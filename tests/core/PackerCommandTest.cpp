@@ -159,3 +159,41 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+TEST(PackerCommand, OnlyPlainAddressesReachTheMailProgram)
+{
+    for (const char* plain : {"ann@example.org", "first.last+photos@mail.example.co.uk", "j\xc3\xb6rg@b\xc3\xa4r.de"})
+        EXPECT_TRUE(snapwane::IsPlainEmailAddress(plain)) << plain;
+    for (const char* refused : {"mailto:friend@x?attach=/etc/shadow", "a@x.org,b@y.org", "a@x.org&cc=b@y.org",
+                                "ann @example.org", "ann@example.org\nBcc: eve@x.org", "--attach=/etc/passwd@x",
+                                "ann", "@example.org", "ann@", "a@b@c", "ann%3f@x.org", "<ann@x.org>", "ann@x..org"})
+        EXPECT_FALSE(snapwane::IsPlainEmailAddress(refused)) << refused;
+}
+
+TEST(PackerCommand, ArchiveNamesTheFileSystemRefusesAreNamed)
+{
+    using snapwane::ArchiveNameFault;
+    EXPECT_EQ(ArchiveNameFault("Trip 12-2024"), "");
+    EXPECT_EQ(ArchiveNameFault("Trip 12/2024", snapwane::Packer::ZipPacker), "a file name cannot hold \"/\"");
+    EXPECT_EQ(ArchiveNameFault("Trip 12:2024", snapwane::Packer::WindowsArchiver), "a file name cannot hold \":\"");
+    EXPECT_NE(ArchiveNameFault(".."), "");
+    EXPECT_NE(ArchiveNameFault("line\nbreak"), "");
+    EXPECT_EQ(ArchiveNameFault(std::string(251, 'x'), snapwane::Packer::ZipPacker), "");
+    EXPECT_NE(ArchiveNameFault(std::string(252, 'x'), snapwane::Packer::ZipPacker), "");
+}
+
+TEST(PackerCommand, NamesReachThePackerWholeOnItsInput)
+{
+    PackerRequest request;
+    request.outputFolder = "/out";
+    request.archiveName = "pics";
+    request.makeSingleFile = true;
+    request.fileNames = {"b.jpg", "two\nlines.jpg"};
+    const auto command = PackerCommand::Build("snapwane-pack", request, snapwane::Packer::ZipPacker);
+    ASSERT_TRUE(command);
+    EXPECT_EQ(command->Input(), std::string("b.jpg\0two\nlines.jpg\0", 20));
+}
+
+}  // namespace

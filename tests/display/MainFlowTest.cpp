@@ -100,10 +100,10 @@ TEST_F(MainFlow, LoadTurnReduceAndPack)
         pressKey(Qt::Key_Return);
     });
     // The packer really runs.
-    const Shell::ProgramStarter recorder = Shell::setProgramStarter({});
+    const Shell::ProgramRunner recorder = Shell::setProgramRunner({});
     clickToolButton(ids::cmd::Reduce);
     const bool ended = waitFor([&] { return !view()->isReducing(); }, 30000);
-    Shell::setProgramStarter(recorder);
+    Shell::setProgramRunner(recorder);
     ASSERT_TRUE(ended);
     EXPECT_EQ(m_prompts.messages(), QStringList{"Would you like to open the output folder with new photos?"});
 
@@ -111,7 +111,7 @@ TEST_F(MainFlow, LoadTurnReduceAndPack)
     EXPECT_EQ(jpegSize(output + QStringLiteral("/img_0001.jpg")), QSize(640, 480));
     EXPECT_EQ(jpegSize(output + QStringLiteral("/img_0002.jpg")), QSize(360, 480));
     EXPECT_EQ(jpegSize(output + QStringLiteral("/img_0003.jpg")), QSize(640, 480));
-    // And the archive beside them, holding them: packed in the background.
+    // And the archive beside them, holding them.
     const QStringList photos = {QStringLiteral("img_0001.jpg"), QStringLiteral("img_0002.jpg"),
                                 QStringLiteral("img_0003.jpg")};
     QString archive;

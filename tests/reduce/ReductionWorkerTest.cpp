@@ -253,7 +253,8 @@ TEST_F(ReductionRun, TheWizardStepsHandTheirChoicesToTheRun)
     driver.stop();
     EXPECT_EQ(outputs(), QStringList({"img_0001.jpg", "img_0002.jpg"}));
     EXPECT_EQ(reducetest::photoSize(output("img_0001.jpg")), QSize(320, 240));
-    EXPECT_TRUE(QFileInfo(home.datedFolder()).isDir());
+    // Today's folder was proposed, then replaced by the typed one: it is not made.
+    EXPECT_FALSE(QFileInfo::exists(home.datedFolder()));
 }
 
 TEST_F(ReductionRun, AnEmptyListEndsBeforeTheWizard)
@@ -505,6 +506,7 @@ TEST_P(ReductionPacker, StartsThePackerBesideTheProgramAfterTheLastPhoto)
     const QStringList expected = row.switches + QStringList{"-sfx", "--", output(QString::fromUtf8(row.archiveFile)),
                                                             outputFolder()};
     EXPECT_EQ(started[0].arguments, expected);
+    EXPECT_EQ(started[0].input, QByteArray("img_0001.jpg", 13));
     EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
 }
 
@@ -518,6 +520,75 @@ const PackerRow kPackers[] = {
 
 INSTANTIATE_TEST_SUITE_P(Forms, ReductionPacker, ::testing::ValuesIn(kPackers),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A second run of the day into the same folder packs its own photos only, in
+// list order, whatever else lies in the folder.
+TEST_F(ReductionRun, PacksExactlyThePhotosThisRunWroteInListOrder)
+{
+    QFile earlier(output(QStringLiteral("earlier.jpg")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.close();
+    addPhoto(QStringLiteral("zebra.jpg"), 800, 600);
+    addPhoto(QStringLiteral("apple.jpg"), 400, 300);
+    addPhoto(QStringLiteral("gone.jpg"), 800, 600);
+    QFile::remove(sourceFolder() + QStringLiteral("/gone.jpg"));
+    settings.makeSingleFile = 1;
+    settings.archiveName = QStringLiteral("pics");
+    reduce();
+    const auto started = shell.started();
+    ASSERT_EQ(started.size(), 1);
+    EXPECT_EQ(started[0].input, QByteArray("zebra.jpg\0apple.jpg\0", 20));
+}
+
+struct PackerFailureRow
+{
+    const char* name;
+    Shell::ProgramResult result;
+    QString (*message)(); // %1: the archive
+};
+
+class ReductionPackerFailure : public ReductionRun, public ::testing::WithParamInterface<PackerFailureRow>
+{
+};
+
+TEST_P(ReductionPackerFailure, IsReportedBeforeTheQuestion)
+{
+    addPhotos(1);
+    settings.makeSingleFile = 1;
+    settings.archiveName = QStringLiteral("pics");
+    shell.programResult = GetParam().result;
+    reduce();
+    EXPECT_EQ(prompts.messages(),
+              (QStringList{GetParam().message().arg(output(QStringLiteral("pics.zip"))), ReductionWorker::kOpenFolderQuestion}));
+}
+
+const PackerFailureRow kPackerFailures[] = {
+    {"NoZip", {1, QStringLiteral("snapwane-pack: zip is not installed\n")},
+     [] { return ReductionWorker::kArchiveFailedMessage.arg(QStringLiteral("%1"), QStringLiteral("zip is not installed")); }},
+    {"NoMailProgram", {3, QStringLiteral("snapwane-pack: no mail program could be opened")},
+     [] { return ReductionWorker::kNoMailProgramMessage; }},
+    {"PackerMissing", {-1, QStringLiteral("No such file or directory")},
+     [] {
+         return ReductionWorker::kArchiveFailedMessage.arg(
+             QStringLiteral("%1"), QStringLiteral("the packer %1 could not be run. No such file or directory")
+                                       .arg(QCoreApplication::applicationDirPath() + "/snapwane-pack"));
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Exits, ReductionPackerFailure, ::testing::ValuesIn(kPackerFailures),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReductionRun, AnOutputFolderNothingOpensIsReportedWithItsPath)
+{
+    addPhotos(1);
+    shell.openSucceeds = false;
+    prompts.yesNoAnswers.push_back(true);
+    reduce();
+    EXPECT_TRUE(snapwane::test::WaitUntil([this] { return prompts.messages().size() == 2; }));
+    EXPECT_EQ(prompts.messages(),
+              (QStringList{ReductionWorker::kOpenFolderQuestion, Shell::kCannotOpenMessage.arg(outputFolder())}));
+    frame->hide();
+}
 
 TEST_F(ReductionRun, NoPackerWithoutAnArchiveName)
 {

@@ -1,5 +1,5 @@
-// Wizard step 2: today's folder created on opening, browsing, the enabling
-// rules and the empty-field check of Start.
+// Wizard step 2: today's folder proposed on opening and created by Start,
+// browsing, the enabling rules and the checks of Start.
 #include "ReduceTestSupport.h"
 
 #include "platform/WidgetId.h"
@@ -50,15 +50,74 @@ protected:
     CWizStep2Dlg dialog;
 };
 
-TEST_F(WizardStep2, OpeningProposesTodaysFolderAndCreatesItEvenWhenGoingBack)
+TEST_F(WizardStep2, OpeningProposesTodaysFolderWhichOnlyStartCreates)
 {
     EXPECT_EQ(text(ctl::OutputFolder), home.datedFolder());
     EXPECT_EQ(text(ctl::ArchiveName), "MyNewPhotos");
     EXPECT_EQ(text(ctl::EmailAddress), "");
     click(ctl::Back);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(QFileInfo(home.datedFolder()).isDir());
+    EXPECT_FALSE(QFileInfo::exists(home.datedFolder()));
     EXPECT_EQ(CWizStep2Dlg::todayText().size(), 8);
+
+    CWizStep2Dlg again;
+    WidgetId::find<QAbstractButton>(&again, ctl::Start)->click();
+    EXPECT_EQ(again.result(), QDialog::Accepted);
+    EXPECT_TRUE(QFileInfo(home.datedFolder()).isDir());
+}
+
+TEST_F(WizardStep2, TildeIsTheHomeFolderAndARelativeFolderIsRefused)
+{
+    type(ctl::OutputFolder, QStringLiteral("~/ForMail"));
+    click(ctl::Start);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.outputFolder(), home.path() + QStringLiteral("/ForMail"));
+    EXPECT_TRUE(QFileInfo(home.path() + QStringLiteral("/ForMail")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("~")));
+
+    CWizStep2Dlg relative;
+    relative.show();
+    WidgetId::find<QLineEdit>(&relative, ctl::OutputFolder)->setText(QStringLiteral("ForMail"));
+    WidgetId::find<QAbstractButton>(&relative, ctl::Start)->click();
+    EXPECT_NE(relative.result(), QDialog::Accepted);
+    EXPECT_EQ(prompts.messages(), QStringList{CWizStep2Dlg::kRelativeFolderMessage.arg(home.datedFolder())});
+    EXPECT_EQ(relative.focusWidget(), WidgetId::find<QWidget>(&relative, ctl::OutputFolder));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("ForMail")));
+    relative.close();
+}
+
+// An archive name the file system refuses and an address that could carry more
+// than one recipient keep the user in this step, in the field to mend.
+TEST_F(WizardStep2, StartRefusesAnArchiveNameOrAddressThatCannotBeUsed)
+{
+    struct Row {
+        QString archiveName, address, message;
+        int field;
+    };
+    const Row rows[] = {
+        {QStringLiteral("Trip 12/2024"), QStringLiteral("ann@example.org"),
+         QStringLiteral("The file name \"Trip 12/2024\" cannot be used: a file name cannot hold \"/\"."),
+         ctl::ArchiveName},
+        {QStringLiteral("Trip"), QStringLiteral("mailto:friend@x?attach=/etc/shadow"),
+         CWizStep2Dlg::kEmailAddressMessage, ctl::EmailAddress},
+        {QStringLiteral("Trip"), QStringLiteral("ann@example.org, bob@example.org"),
+         CWizStep2Dlg::kEmailAddressMessage, ctl::EmailAddress},
+    };
+    for (const Row& row : rows) {
+        prompts.log.clear();
+        CWizStep2Dlg step;
+        step.show();
+        WidgetId::find<QAbstractButton>(&step, ctl::SingleFile)->click();
+        WidgetId::find<QAbstractButton>(&step, ctl::MakeEmail)->click();
+        WidgetId::find<QLineEdit>(&step, ctl::ArchiveName)->setText(row.archiveName);
+        WidgetId::find<QLineEdit>(&step, ctl::EmailAddress)->setText(row.address);
+        WidgetId::find<QAbstractButton>(&step, ctl::Start)->click();
+        EXPECT_NE(step.result(), QDialog::Accepted) << row.message.toStdString();
+        EXPECT_EQ(prompts.messages(), QStringList{row.message});
+        EXPECT_EQ(step.focusWidget(), WidgetId::find<QWidget>(&step, row.field));
+        EXPECT_FALSE(QFileInfo::exists(home.datedFolder()));
+        step.close();
+    }
 }
 
 #ifndef Q_OS_WIN

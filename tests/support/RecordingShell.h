@@ -1,11 +1,13 @@
 #pragma once
-// Stands in for the desktop in a test: the default actions and program starts
-// the program asks for are recorded instead of carried out.
+// Stands in for the desktop in a test: the default actions and program runs
+// the program asks for are recorded instead of carried out, and answered with
+// openSucceeds and programResult.
 #include "platform/Shell.h"
 
 #include <QList>
 #include <QUrl>
 
+#include <atomic>
 #include <mutex>
 #include <utility>
 
@@ -16,6 +18,7 @@ public:
     {
         QString program;
         QStringList arguments;
+        QByteArray input;
     };
 
     RecordingShell()
@@ -23,16 +26,19 @@ public:
         m_previousOpener = Shell::setUrlOpener([this](const QUrl& url) {
             std::lock_guard lock(m_mutex);
             m_opened.append(url);
+            return openSucceeds.load();
         });
-        m_previousStarter = Shell::setProgramStarter([this](const QString& program, const QStringList& arguments) {
-            std::lock_guard lock(m_mutex);
-            m_started.append({program, arguments});
-        });
+        m_previousRunner = Shell::setProgramRunner(
+            [this](const QString& program, const QStringList& arguments, const QByteArray& input) {
+                std::lock_guard lock(m_mutex);
+                m_started.append({program, arguments, input});
+                return programResult;
+            });
     }
     ~RecordingShell()
     {
         Shell::setUrlOpener(std::move(m_previousOpener));
-        Shell::setProgramStarter(std::move(m_previousStarter));
+        Shell::setProgramRunner(std::move(m_previousRunner));
     }
     RecordingShell(const RecordingShell&) = delete;
     RecordingShell& operator=(const RecordingShell&) = delete;
@@ -48,10 +54,13 @@ public:
         return m_started;
     }
 
+    std::atomic<bool> openSucceeds = true;
+    Shell::ProgramResult programResult{0, {}}; // set before the run starts
+
 private:
     mutable std::mutex m_mutex;
     QList<QUrl> m_opened;
     QList<ProgramStart> m_started;
     Shell::UrlOpener m_previousOpener;
-    Shell::ProgramStarter m_previousStarter;
+    Shell::ProgramRunner m_previousRunner;
 };

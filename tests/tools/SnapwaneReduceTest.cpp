@@ -477,8 +477,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedLine{"JobsNotANumber", {"--jobs=all"}, "number of jobs"},
         RefusedLine{"MissingValue", {"-o", "x", "-q"}, "needs a value"},
         RefusedLine{"UnknownOption", {"--fast"}, "unknown option --fast"},
-        RefusedLine{"ArchiveNameWithFolder", {"--sfx", "a/b"}, "plain file name"},
-        RefusedLine{"AddressOfSpaces", {"--email", "  "}, "e-mail address"}),
+        RefusedLine{"ArchiveNameWithFolder", {"--sfx", "Trip 12/2024"}, "cannot be used: a file name cannot hold \"/\""},
+        RefusedLine{"AddressOfSpaces", {"--email", "  "}, "e-mail address"},
+        RefusedLine{"AddressWithAnAttachment", {"--email", "mailto:friend@x?attach=/etc/shadow"}, "plain local@domain"}),
     [](const testing::TestParamInfo<RefusedLine>& info) { return std::string(info.param.name); });
 
 TEST_F(SnapwaneReduce, HelpVersionAndNoPaths)
@@ -509,19 +510,22 @@ TEST_F(SnapwaneReduce, OutputFolderThatCannotBeCreated_NamesTheFolderAndTheReaso
         << run.output;
 }
 
-TEST_F(SnapwaneReduce, PacksTheRunsPhotosIntoAZipThatHoldsNoEarlierArchive)
+TEST_F(SnapwaneReduce, PacksOnlyThisRunsPhotosInListOrder)
 {
     if (!ProgramAvailable("zip") || !ProgramAvailable("unzip"))
         GTEST_SKIP() << "zip or unzip is not installed";
+    const fs::path morningPhoto = Photo("Morning.jpg", 1280, 960);
     const fs::path photo = Photo("Photo.jpg", 1280, 960);
-    // A relative output folder whose name starts with a dash, and an archive of an earlier run in it.
-    ASSERT_EQ(RunProgram({BuiltTool("snapwane-reduce").string(), "--zip", "morning", "-o", "-day", photo.string()},
+    const fs::path small = Photo("Small.jpg", 400, 300);
+    // A relative output folder whose name starts with a dash, with an earlier run's photo and archive in it.
+    ASSERT_EQ(RunProgram({BuiltTool("snapwane-reduce").string(), "--zip", "morning", "-o", "-day", morningPhoto.string()},
                          m_scratch.Path())
                   .exitCode,
               0);
+    WriteFile(m_scratch / "-day" / "notes.txt", "not a photo");
 
-    const ToolRun run = RunProgram({BuiltTool("snapwane-reduce").string(), "--sfx", "evening", "--overwrite", "-o",
-                                    "-day", photo.string()},
+    const ToolRun run = RunProgram({BuiltTool("snapwane-reduce").string(), "--sfx", "evening", "-o", "-day",
+                                    small.string(), photo.string()},
                                    m_scratch.Path());
 
     ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -530,7 +534,25 @@ TEST_F(SnapwaneReduce, PacksTheRunsPhotosIntoAZipThatHoldsNoEarlierArchive)
     EXPECT_NE(run.output.find("Packed into "), std::string::npos) << run.output;
     const ToolRun listing = RunProgram({"unzip", "-l", archive.string()});
     EXPECT_EQ(listing.exitCode, 0) << listing.output;
-    EXPECT_EQ(RunProgram({"unzip", "-Z1", archive.string()}).output, "photo.jpg\n");
+    EXPECT_EQ(RunProgram({"unzip", "-Z1", archive.string()}).output, "small.jpg\nphoto.jpg\n");
+}
+
+TEST_F(SnapwaneReduce, MailProgramThatCannotBeOpenedFailsTheRun)
+{
+    if (!ProgramAvailable("zip"))
+        GTEST_SKIP() << "zip is not installed";
+    const fs::path photo = Photo("photo.jpg", 1280, 960);
+    WriteFile(m_scratch / "bin" / "xdg-email", "#!/bin/sh\nexit 3\n");
+    fs::permissions(m_scratch / "bin" / "xdg-email", fs::perms::owner_all);
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", ((m_scratch / "bin").string() + ":" + oldPath).c_str(), 1);
+
+    const ToolRun run = Reduce({"--email", "ann@example.org", "-o", (m_scratch / "out").string(), photo.string()});
+    setenv("PATH", oldPath.c_str(), 1);
+
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("no mail program could be opened for ann@example.org"), std::string::npos) << run.output;
+    EXPECT_TRUE(fs::exists(m_scratch / "out" / "MyNewPhotos.zip"));
 }
 
 }  // namespace

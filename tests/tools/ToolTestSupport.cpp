@@ -63,15 +63,16 @@ fs::path BuiltTool(const std::string& name)
 
 bool ProgramAvailable(const std::string& name)
 {
-    return snapwane::ChildProcess{{"sh", "-c", "command -v \"$0\"", name}, {}, {}, false}.Run() == 0;
+    return snapwane::ChildProcess{{"sh", "-c", "command -v \"$0\"", name}, {}, {}, false, {}}.Run() == 0;
 }
 
-ToolRun RunProgram(std::vector<std::string> arguments, const fs::path& workingFolder)
+ToolRun RunProgram(std::vector<std::string> arguments, const fs::path& workingFolder, const std::string& input)
 {
     ScratchFolder outputFolder;
     const fs::path outputPath = outputFolder / "output.txt";
     ToolRun run;
-    run.exitCode = snapwane::ChildProcess{std::move(arguments), workingFolder.string(), outputPath.string(), false}.Run();
+    run.exitCode = snapwane::ChildProcess{std::move(arguments), workingFolder.string(), outputPath.string(), false, input}
+                      .Run();
     run.output = ReadFile(outputPath);
     return run;
 }

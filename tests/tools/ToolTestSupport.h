@@ -40,7 +40,8 @@ struct ToolRun {
     int exitCode = -1;
     std::string output;  // standard output and error together
 };
-// Runs a program with the arguments and returns its exit code and output.
-ToolRun RunProgram(std::vector<std::string> arguments, const fs::path& workingFolder = {});
+// Runs a program with the arguments (and input on its standard input) and returns its exit code and output.
+ToolRun RunProgram(std::vector<std::string> arguments, const fs::path& workingFolder = {},
+                   const std::string& input = {});
 
 }  // namespace tooltest

@@ -13,9 +13,9 @@ struct ChildProcess {
     std::string outputPath;              // standard output and error go to this file (created or
                                          // truncated); empty: discarded
     bool keepOutput = false;             // share the caller's standard output and error instead
+    std::string input;                   // what the program reads on its standard input (empty: nothing)
 
     // The program's exit code, or -1 when it could not be started or did not exit normally.
-    // Standard input is always empty.
     int Run() const;
 };
 

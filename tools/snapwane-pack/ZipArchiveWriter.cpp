@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <optional>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,15 +20,21 @@ using snapwane::ChildProcess;
 
 namespace {
 
-// A folder of our own under the temporary directory, removed with everything in it.
+// A folder of our own, removed with everything in it. Made in `base` when it
+// can be (the photos' own folder, so that they can be linked rather than
+// copied), else under the temporary directory.
 class TemporaryFolder {
 public:
-    TemporaryFolder()
+    explicit TemporaryFolder(const fs::path& base)
     {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/snapwane-pack.XXXXXX";
-        if (mkdtemp(pattern.data()))
-            m_path = pattern;
+        std::string pattern = (base / ".snapwane-pack.XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            const char* temporary = std::getenv("TMPDIR");
+            pattern = std::string(temporary && *temporary ? temporary : "/tmp") + "/snapwane-pack.XXXXXX";
+            if (!mkdtemp(pattern.data()))
+                return;
+        }
+        m_path = pattern;
     }
     ~TemporaryFolder()
     {
@@ -43,6 +50,22 @@ public:
 
 private:
     fs::path m_path;
+};
+
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : m_descriptor(descriptor) {}
+    ~Descriptor()
+    {
+        if (m_descriptor >= 0)
+            close(m_descriptor);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
 };
 
 std::optional<fs::path> FindInPath(const std::string& name)
@@ -64,11 +87,8 @@ std::optional<fs::path> FindInPath(const std::string& name)
     return std::nullopt;
 }
 
-bool AppendFile(int output, const fs::path& input)
+bool AppendFile(int output, int source)
 {
-    const int source = open(input.c_str(), O_RDONLY | O_CLOEXEC);
-    if (source < 0)
-        return false;
     std::array<char, 1 << 16> buffer;
     bool ok = true;
     for (;;) {
@@ -89,7 +109,6 @@ bool AppendFile(int output, const fs::path& input)
         if (!ok)
             break;
     }
-    close(source);
     return ok;
 }
 
@@ -99,10 +118,11 @@ bool InstallArchive(const fs::path& finished, const fs::path& archive)
 {
     const fs::path folder = archive.has_parent_path() ? archive.parent_path() : fs::path(".");
     std::string pattern = (folder / ("." + archive.filename().string() + ".XXXXXX")).string();
-    const int output = mkstemp(pattern.data());
+    const Descriptor source(open(finished.c_str(), O_RDONLY | O_CLOEXEC));
+    const int output = source.Get() < 0 ? -1 : mkstemp(pattern.data());
     if (output < 0)
         return false;
-    bool ok = AppendFile(output, finished) && fchmod(output, 0644) == 0 && fsync(output) == 0;
+    bool ok = AppendFile(output, source.Get()) && fchmod(output, 0644) == 0 && fsync(output) == 0;
     ok = close(output) == 0 && ok;
     ok = ok && rename(pattern.c_str(), archive.c_str()) == 0;
     if (!ok)
@@ -110,9 +130,15 @@ bool InstallArchive(const fs::path& finished, const fs::path& archive)
     return ok;
 }
 
-bool RunQuietly(std::vector<std::string> arguments)
+// The finished archive takes its place by a rename when it lies on the same file
+// system, else by a copy.
+bool PutInPlace(const fs::path& finished, const fs::path& archive)
 {
-    return ChildProcess{std::move(arguments), {}, {}, false}.Run() == 0;
+    const Descriptor file(open(finished.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() >= 0 && fchmod(file.Get(), 0644) == 0 && fsync(file.Get()) == 0
+        && rename(finished.c_str(), archive.c_str()) == 0)
+        return true;
+    return InstallArchive(finished, archive);
 }
 
 bool NamedLikeAnArchive(const fs::path& file)
@@ -140,49 +166,118 @@ bool StartsLikeAnArchive(const fs::path& file)
                          || std::memcmp(start, "\x7f" "ELF", 4) == 0));
 }
 
-bool BelongsInArchive(const fs::path& file)
+// A name stays a bare name on every extractor: a backslash (a separator to some)
+// and control characters (a newline would also end zip's list) become "_". A name
+// that is already taken gets " (2)", " (3)" ... before its extension.
+std::string EntryName(const std::string& name, const std::set<std::string>& taken)
 {
-    const std::string name = file.filename().string();
-    return !name.empty() && name.front() != '.' && !NamedLikeAnArchive(file) && !StartsLikeAnArchive(file);
+    std::string entry = name;
+    for (char& c : entry) {
+        if (c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '_';
+    }
+    const fs::path plain(entry);
+    for (int copy = 2; taken.count(entry) != 0; ++copy)
+        entry = plain.stem().string() + " (" + std::to_string(copy) + ")" + plain.extension().string();
+    return entry;
+}
+
+bool IsRegularFile(int folder, const std::string& name)
+{
+    struct stat status {};
+    return fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode);
+}
+
+bool CopyInto(int fromFolder, const std::string& name, int toFolder, const std::string& entry)
+{
+    const Descriptor source(openat(fromFolder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (source.Get() < 0 || fstat(source.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    const Descriptor copy(openat(toFolder, entry.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    return copy.Get() >= 0 && AppendFile(copy.Get(), source.Get());
+}
+
+// The file `name` of `fromFolder` under `entry` in `toFolder`: a second link to
+// the same file when it can be, else a copy. Never through a link: a name that
+// is a link, or became one meanwhile, is not taken.
+bool Stage(int fromFolder, const std::string& name, int toFolder, const std::string& entry)
+{
+    if (!IsRegularFile(fromFolder, name))
+        return false;
+    if (linkat(fromFolder, name.c_str(), toFolder, entry.c_str(), 0) != 0
+        && !CopyInto(fromFolder, name, toFolder, entry))
+        return false;
+    if (IsRegularFile(toFolder, entry))
+        return true;
+    unlinkat(toFolder, entry.c_str(), 0);
+    return false;
+}
+
+bool IsBareName(const std::string& name)
+{
+    return !name.empty() && name.front() != '.' && name.find('/') == std::string::npos;
 }
 
 }  // namespace
 
-std::vector<fs::path> ZipArchiveWriter::FilesToPack(const fs::path& archive, const fs::path& folder)
+std::vector<std::string> ZipArchiveWriter::StageFiles(const fs::path& folder, const std::vector<std::string>& names,
+                                                     const fs::path& staging)
 {
-    std::error_code error;
-    const fs::path archiveFull = fs::weakly_canonical(fs::absolute(archive, error), error);
-    std::vector<fs::path> files;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::error_code entryError;
-        if (!it->is_regular_file(entryError))
+    const Descriptor from(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor to(open(staging.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::vector<std::string> entries;
+    std::set<std::string> seen, taken;
+    for (const std::string& name : names) {
+        if (from.Get() < 0 || to.Get() < 0 || !IsBareName(name) || !seen.insert(name).second
+            || NamedLikeAnArchive(name))
             continue;
-        const fs::path file = fs::absolute(it->path(), entryError);
-        if (!entryError && fs::weakly_canonical(file, entryError) != archiveFull && BelongsInArchive(file))
-            files.push_back(file);
+        const std::string entry = EntryName(name, taken);
+        if (!Stage(from.Get(), name, to.Get(), entry))
+            continue;
+        if (StartsLikeAnArchive(staging / entry)) {
+            unlinkat(to.Get(), entry.c_str(), 0);
+            continue;
+        }
+        taken.insert(entry);
+        entries.push_back(entry);
     }
-    if (error)
-        return {};
-    std::sort(files.begin(), files.end());
-    return files;
+    return entries;
 }
 
-bool ZipArchiveWriter::Write(const fs::path& archive, const fs::path& folder)
+std::string ZipArchiveWriter::Write(const fs::path& givenArchive, const fs::path& givenFolder,
+                                    const std::vector<std::string>& names)
 {
     std::error_code error;
-    if (!fs::is_directory(folder, error) || fs::is_directory(archive, error))
-        return false;
-    const std::vector<fs::path> files = FilesToPack(archive, folder);
+    // zip runs in a folder of its own: every path it is given must be absolute.
+    const fs::path archive = fs::absolute(givenArchive, error);
+    const fs::path folder = fs::absolute(givenFolder, error);
+    if (!fs::is_directory(folder, error))
+        return folder.string() + " is not a folder";
+    if (fs::is_directory(archive, error))
+        return archive.string() + " is a folder";
     const std::optional<fs::path> zip = FindInPath("zip");
-    TemporaryFolder work;
-    if (files.empty() || !zip || !work.Exists())
-        return false;
+    if (!zip)
+        return "zip is not installed";
+    const TemporaryFolder work(folder);
+    if (!work.Exists() || !fs::create_directory(work.Path() / "files", error))
+        return "no temporary folder could be made";
+    const std::vector<std::string> entries = StageFiles(folder, names, work.Path() / "files");
+    if (entries.empty())
+        return "none of the files to pack is in " + folder.string();
 
-    // -j stores bare names, -nw takes names literally (no wildcards), absolute paths and
-    // "--" keep a name that starts with a dash from being read as an option.
+    // Names go to zip on its standard input, one a line, so that no number of photos
+    // can make its command line too long; -j stores bare names, -nw takes them
+    // literally (no wildcards).
+    std::string list;
+    for (const std::string& entry : entries)
+        list += entry + '\n';
     const fs::path zipped = work.Path() / "files.zip";
-    std::vector<std::string> zipArguments = {zip->string(), "-q", "-X", "-j", "-nw", zipped.string(), "--"};
-    for (const fs::path& file : files)
-        zipArguments.push_back(file.string());
-    return RunQuietly(std::move(zipArguments)) && InstallArchive(zipped, archive);
+    const int zipExit = ChildProcess{{zip->string(), "-q", "-X", "-j", "-nw", zipped.string(), "-@"},
+                                     (work.Path() / "files").string(), {}, false, list}.Run();
+    if (zipExit != 0)
+        return "zip failed (exit status " + std::to_string(zipExit) + ")";
+    if (!PutInPlace(zipped, archive))
+        return archive.string() + " cannot be written: " + std::strerror(errno);
+    return {};
 }

@@ -1,11 +1,13 @@
-// snapwane-pack: packs a folder's photos into one zip archive and, when asked,
-// opens the mail composer with the archive attached. It takes the switches the
-// program gives the archiver on Windows; -sfx is accepted as the request for one
-// file, which here is a plain zip that every desktop opens. Started by the program
-// (detached, its result ignored) and by snapwane-reduce; it prints nothing on failure.
+// snapwane-pack: packs the photos of one run into one zip archive and, when
+// asked, opens the mail composer with the archive attached. It takes the switches
+// the program gives the archiver on Windows; -sfx is accepted as the request for
+// one file, which here is a plain zip that every desktop opens. The names of the
+// files to pack, bare names in FOLDER, come on standard input, each ended by a NUL
+// byte. Started by the program and by snapwane-reduce, which both wait for it and
+// read its exit code; the reason of a failure is one line on standard error.
 //
-//   snapwane-pack a -ep1 -sfx ARCHIVE FOLDER
-//   snapwane-pack a -ep1 -ieml<address> -sfx ARCHIVE FOLDER
+//   snapwane-pack a -ep1 -sfx ARCHIVE FOLDER < NAMES
+//   snapwane-pack a -ep1 -ieml<address> -sfx ARCHIVE FOLDER < NAMES
 //
 // Exit codes: 0 done, 1 the archive could not be made, 2 unusable arguments,
 // 3 the archive was made but no mail composer could be opened.
@@ -14,6 +16,8 @@
 #include "ZipArchiveWriter.h"
 
 #include "common/ChildProcess.h"
+#include "core/FileNames.h"
+#include "core/PackerCommand.h"
 #include "core/Version.h"
 
 #include <filesystem>
@@ -22,23 +26,29 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: snapwane-pack a -ep1 [-ieml<address>] -sfx [--] ARCHIVE FOLDER\n"
-    "Packs the files of FOLDER under their bare names into ARCHIVE, a plain zip file.\n"
-    "Left out: subfolders, hidden files, and archives (the new one and any earlier\n"
-    ".zip or .exe). With -ieml the mail composer opens afterwards with ARCHIVE attached.\n";
+    "Usage: snapwane-pack a -ep1 [-ieml<address>] -sfx [--] ARCHIVE FOLDER < NAMES\n"
+    "Packs the files of FOLDER named on standard input (each name ended by a NUL byte),\n"
+    "in that order and under their bare names, into ARCHIVE, a plain zip file.\n"
+    "Left out: links, subfolders, hidden files, and archives (.zip, .exe).\n"
+    "With -ieml the mail composer opens afterwards with ARCHIVE attached; the address\n"
+    "must be a plain local@domain.\n";
 
-// xdg-email takes a plain address only when it looks like one; --to takes anything,
-// including an address that starts with a dash, without reading it as an option.
+// The address was checked to be plain: it can be neither an option nor a mailto:
+// address carrying headers.
 bool OpenMailComposer(const std::string& archive, const std::string& address)
 {
     std::vector<std::string> arguments = {"xdg-email", "--attach", std::filesystem::absolute(archive).string()};
-    if (!address.empty()) {
-        if (address.find('@') != std::string::npos && address.front() != '-')
-            arguments.push_back(address);
-        else
-            arguments.insert(arguments.end(), {"--to", address});
-    }
-    return snapwane::ChildProcess{arguments, {}, {}, false}.Run() == 0;
+    if (!address.empty())
+        arguments.push_back(address);
+    return snapwane::ChildProcess{arguments, {}, {}, false, {}}.Run() == 0;
+}
+
+std::vector<std::string> NamesFromStandardInput()
+{
+    std::vector<std::string> names;
+    for (std::string name; std::getline(std::cin, name, '\0');)
+        names.push_back(name);
+    return names;
 }
 
 }  // namespace
@@ -57,11 +67,21 @@ int main(int argc, char** argv)
     const std::optional<PackArguments> parsed = PackArguments::Parse(arguments);
     if (!parsed) {
         std::cerr << kUsage;
-        return 2;
+        return snapwane::kPackerRefused;
     }
-    if (!ZipArchiveWriter::Write(parsed->archive, parsed->folder))
-        return 1;
-    if (parsed->sendByEmail && !OpenMailComposer(parsed->archive, parsed->emailAddress))
-        return 3;
-    return 0;
+    if (!parsed->emailAddress.empty() && !snapwane::IsPlainEmailAddress(parsed->emailAddress)) {
+        std::cerr << "snapwane-pack: not a plain e-mail address: " << snapwane::PrintableName(parsed->emailAddress)
+                  << '\n';
+        return snapwane::kPackerRefused;
+    }
+    const std::string fault = ZipArchiveWriter::Write(parsed->archive, parsed->folder, NamesFromStandardInput());
+    if (!fault.empty()) {
+        std::cerr << "snapwane-pack: " << snapwane::PrintableName(fault) << '\n';
+        return snapwane::kPackerFailed;
+    }
+    if (parsed->sendByEmail && !OpenMailComposer(parsed->archive, parsed->emailAddress)) {
+        std::cerr << "snapwane-pack: no mail program could be opened\n";
+        return snapwane::kPackerMailNotOpened;
+    }
+    return snapwane::kPackerDone;
 }

@@ -27,7 +27,10 @@ BatchSettings SettingsOf(const ReduceOptions& options, const std::filesystem::pa
 
 class ReportingObserver : public BatchObserver {
 public:
-    ReportingObserver(const std::vector<PhotoJob>& jobs, BatchReport& report) : m_jobs(jobs), m_report(report) {}
+    ReportingObserver(const std::vector<PhotoJob>& jobs, const std::vector<BatchPhoto>& photos, BatchReport& report)
+        : m_jobs(jobs), m_photos(photos), m_report(report)
+    {
+    }
 
     void Starting(std::size_t index) override { m_report.Starting(index, m_jobs[index]); }
     bool Finished(std::size_t index, const BatchOutcome& outcome) override
@@ -37,11 +40,16 @@ public:
             reported = {PhotoResult::PassedOver,
                         "the same file as " + m_jobs[std::size_t(outcome.sameAs)].source.string() + ", written once"};
         m_report.Finished(index, m_jobs[index], reported);
+        if (reported.result == PhotoResult::Reduced || reported.result == PhotoResult::Copied)
+            written.push_back(m_photos[index].output);
         return true;
     }
 
+    std::vector<std::filesystem::path> written;
+
 private:
     const std::vector<PhotoJob>& m_jobs;
+    const std::vector<BatchPhoto>& m_photos;
     BatchReport& m_report;
 };
 
@@ -53,10 +61,11 @@ BatchReducer::BatchReducer(const std::vector<PhotoJob>& jobs, const ReduceOption
 {
 }
 
-void BatchReducer::Run(BatchReport& report) const
+std::vector<std::filesystem::path> BatchReducer::Run(BatchReport& report) const
 {
-    ReportingObserver observer(m_jobs, report);
+    ReportingObserver observer(m_jobs, m_batch.Photos(), report);
     m_batch.Run(observer);
+    return std::move(observer.written);
 }
 
 // Refusals that the program's loader makes too are passed over, and so are photos

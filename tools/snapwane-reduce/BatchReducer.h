@@ -10,6 +10,7 @@
 
 #include "core/ReduceBatch.h"
 
+#include <filesystem>
 #include <vector>
 
 class BatchReducer {
@@ -22,8 +23,9 @@ public:
     std::size_t SourcesReplaced() const { return m_batch.SourcesReplaced(); }
     // Every existing file the run would write over, the archive and those sources included.
     const std::vector<std::filesystem::path>& Replaced() const { return m_batch.Replaced(); }
-    // Every photo is attempted whatever happened to the one before.
-    void Run(BatchReport& report) const;
+    // Every photo is attempted whatever happened to the one before. Returns the
+    // files the run wrote or copied, in list order: what the archive packs.
+    std::vector<std::filesystem::path> Run(BatchReport& report) const;
 
     // What the report makes of one photo's outcome.
     static PhotoOutcome OutcomeOf(const snapwane::BatchOutcome& outcome);

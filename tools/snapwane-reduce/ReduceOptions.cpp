@@ -1,5 +1,7 @@
 #include "ReduceOptions.h"
 
+#include "core/PackerCommand.h"
+
 #include <charconv>
 #include <map>
 
@@ -31,10 +33,12 @@ const char* const kReduceUsage =
     "                       output folder (refused without it)\n"
     "      --replace-originals  let reduced photos replace their originals when the output\n"
     "                       folder is theirs (refused without it)\n"
-    "      --zip NAME       afterwards pack the output folder's photos into NAME.zip\n"
-    "                       inside it (--sfx NAME is the old name of this option)\n"
+    "      --zip NAME       afterwards pack the photos this run wrote or copied, in their\n"
+    "                       order, into NAME.zip in the output folder (--sfx NAME is the\n"
+    "                       old name of this option)\n"
     "      --email ADDRESS  pack (as MyNewPhotos.zip unless --zip names it) and open the\n"
-    "                       mail program with the archive attached\n"
+    "                       mail program with the archive attached; ADDRESS must be a\n"
+    "                       plain local@domain\n"
     "      --help           show this text\n"
     "      --version        show the version\n"
     "\n"
@@ -48,8 +52,9 @@ const char* const kReduceUsage =
     "too large to decode in the memory allowed; photos that cannot be read, decoded or\n"
     "written are counted as failed.\n"
     "Exit status: 0 when nothing failed, 1 when a photo could not be read, decoded or\n"
-    "written (or packing failed), 2 when the command line was refused, or existing files\n"
-    "would be replaced without --overwrite or originals without --replace-originals.\n";
+    "written, packing failed or no mail program could be opened, 2 when the command line\n"
+    "was refused, or existing files would be replaced without --overwrite or originals\n"
+    "without --replace-originals.\n";
 
 namespace {
 
@@ -108,8 +113,8 @@ std::string ParseJobs(const std::string& text, ReduceOptions& options)
 
 std::string ParseArchiveName(const std::string& text, ReduceOptions& options)
 {
-    if (text.empty() || text.find('/') != std::string::npos)
-        return "the archive name must be a plain file name, not \"" + text + "\"";
+    if (const std::string fault = snapwane::ArchiveNameFault(text); !fault.empty())
+        return "the archive name \"" + text + "\" cannot be used: " + fault;
     options.archiveName = text;
     return {};
 }
@@ -133,7 +138,7 @@ std::string ApplyValue(const std::string& name, const std::string& value, Reduce
     }
     if (name == "--email") {
         options.emailAddress = value;
-        return value.find_first_not_of(' ') == std::string::npos ? "the e-mail address must not be empty" : "";
+        return snapwane::IsPlainEmailAddress(value) ? "" : "the e-mail address must be a plain local@domain, not \"" + value + "\"";
     }
     return "unknown option " + name;
 }

@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitRefused = 2;
-constexpr int kPackerMailNotOpened = 3;  // snapwane-pack made the archive but found no mail program
 
 fs::path ProgramFolder(const char* argv0)
 {
@@ -35,8 +34,10 @@ fs::path ProgramFolder(const char* argv0)
     return fs::absolute(argv0, error).parent_path();
 }
 
-// Packs the output folder through the same command the program builds; false when no archive was made.
-bool Pack(const ReduceOptions& options, const fs::path& outputFolder, const char* argv0)
+// Packs the files this run wrote, in list order, through the same command the
+// program builds; false when no archive was made or no mail program opened.
+bool Pack(const ReduceOptions& options, const fs::path& outputFolder, const std::vector<fs::path>& written,
+          const char* argv0)
 {
     snapwane::PackerRequest request;
     request.outputFolder = outputFolder.string();
@@ -44,24 +45,32 @@ bool Pack(const ReduceOptions& options, const fs::path& outputFolder, const char
     request.makeSingleFile = true;
     request.makeEmail = !options.emailAddress.empty();
     request.emailAddress = options.emailAddress;
+    for (const fs::path& file : written)
+        request.fileNames.push_back(file.filename().string());
     const auto command =
         snapwane::PackerCommand::Build(snapwane::PackerProgramPath(ProgramFolder(argv0).string()), request);
     if (!command)
         return true;
+    const fs::path archive = command->Arguments()[command->Arguments().size() - 2];
+    if (written.empty()) {
+        std::cerr << "snapwane-reduce: no photo was written, so " << snapwane::PrintableName(archive.string())
+                  << " was not made\n";
+        return false;
+    }
 
     std::vector<std::string> arguments = {command->Program()};
     arguments.insert(arguments.end(), command->Arguments().begin(), command->Arguments().end());
-    const int exitCode = snapwane::ChildProcess{arguments, {}, {}, false}.Run();
-    const fs::path archive = command->Arguments()[command->Arguments().size() - 2];
-    if (exitCode == 0 || exitCode == kPackerMailNotOpened) {
+    // The packer says why it failed on its standard error, which is ours.
+    const int exitCode = snapwane::ChildProcess{arguments, {}, {}, true, command->Input()}.Run();
+    if (exitCode == snapwane::kPackerDone || exitCode == snapwane::kPackerMailNotOpened)
         std::cout << "Packed into " << snapwane::PrintableName(archive.string()) << '\n';
-        if (exitCode == kPackerMailNotOpened)
-            std::cout << "No mail program could be opened for " << snapwane::PrintableName(options.emailAddress) << '\n';
-        return true;
-    }
-    std::cerr << "snapwane-reduce: could not pack " << snapwane::PrintableName(outputFolder.string()) << " into "
-              << snapwane::PrintableName(archive.string()) << '\n';
-    return false;
+    if (exitCode == snapwane::kPackerMailNotOpened)
+        std::cerr << "snapwane-reduce: no mail program could be opened for "
+                  << snapwane::PrintableName(options.emailAddress) << '\n';
+    else if (exitCode != snapwane::kPackerDone)
+        std::cerr << "snapwane-reduce: could not pack the photos into " << snapwane::PrintableName(archive.string())
+                  << '\n';
+    return exitCode == snapwane::kPackerDone;
 }
 
 // An existing file is written over only when the command line allows it: a
@@ -122,11 +131,11 @@ int main(int argc, char** argv)
     if (!MayReplaceWhatExists(reducer, options, outputFolder))
         return kExitRefused;
     BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
-    reducer.Run(report);
+    const std::vector<fs::path> written = reducer.Run(report);
     report.Close();
 
     bool ok = !report.AnyFailed();
     if (!options.archiveName.empty())
-        ok = Pack(options, outputFolder, argv[0]) && ok;
+        ok = Pack(options, outputFolder, written, argv[0]) && ok;
     return ok ? 0 : kExitFailed;
 }
