@@ -73,7 +73,7 @@ TEST_F(PathLoad, DroppedFilesAndFolder_LoadInTheOrderGivenWithNoDialogAndNoWordO
     waitForTheEnd();
 
     QStringList expected = {QStringLiteral("first.jpg")};
-    expected += FolderTreeSupport::enumerationOrder(tree, true);
+    expected += FolderTreeSupport::nameOrder(tree, true);
     expected += QStringLiteral("last.jpeg");
     EXPECT_EQ(names(), expected);
     // The folder's question and nothing else: no file dialog, no folder browser, no message.
