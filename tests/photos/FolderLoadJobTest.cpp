@@ -205,6 +205,9 @@ TEST_F(FolderLoadJobTest, LoadingTwice_DoublesTheRows)
 
 TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)
 {
+    // Enough folders that the search is still going when Stop is pressed.
+    for (int i = 0; i < 400; ++i)
+        ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("Sub/s%1").arg(i)));
     CFileProgressDlg* progress = m_view->fileProgressDlg();
     QObject::connect(progress, &QWidget::windowTitleChanged, progress, [progress](const QString& title) {
         if (title == FolderLoadJob::kSearchCaption)
