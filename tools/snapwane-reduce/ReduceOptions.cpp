@@ -49,12 +49,9 @@ const char* const kReduceUsage =
     "with their reason; photos that cannot be read, decoded or written, and folders that\n"
     "cannot be listed, are counted as failed.\n"
     "Exit status: 0 when nothing failed, 1 when a photo could not be read, decoded or\n"
-    "written, a folder could not be listed (or packing failed), 2 when the command line
-"
-    "was refused, or existing files would be replaced without --overwrite or originals
-"
-    "without --replace-originals.
-";
+    "written, a folder could not be listed (or packing failed), 2 when the command line\n"
+    "was refused, or existing files would be replaced without --overwrite or originals\n"
+    "without --replace-originals.\n";
 
 namespace {
 
