@@ -212,8 +212,7 @@ void CMainView::setViewsBusy(bool busy)
 void CMainView::notifyStateChanged()
 {
     GuiThreadCall::post(this, [this] {
-        if (!isLoading())
-            layOutViews(); // the layout stays frozen while a load runs
+        layOutViews();
         updateCommands();
     });
 }
@@ -223,12 +222,13 @@ void CMainView::notifyStateChanged()
 void CMainView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!isLoading())
-        layOutViews();
+    layOutViews();
 }
 
 // The window of the view mode fills the client area; the other two stay
-// created and visible, collapsed to an empty rectangle.
+// created and visible, collapsed to an empty rectangle. The views follow the
+// window's size during a load too (a window maximised while a load starts
+// would show a stale rectangle otherwise); only the caption stays as it is.
 void CMainView::layOutViews()
 {
     const QRect client = rect();
@@ -241,6 +241,8 @@ void CMainView::layOutViews()
         return; // the caption belongs to the single-photo view in this mode
     }
     m_singlePhotoView->setGeometry(empty);
+    if (isLoading())
+        return;
     m_colorCorrectionDlg->hide();
     window()->setWindowTitle(m_title);
 }

@@ -72,42 +72,51 @@ CPhotoImage::~CPhotoImage()
     ReleasePixels();
 }
 
-bool CPhotoImage::LoadFromFile(const QString& path, int boxWidth, int boxHeight)
+bool CPhotoImage::LoadFromFile(const QString& path, int boxWidth, int boxHeight, snapwane::PhotoCheck* refusal)
 {
     if (m_busy.load(std::memory_order_acquire))
         return false;
     std::vector<std::uint8_t> bytes;
     const snapwane::PhotoFileCheck file = snapwane::CheckPhotoFile(NativePath::toFileSystem(path), &bytes);
-    if (refusedBeforeDecoding(file.check))
+    if (refusedBeforeDecoding(file.check)) {
+        if (refusal)
+            *refusal = file.check;
         return false;
+    }
     showReadingPath(path);
-    if (!LoadFromMemory(bytes, boxWidth, boxHeight))
+    if (!LoadFromMemory(bytes, boxWidth, boxHeight, refusal))
         return false; // the small window keeps the path, as a sign of the failed file
     showReadingPath(QString());
     m_path = path;
     return true;
 }
 
-bool CPhotoImage::LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight)
+bool CPhotoImage::LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
+                                 snapwane::PhotoCheck* refusal)
 {
     if (!tryMarkBusy())
         return false;
+    snapwane::PhotoCheck check = snapwane::PhotoCheck::NotDecodable;
     bool loaded = false;
     try {
-        loaded = loadFromMemory(jpeg, boxWidth, boxHeight);
+        loaded = loadFromMemory(jpeg, boxWidth, boxHeight, check);
     } catch (...) {
         m_pixels = {}; // a failed load holds no pixels
     }
     clearBusy();
+    if (!loaded && refusal)
+        *refusal = check == snapwane::PhotoCheck::Accepted ? snapwane::PhotoCheck::NotDecodable : check;
     return loaded;
 }
 
-bool CPhotoImage::loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight)
+bool CPhotoImage::loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
+                                 snapwane::PhotoCheck& check)
 {
     m_heldWidth = m_heldHeight = m_bytesPerPixel = 0;
     m_bufferLength = 0;
     m_pixels = {};
     snapwane::FittedPhoto photo = snapwane::LoadFittedPhoto(jpeg, boxWidth, boxHeight, corrections());
+    check = photo.check;
     if (photo.check == snapwane::PhotoCheck::NotJpeg || photo.check == snapwane::PhotoCheck::TooSmall
         || photo.check == snapwane::PhotoCheck::Empty)
         return false;

@@ -31,7 +31,6 @@ public:
     static constexpr int kSmallestHeight = snapwane::kSmallestPhotoHeight; // 240
     static constexpr int kDefaultBoxWidth = snapwane::kThumbnailBoxWidth;   // 192
     static constexpr int kDefaultBoxHeight = snapwane::kThumbnailBoxHeight; // 144
-    static constexpr std::uintmax_t kLargestFileBytes = snapwane::kLargestPhotoFileBytes; // refused from here on
     static constexpr int kDisplayNameLength = 19;
 
     CPhotoImage() = default;
@@ -40,17 +39,19 @@ public:
     ~CPhotoImage();
 
     // Reads the file whole and loads it fitted into boxWidth x boxHeight (0 x 0:
-    // the thumbnail box). A file that cannot be read, is empty or has 5,000,000
-    // bytes or more is refused before anything changes; any later failure leaves
-    // the object without pixels. On success the path is kept as given (the real
-    // path, case and all). The owner, the small progress window, shows the path
-    // while the file is read.
-    bool LoadFromFile(const QString& path, int boxWidth, int boxHeight);
+    // the thumbnail box). A file that cannot be read, is empty or too large for
+    // the memory allowed is refused before anything changes; any later failure
+    // leaves the object without pixels. On success the path is kept as given
+    // (the real path, case and all). The owner, the small progress window, shows
+    // the path while the file is read. On failure `refusal`, when given, receives
+    // the rule that refused the file.
+    bool LoadFromFile(const QString& path, int boxWidth, int boxHeight, snapwane::PhotoCheck* refusal = nullptr);
     // The same from bytes in memory: photos under 320 x 240 are refused; the box
     // 0 x 0 is 192 x 144 (or the photo's own size when it is smaller), any other
     // box is first cut to the photo's size. Rotation, brightness, contrast and
     // grey scale are applied after the fit.
-    bool LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight);
+    bool LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
+                        snapwane::PhotoCheck* refusal = nullptr);
     // The photo fitted into the box (turned for rotation 90 / 270), without
     // corrections; sets the held size. Empty when the bytes do not decode.
     snapwane::PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight);
@@ -96,7 +97,7 @@ public:
 private:
     bool tryMarkBusy() { return !m_busy.exchange(true, std::memory_order_acquire); }
     void clearBusy() { m_busy.store(false, std::memory_order_release); }
-    bool loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight);
+    bool loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight, snapwane::PhotoCheck& check);
     void showReadingPath(const QString& path) const;
 
     snapwane::PixelBuffer m_pixels;

@@ -93,11 +93,17 @@ int CPhotoListView::photoAt(QPoint viewportPoint) const
 
 void CPhotoListView::paintEvent(QPaintEvent* event)
 {
-    if (!m_host || m_host->isLoading() || m_host->areViewsBusy()
-        || m_host->viewMode() == PhotoViewHost::FileListMode)
+    if (!m_host || m_host->areViewsBusy() || m_host->viewMode() == PhotoViewHost::FileListMode)
         return;
-    ViewsBusyScope busy(*m_host);
     QPainter painter(viewport());
+    if (m_host->isLoading()) {
+        // No photo is drawn while a load runs, but the view is opaque: what
+        // it leaves unpainted shows as black on the screen.
+        const bool grid = m_host->viewMode() == PhotoViewHost::PhotoListMode;
+        painter.fillRect(viewport()->rect(), grid ? palette().color(QPalette::Base) : QColor(Qt::black));
+        return;
+    }
+    ViewsBusyScope busy(*m_host);
     if (m_host->viewMode() == PhotoViewHost::PhotoListMode) {
         paintGrid(painter, viewport()->size(), event->region());
     } else {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 const QString CFileProgressDlg::kReadyCaption = QStringLiteral("READY");
+const QString CFileProgressDlg::kLoadingCaption = QStringLiteral("Loading photos...");
 
 CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -26,7 +27,7 @@ CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     WidgetId::set(m_fileName, ids::fileProgress::FileName);
     WidgetId::set(m_stop, ids::fileProgress::Stop);
     setModal(false);
-    setWindowTitle(tr("Loading photos..."));
+    setWindowTitle(kLoadingCaption);
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);

@@ -62,6 +62,7 @@ void FileLoader::run(const std::atomic<bool>& closing)
         return;
     }
     load(files, closing);
+    m_passedOver.tell(closing);
 }
 
 bool FileLoader::load(const QStringList& files, const std::atomic<bool>& closing)
@@ -138,7 +139,7 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
         const Choice& choice = choices[static_cast<std::size_t>(i)];
         m_progress.SetPosition(i);
         m_progress.SetFileName(choice.shownPath);
-        if (!choice.passOver && appendNext(*ahead, taken++)) {
+        if (!choice.passOver && appendNext(*ahead, taken++, choice.path)) {
             ++rowsHeld;
             m_progress.SetCaption(kCountCaption.arg(rowsHeld).arg(expected));
         }
@@ -150,7 +151,7 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
 
 // Takes the next loaded photo and appends it; true when it was appended. No
 // memory for a photo object ends the load.
-bool FileLoader::appendNext(PhotosAhead& ahead, int index)
+bool FileLoader::appendNext(PhotosAhead& ahead, int index, const QString& path)
 {
     LoadedPhoto loaded = ahead.Take(std::size_t(index));
     switch (loaded.outcome) {
@@ -159,7 +160,7 @@ bool FileLoader::appendNext(PhotosAhead& ahead, int index)
         Prompts::inform(kNoMemoryMessage);
         m_progress.m_bStop = 1;
         return false;
-    case PhotoRecord::Outcome::Skipped: break;
+    case PhotoRecord::Outcome::Skipped: m_passedOver.add(path, loaded.refusal); break;
     }
     return false;
 }

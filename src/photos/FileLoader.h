@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "photos/PassedOverFiles.h"
 #include "photos/PhotoRecord.h"
 
 #include <atomic>
@@ -15,8 +16,9 @@ class LoadHost;
 // read and made into its thumbnail (ahead, on every core) and handed to the GUI
 // thread, which appends it, in the order of the selection; the file progress
 // dialog counts them and its Stop button ends the load after the file in hand.
-// Duplicates (same real path) and shell shortcuts are passed over silently, as
-// are files that are no acceptable photo.
+// Duplicates (same real path) and shell shortcuts are passed over silently;
+// files that are no acceptable photo are listed with their reasons in one
+// message at the end.
 //
 // Threads: start() on the GUI thread; run() on the worker. The worker never
 // touches a widget or the collection itself: it asks the GUI thread
@@ -40,6 +42,8 @@ public:
     bool load(const QStringList& files, const std::atomic<bool>& closing);
     // Another load follows on the same worker: the end steps leave the loading state on.
     void setMoreToCome(bool more) { m_moreToCome = more; }
+    // The files this load left out, with their reasons.
+    const PassedOverFiles& passedOver() const { return m_passedOver; }
 
     // The end steps every loader shares, run on the GUI thread. After a normal
     // end (all files done, or the dialog cancelled) the dialog reads "READY" and
@@ -59,10 +63,11 @@ private:
 
     std::vector<Choice> planChoices(const QStringList& files, int& rowsHeld) const;
     bool loadChoices(const std::vector<Choice>& choices, int rowsHeld, const std::atomic<bool>& closing);
-    bool appendNext(PhotosAhead& ahead, int index);
+    bool appendNext(PhotosAhead& ahead, int index, const QString& path);
     void finish(bool stopped);
 
     LoadHost& m_host;
     CFileProgressDlg& m_progress;
     bool m_moreToCome = false;
+    PassedOverFiles m_passedOver;
 };

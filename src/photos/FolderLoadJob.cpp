@@ -62,6 +62,7 @@ void FolderLoadJob::run(const std::atomic<bool>& closing)
         return;
     }
     loadFolder(folder, closing);
+    m_passedOver.tell(closing);
 }
 
 bool FolderLoadJob::loadFolder(const QString& folder, const std::atomic<bool>& closing)
@@ -87,6 +88,7 @@ void FolderLoadJob::search(const QString& folder)
     m_progress.SetPosition(0);
     m_progress.ShowDialog();
     m_progress.SetCaption(kSearchCaption);
+    m_progress.SetFileName(folder);
     m_loader.beginPass();
     m_loader.CountPhotosInFolder(folder);
     m_progress.SetCaption(CFileProgressDlg::kReadyCaption);
@@ -98,6 +100,9 @@ void FolderLoadJob::load(const QString& folder)
     m_progress.SetRange(0, m_loader.foundCount());
     m_progress.SetPosition(0);
     m_loader.beginPass();
+    // Until the first photo is appended (the subfolder question may come first).
+    m_progress.SetCaption(CFileProgressDlg::kLoadingCaption);
+    m_progress.SetFileName(folder);
     m_progress.ShowDialog();
     m_loader.LoadPhotosFromFolder(folder);
 }
@@ -148,8 +153,10 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
         Prompts::inform(kNoMemoryMessage);
         return FolderLoader::AppendOutcome::Stop;
     }
-    if (outcome != PhotoRecord::Outcome::Loaded)
+    if (outcome != PhotoRecord::Outcome::Loaded) {
+        m_passedOver.add(path, loaded.refusal);
         return FolderLoader::AppendOutcome::Skipped;
+    }
     // The list shows the folder as the file system gave it, the name lower-cased.
     record.folder = NativePath::withTrailingSeparator(folder);
     record.name = name;
@@ -185,6 +192,11 @@ void FolderLoadJob::leavingFolder()
         m_foldersAhead.pop_back();
 }
 
+void FolderLoadJob::passOver(const QString& path, const QString& reason)
+{
+    m_passedOver.add(path, reason);
+}
+
 // The photo of path: the one read ahead when it is the folder's next, else read now.
 LoadedPhoto FolderLoadJob::loadPhoto(const QString& path)
 {
@@ -194,6 +206,6 @@ LoadedPhoto FolderLoadJob::loadPhoto(const QString& path)
             return ahead.photos->Take(std::size_t(ahead.nextIndex++));
     }
     LoadedPhoto loaded;
-    loaded.outcome = PhotoRecord::Load(path, m_host.photoProgressDlg(), loaded.record);
+    loaded.outcome = PhotoRecord::Load(path, m_host.photoProgressDlg(), loaded.record, &loaded.refusal);
     return loaded;
 }

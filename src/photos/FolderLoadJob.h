@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "photos/FolderLoader.h"
+#include "photos/PassedOverFiles.h"
 #include "photos/PhotoRecord.h"
 
 class CFileProgressDlg;
@@ -22,7 +23,7 @@ class LoadHost;
 // photos of the folder being loaded are read and made into thumbnails ahead,
 // on every core (loadPhotosAhead), taken by the worker in the folder's order
 // and appended by the GUI thread; the progress dialog is driven through its queued setters; the
-// questions go through Prompts.
+// questions go through Prompts. The files left out are listed in one message at the end.
 class FolderLoadJob : private FolderLoader::Sink
 {
 public:
@@ -44,6 +45,8 @@ public:
     bool loadFolder(const QString& folder, const std::atomic<bool>& closing);
     // Another load follows on the same worker: the end steps leave the loading state on.
     void setMoreToCome(bool more) { m_moreToCome = more; }
+    // The files this load left out, with their reasons.
+    const PassedOverFiles& passedOver() const { return m_passedOver; }
 
 private:
     void search(const QString& folder);
@@ -59,6 +62,7 @@ private:
     int photoCount() override;
     void enteringFolder(const QStringList& photoPaths) override;
     void leavingFolder() override;
+    void passOver(const QString& path, const QString& reason) override;
     LoadedPhoto loadPhoto(const QString& path);
 
     // The photos read ahead for each folder entered and not yet left.
@@ -76,5 +80,6 @@ private:
     bool m_moreToCome = false;
     const QString m_startFolder;
     std::vector<FolderAhead> m_foldersAhead;
+    PassedOverFiles m_passedOver;
     FolderLoader m_loader{*this};
 };

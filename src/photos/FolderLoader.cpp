@@ -1,44 +1,41 @@
 #include "photos/FolderLoader.h"
 
+#include "core/FileNames.h"
+#include "core/PhotoRules.h"
 #include "photos/CPhotoCollection.h"
 #include "photos/PhotoRecord.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 
-#include <QDirIterator>
+#include <QFileInfo>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-// Every entry of a folder, hidden ones too, in the file system's order.
-QDirIterator entriesOf(const QString& folder)
+snapwane::PhotoFolderListing listingOf(const QString& folder)
 {
-    return QDirIterator(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    return snapwane::ListPhotoFolder(NativePath::toFileSystem(folder));
 }
 
-// A regular file (or a link to one) with a JPEG name. Pipes and devices are
-// never opened: reading one could wait for ever.
-bool isPhotoCandidate(const QFileInfo& entry)
+// The program works with names as text: a name that is not UTF-8 cannot be
+// told to the file functions again.
+bool isNameReachable(const fs::path& entry)
 {
-    return entry.isFile() && FolderLoader::isJpegName(entry.fileName());
+#ifdef _WIN32
+    Q_UNUSED(entry);
+    return true;
+#else
+    return snapwane::IsValidUtf8(entry.filename().native());
+#endif
 }
 
-// A folder to descend into. Folders reached through links are left out, as the
-// batch reducer leaves them out: a link can lead out of the chosen tree
-// ("up -> ../..") or back into it (its photos twice).
-bool isSubfolder(const QFileInfo& entry)
+QString printableName(const fs::path& entry)
 {
-    return entry.isDir() && !entry.isSymLink();
+    return QString::fromStdString(snapwane::PrintableName(entry.filename().string()));
 }
 
 } // namespace
-
-bool FolderLoader::isJpegName(const QString& name)
-{
-    const QString lower = PhotoRecord::lowerCased(name);
-    if (lower.size() <= 4 || lower.size() >= 250)
-        return false;
-    return lower.endsWith(QLatin1String(".jpg")) || lower.endsWith(QLatin1String(".jpeg"));
-}
 
 void FolderLoader::beginPass()
 {
@@ -59,17 +56,14 @@ void FolderLoader::CountPhotosInFolder(const QString& folder)
 {
     if (!enterOnce(folder))
         return;
-    QDirIterator entries = entriesOf(folder);
-    while (entries.hasNext()) {
-        entries.next();
-        const QFileInfo entry = entries.fileInfo();
-        // Subfolders are counted whatever the user answers later.
-        if (isSubfolder(entry))
-            CountPhotosInFolder(NativePath::join(folder, entry.fileName()));
-        else if (isPhotoCandidate(entry))
-            ++m_foundCount;
+    const snapwane::PhotoFolderListing listing = listingOf(folder);
+    m_foundCount += int(listing.photos.size());
+    // Subfolders are counted whatever the user answers later.
+    for (const fs::path& subfolder : listing.subfolders) {
         if (m_sink.isStopRequested())
             return;
+        if (isNameReachable(subfolder))
+            CountPhotosInFolder(NativePath::join(folder, NativePath::fromFileSystem(subfolder.filename())));
     }
 }
 
@@ -77,32 +71,45 @@ void FolderLoader::LoadPhotosFromFolder(const QString& folder)
 {
     if (m_sink.isStopRequested() || !enterOnce(folder))
         return;
-    // The folder's entries are listed first, in the file system's order, so its
-    // photos can be read ahead of their turn.
-    QFileInfoList entries;
+    const snapwane::PhotoFolderListing listing = listingOf(folder);
+    if (listing.error)
+        m_sink.passOver(folder, QStringLiteral("cannot list the folder: ")
+                                    + QString::fromLocal8Bit(listing.error.message().c_str()));
+    // The folder's photos are named to the sink first, so they can be read ahead
+    // of their turn; its subfolders follow once they are all taken.
     QStringList photoPaths;
-    QDirIterator listing = entriesOf(folder);
-    while (listing.hasNext()) {
-        listing.next();
-        entries.append(listing.fileInfo());
-        if (isPhotoCandidate(entries.constLast()))
-            photoPaths.append(NativePath::join(folder, entries.constLast().fileName()));
+    for (const fs::path& photo : listing.photos) {
+        if (isNameReachable(photo))
+            photoPaths.append(NativePath::join(folder, NativePath::fromFileSystem(photo.filename())));
     }
     m_sink.enteringFolder(photoPaths);
-    loadEntries(folder, entries);
+    loadPhotos(folder, listing.photos);
     m_sink.leavingFolder();
+    for (const fs::path& subfolder : listing.subfolders) {
+        if (m_sink.isStopRequested())
+            return;
+        // A declined subfolder, like any folder, is never taken for a photo.
+        if (m_subfoldersDeclined || !includeSubfolder())
+            return;
+        if (isNameReachable(subfolder))
+            LoadPhotosFromFolder(NativePath::join(folder, NativePath::fromFileSystem(subfolder.filename())));
+        else
+            m_sink.passOver(NativePath::join(folder, printableName(subfolder)),
+                            QStringLiteral("folder name not valid UTF-8"));
+    }
 }
 
-void FolderLoader::loadEntries(const QString& folder, const QFileInfoList& entries)
+void FolderLoader::loadPhotos(const QString& folder, const std::vector<fs::path>& photos)
 {
-    for (const QFileInfo& entry : entries) {
-        const QString name = entry.fileName();
-        if (isSubfolder(entry)) {
-            // A declined subfolder, like any folder, is never taken for a photo.
-            if (!m_subfoldersDeclined && includeSubfolder())
-                LoadPhotosFromFolder(NativePath::join(folder, name));
-        } else if (isPhotoCandidate(entry) && !loadFile(folder, name, PhotoRecord::lowerCased(name))) {
-            return;
+    for (const fs::path& photo : photos) {
+        if (!isNameReachable(photo)) {
+            ++m_foundCount; // met, and passed over
+            m_sink.passOver(NativePath::join(folder, printableName(photo)),
+                            QString::fromStdString(snapwane::DescribePhotoCheck(snapwane::PhotoCheck::NameNotUtf8)));
+        } else {
+            const QString name = NativePath::fromFileSystem(photo.filename());
+            if (!loadFile(folder, name, PhotoRecord::lowerCased(name)))
+                return;
         }
         if (m_sink.isStopRequested())
             return;

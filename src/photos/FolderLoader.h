@@ -1,15 +1,19 @@
 #pragma once
-#include <QFileInfo>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
+#include <vector>
+
 // The two passes over a folder tree that load its JPEG files: the search pass
 // counts them (names only, no file is opened) so the progress bar gets its
-// range; the loading pass hands them one by one to the collection, depth first
-// in the file system's enumeration order, asking once, when it meets the first
-// subfolder, whether subfolders are to be included. The answer holds for the
-// rest of the load.
+// range; the loading pass hands them one by one to the collection, depth first,
+// each folder's photos by name and then its subfolders by name (the engine's
+// ListPhotoFolder, as the batch reducer takes them), asking once, when it meets
+// the first subfolder, whether subfolders are to be included. The answer holds
+// for the rest of the load. What the loading pass cannot reach (a folder it
+// may not list, a name that is not UTF-8) is passed over with its reason.
 //
 // Runs on the worker thread. Everything that touches the collection or a window
 // goes through the Sink, whose implementation takes it to the GUI thread; the
@@ -38,13 +42,11 @@ public:
         // them ahead: none of them depends on the subfolder answer.
         virtual void enteringFolder(const QStringList& /*photoPaths*/) {}
         virtual void leavingFolder() {}
+        // A file or folder the loading pass could not take, and why.
+        virtual void passOver(const QString& path, const QString& reason) = 0;
     };
 
     explicit FolderLoader(Sink& sink) : m_sink(sink) {}
-
-    // A JPEG name: lower-cased, longer than 4 and shorter than 250 characters,
-    // ending ".jpg" or ".jpeg".
-    static bool isJpegName(const QString& name);
 
     // Search pass: the JPEG files of the whole tree, counted into foundCount().
     void CountPhotosInFolder(const QString& folder);
@@ -61,8 +63,8 @@ private:
     // False for a folder this pass has entered already (a link loop).
     bool enterOnce(const QString& folder);
     bool includeSubfolder();
-    // Loads one entered folder's entries, ending early on a stop.
-    void loadEntries(const QString& folder, const QFileInfoList& entries);
+    // Loads one entered folder's photos, ending early on a stop.
+    void loadPhotos(const QString& folder, const std::vector<std::filesystem::path>& photos);
     // False when the load must end after this file.
     bool loadFile(const QString& folder, const QString& realName, const QString& lowerName);
 

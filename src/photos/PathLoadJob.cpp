@@ -3,6 +3,7 @@
 #include "photos/FileLoader.h"
 #include "photos/FolderLoadJob.h"
 #include "photos/LoadHost.h"
+#include "photos/PassedOverFiles.h"
 #include "platform/WorkerHost.h"
 
 #include <QDir>
@@ -43,6 +44,7 @@ bool PathLoadJob::start(LoadHost& host, const QStringList& paths)
 
 void PathLoadJob::run(LoadHost& host, const std::vector<Load>& loads, const std::atomic<bool>& closing)
 {
+    PassedOverFiles passedOver; // of all the loads, told once at the end
     for (std::size_t i = 0; i < loads.size() && !closing; ++i) {
         const bool moreToCome = i + 1 < loads.size();
         bool completed = false;
@@ -50,12 +52,15 @@ void PathLoadJob::run(LoadHost& host, const std::vector<Load>& loads, const std:
             FolderLoadJob job(host);
             job.setMoreToCome(moreToCome);
             completed = job.loadFolder(loads[i].paths.front(), closing);
+            passedOver.append(job.passedOver());
         } else {
             FileLoader loader(host);
             loader.setMoreToCome(moreToCome);
             completed = loader.load(loads[i].paths, closing);
+            passedOver.append(loader.passedOver());
         }
         if (!completed)
-            return;
+            break;
     }
+    passedOver.tell(closing);
 }

@@ -9,10 +9,10 @@ class LoadHost;
 
 // Loading the files and folders named on the command line or dropped onto the
 // main window: the files as "Load photos" loads chosen ones (same rules, same
-// progress, same silence about refused files), each folder as "Load from folder"
-// loads a chosen one (with its subfolder question), in the order given, one after
-// the other on the host's worker. The loading state holds from the first
-// load to the last; a stop ends them all.
+// progress), each folder as "Load from folder" loads a chosen one (with its
+// subfolder question), in the order given, one after the other on the host's
+// worker. The loading state holds from the first load to the last; a stop ends
+// them all. The files all of them left out are listed in one message at the end.
 //
 // Threads: start() on the GUI thread; the loads on the worker.
 class PathLoadJob

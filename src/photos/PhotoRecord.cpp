@@ -28,34 +28,40 @@ QString PhotoRecord::lowerCased(const QString& name)
     return QString::fromStdString(snapwane::LowerCasedName(std::string(utf8.constData(), std::size_t(utf8.size()))));
 }
 
-PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CPhotoProgressDlg* owner, PhotoRecord& record)
+PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CPhotoProgressDlg* owner, PhotoRecord& record,
+                                       snapwane::PhotoCheck* refusal)
 {
     try {
         record = Describe(path);
     } catch (const std::bad_alloc&) {
         return Outcome::NoMemory;
     }
+    // No row for a file that is skipped.
+    const auto skipped = [&record, refusal](snapwane::PhotoCheck reason) {
+        record.image.reset();
+        if (refusal)
+            *refusal = reason;
+        return Outcome::Skipped;
+    };
     try {
         const std::filesystem::path file = NativePath::toFileSystem(path);
         std::error_code error;
         record.fileBytes = std::filesystem::file_size(file, error);
-        if (error) {
-            record.image.reset(); // cannot be opened: no row
-            return Outcome::Skipped;
-        }
+        if (error)
+            return skipped(snapwane::PhotoCheck::CannotOpen);
         const auto written = std::filesystem::last_write_time(file, error);
         if (!error)
             record.modified = QString::fromStdString(snapwane::FormatFileTime(written));
         record.image->setOwner(owner);
-        if (!record.image->LoadFromFile(path, 0, 0)) {
-            record.image.reset();
-            return Outcome::Skipped;
-        }
+        snapwane::PhotoCheck check = snapwane::PhotoCheck::NotDecodable;
+        if (!record.image->LoadFromFile(path, 0, 0, &check))
+            return skipped(check);
         return Outcome::Loaded;
+    } catch (const std::bad_alloc&) {
+        return skipped(snapwane::PhotoCheck::NoMemory);
     } catch (...) {
         // Whatever went wrong with this photo stays with it; the load goes on.
-        record.image.reset();
-        return Outcome::Skipped;
+        return skipped(snapwane::PhotoCheck::NotDecodable);
     }
 }
 
@@ -65,9 +71,14 @@ std::unique_ptr<PhotosAhead> loadPhotosAhead(const QStringList& paths, CPhotoPro
         std::size_t(paths.size()), threads,
         [paths, owner](std::size_t i) {
             LoadedPhoto loaded;
-            loaded.outcome = PhotoRecord::Load(paths[qsizetype(i)], owner, loaded.record);
+            loaded.outcome = PhotoRecord::Load(paths[qsizetype(i)], owner, loaded.record, &loaded.refusal);
             return loaded;
         },
         [paths](std::size_t i) { return snapwane::EstimateDecodeMemoryOfFile(NativePath::toFileSystem(paths[qsizetype(i)])); },
-        [](std::size_t) { return LoadedPhoto{}; }, &snapwane::MemoryBudget::ForDecoding());
+        [](std::size_t) {
+            LoadedPhoto refused;
+            refused.refusal = snapwane::PhotoCheck::TooLarge;
+            return refused;
+        },
+        &snapwane::MemoryBudget::ForDecoding());
 }

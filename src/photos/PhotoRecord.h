@@ -42,14 +42,17 @@ struct PhotoRecord
     static QString lowerCased(const QString& name);
     // Reads the file's details and loads its thumbnail (192 x 144); owner is
     // the small progress window that shows the path meanwhile (may be null).
+    // A skipped file's reason goes into `refusal` when given.
     // Any thread; never throws.
-    static Outcome Load(const QString& path, CPhotoProgressDlg* owner, PhotoRecord& record);
+    static Outcome Load(const QString& path, CPhotoProgressDlg* owner, PhotoRecord& record,
+                        snapwane::PhotoCheck* refusal = nullptr);
 };
 
 struct LoadedPhoto
 {
     PhotoRecord::Outcome outcome = PhotoRecord::Outcome::Skipped;
     PhotoRecord record;
+    snapwane::PhotoCheck refusal = snapwane::PhotoCheck::Accepted; // why it was skipped
 };
 using PhotosAhead = snapwane::LookAhead<LoadedPhoto>;
 
@@ -57,5 +60,5 @@ using PhotosAhead = snapwane::LookAhead<LoadedPhoto>;
 // `threads` threads, 0 for one per core), taken strictly in list order. The
 // photos being decoded stay within the process's one decode memory budget,
 // shared with every other list loaded at the same time (a folder tree loads one
-// list per folder level); a photo that alone needs more is skipped.
+// list per folder level); a photo that alone needs more is skipped as too large.
 std::unique_ptr<PhotosAhead> loadPhotosAhead(const QStringList& paths, CPhotoProgressDlg* owner, int threads = 0);

@@ -42,6 +42,15 @@ std::filesystem::path NativePath::toFileSystem(const QString& path)
 #endif
 }
 
+QString NativePath::fromFileSystem(const std::filesystem::path& path)
+{
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
+}
+
 QString NativePath::defaultOutputBase()
 {
 #ifdef Q_OS_WIN

@@ -21,6 +21,9 @@ public:
     // The path as the engine's file functions take it (the file system's own
     // encoding of the name, so non-ASCII names reach the same file).
     static std::filesystem::path toFileSystem(const QString& path);
+    // The path of an engine's file function as text (the inverse of toFileSystem
+    // for names in the file system's encoding).
+    static QString fromFileSystem(const std::filesystem::path& path);
     // Where the reduced photos go by default: the home folder + "/Photos";
     // C:\Photos on Windows.
     static QString defaultOutputBase();

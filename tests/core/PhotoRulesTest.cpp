@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "core/DecodeMemory.h"
 #include "core/PhotoRules.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +30,7 @@ TEST(CheckPhotoFile, RefusesWhatTheProgramDoesNotLoad)
 {
     const std::vector<FileRow> rows = {
         {"Photo", MakeJpeg(640, 480), PhotoCheck::Accepted},
-        {"JustUnderTheSizeLimit", PaddedJpeg(kLargestPhotoFileBytes - 1), PhotoCheck::Accepted},
-        {"AtTheSizeLimit", PaddedJpeg(kLargestPhotoFileBytes), PhotoCheck::TooLarge},
+        {"PhonePhotoOfSixMillionBytes", PaddedJpeg(6'000'000), PhotoCheck::Accepted},
         {"Empty", {}, PhotoCheck::Empty},
         {"NotJpeg", {'G', 'I', 'F', '8', '9', 'a'}, PhotoCheck::NotJpeg},
         {"Under320x240", MakeJpeg(319, 240), PhotoCheck::TooSmall},
@@ -60,11 +60,83 @@ TEST(CheckPhotoFile, MissingFileFolderOrPipe_CannotOpen)
     EXPECT_EQ(CheckPhotoFile(folder / "pipe.jpg").check, PhotoCheck::CannotOpen);
 }
 
+// Only bytes that could never be held within the decode memory budget are
+// refused unread (the file is sparse: it takes no room on the disk).
+TEST(CheckPhotoFile, FileLargerThanTheMemoryBudget_TooLargeUnread)
+{
+    TempFolder folder;
+    const fs::path path = folder / "huge.jpg";
+    WriteBytes(path, MakeJpeg(640, 480));
+    fs::resize_file(path, kDecodeMemoryBudget + 1);
+    const PhotoFileCheck result = CheckPhotoFile(path);
+    EXPECT_EQ(result.check, PhotoCheck::TooLarge);
+    EXPECT_EQ(result.fileBytes, kDecodeMemoryBudget + 1);
+}
+
 TEST(DescribePhotoCheck, ReasonsNameTheRule)
 {
-    EXPECT_EQ(DescribePhotoCheck(PhotoCheck::TooLarge), "file of 5 000 000 bytes or more");
+    EXPECT_EQ(DescribePhotoCheck(PhotoCheck::TooLarge), "larger than the memory allowed");
     EXPECT_EQ(DescribePhotoCheck(PhotoCheck::TooSmall), "smaller than 320 x 240");
-    EXPECT_EQ(DescribePhotoCheck(PhotoCheck::NotJpeg), "not a JPEG photo");
+    EXPECT_EQ(DescribePhotoCheck(PhotoCheck::NotJpeg), "not a JPEG photo or damaged");
+    EXPECT_EQ(DescribePhotoCheck(PhotoCheck::NotDecodable), "not a JPEG photo or damaged");
+}
+
+TEST(IsPhotoName, EndingInAnyCaseAfterAName_WhateverTheLength)
+{
+    struct Row { const char* name; std::string fileName; bool photo; };
+    const Row rows[] = {
+        {"UpperCaseJpg", "A.JPG", true},
+        {"MixedCaseJpeg", "b.Jpeg", true},
+        {"Shortest", "x.jpg", true},
+        {"AsLongAsTheFileSystemAllows", std::string(251, 'n') + ".jpg", true},
+        {"NotUtf8", "caf\xe9.jpg", true}, // taken, then refused by CheckPhotoFile with its reason
+        {"Jpe", "c.jpe", false},
+        {"JpgBeforeAnotherEnding", "d.jpg.txt", false},
+        {"NothingButTheEnding", ".jpg", false},
+        {"NothingButTheLongEnding", ".jpeg", false},
+        {"NoDot", "photojpg", false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(IsPhotoName(row.fileName), row.photo) << row.name;
+}
+
+// A camera's card: folders and photos in name order whatever order the file
+// system keeps them in, and every entry named like a photo that is no folder
+// (a pipe, a link to nothing) taken, for CheckPhotoFile to refuse with a reason.
+TEST(ListPhotoFolder, PhotosAndSubfoldersByName_LinkedFoldersLeftOut)
+{
+    TempFolder folder;
+    for (const char* name : {"101CAM", "100CAM", "b.JPEG.jpg", "album"})
+        fs::create_directory(folder / name);
+    for (const char* name : {"IMG_0003.JPG", "img_0001.jpg", "IMG_0002.jpeg", "notes.txt", ".jpg"})
+        WriteBytes(folder / name, {1});
+    ASSERT_EQ(mkfifo((folder / "pipe.jpg").c_str(), 0600), 0);
+    fs::create_symlink("missing.jpg", folder / "gone.jpg");
+    fs::create_directory_symlink("100CAM", folder / "linked");
+
+    const PhotoFolderListing listing = ListPhotoFolder(folder.path());
+
+    EXPECT_FALSE(listing.error);
+    std::vector<std::string> photos, subfolders;
+    for (const fs::path& path : listing.photos)
+        photos.push_back(path.filename().string());
+    for (const fs::path& path : listing.subfolders)
+        subfolders.push_back(path.filename().string());
+    EXPECT_EQ(photos, (std::vector<std::string>{"gone.jpg", "img_0001.jpg", "IMG_0002.jpeg", "IMG_0003.JPG", "pipe.jpg"}));
+    EXPECT_EQ(subfolders, (std::vector<std::string>{"100CAM", "101CAM", "album", "b.JPEG.jpg"}));
+}
+
+TEST(ListPhotoFolder, FolderThatCannotBeListed_SaysWhy)
+{
+    TempFolder folder;
+    EXPECT_TRUE(ListPhotoFolder(folder / "missing").error);
+    // A path longer than the system takes: refused by its length, not waited on.
+    fs::path deep = folder.path();
+    while (deep.native().size() <= 5000)
+        deep /= std::string(200, 'd');
+    const PhotoFolderListing listing = ListPhotoFolder(deep);
+    EXPECT_EQ(listing.error, std::errc::filename_too_long);
+    EXPECT_TRUE(listing.photos.empty());
 }
 
 } // namespace

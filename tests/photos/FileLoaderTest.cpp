@@ -35,7 +35,7 @@ TEST_F(FileLoader_, CountsEachAppendedPhotoAgainstTheExpectedTotal)
     EXPECT_EQ(prompts.log.last(), QStringLiteral("files: Select and add JPEG photos | ") + FileLoader::kFilter);
 }
 
-TEST_F(FileLoader_, AnUndecodableFileIsPassedOverSilently)
+TEST_F(FileLoader_, AnUndecodableFileIsPassedOverAndNamedAtTheEnd)
 {
     load(folder.writeMany(QStringLiteral("old"), 10));
     const QStringList chosen = {folder.writeJpeg(QStringLiteral("a.jpg"), 640, 480),
@@ -45,14 +45,14 @@ TEST_F(FileLoader_, AnUndecodableFileIsPassedOverSilently)
     EXPECT_EQ(recorder.captions, (QStringList{QStringLiteral("11 of 13 loaded"), QStringLiteral("12 of 13 loaded"),
                                               QStringLiteral("READY")}));
     EXPECT_EQ(collection().count(), 12);
-    EXPECT_TRUE(prompts.messages().isEmpty());
+    EXPECT_EQ(prompts.messages(), QStringList{"1 file was not loaded:\n\n" + chosen[1] + ": not a JPEG photo or damaged"});
 }
 
 TEST_F(FileLoader_, BadFilesAmongGoodOnesNeverStopTheLoad)
 {
     std::vector<std::uint8_t> cut = MakeJpeg(800, 600);
     cut.resize(cut.size() / 2);
-    std::vector<std::uint8_t> large = MakeJpeg(320, 240);
+    std::vector<std::uint8_t> large = MakeJpeg(320, 240); // as large as a phone's photo
     large.resize(5'000'000, 0);
     const QStringList chosen = {
         folder.writeJpeg(QStringLiteral("first photo.jpg"), 400, 300),
@@ -66,10 +66,14 @@ TEST_F(FileLoader_, BadFilesAmongGoodOnesNeverStopTheLoad)
         folder.writeJpeg(QString::fromUtf8("Čočka ü.JPEG"), 400, 300, 1),
     };
     load(chosen);
-    EXPECT_EQ(names(), (QStringList{QStringLiteral("first photo.jpg"), QStringLiteral("it's \"quoted\".jpg"),
-                                    QStringLiteral("cut off.jpg"), QString::fromUtf8("čočka ü.jpeg")}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("first photo.jpg"), QStringLiteral("large.jpg"),
+                                    QStringLiteral("it's \"quoted\".jpg"), QStringLiteral("cut off.jpg"),
+                                    QString::fromUtf8("čočka ü.jpeg")}));
     EXPECT_EQ(recorder.captions.last(), QStringLiteral("READY"));
-    EXPECT_TRUE(prompts.messages().isEmpty());
+    // One message at the end names the others, in the order chosen, with their reasons.
+    EXPECT_EQ(prompts.messages(), QStringList{"4 files were not loaded:\n\n" + chosen[1] + ": empty file\n" + chosen[3]
+                                              + ": not a JPEG photo or damaged\n" + chosen[4]
+                                              + ": smaller than 320 x 240\n" + chosen[5] + ": cannot open the file"});
 }
 
 TEST_F(FileLoader_, RowsShowLowerCaseNamesButPhotosKeepTheirRealPath)

@@ -115,18 +115,7 @@ private:
     const CMainView& m_view;
 };
 
-int filesBeforeTheFirstSubfolder(const QString& folder)
-{
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
-        if (entry.is_directory())
-            break;
-        ++files;
-    }
-    return files;
-}
-
-TEST_F(FolderLoadJobTest, PhotosReadAheadOnSeveralThreads_AppendInTheEnumerationOrder)
+TEST_F(FolderLoadJobTest, PhotosReadAheadOnSeveralThreads_AppendInNameOrder)
 {
     for (int i = 0; i < 12; ++i)
         writePhoto(m_root + QStringLiteral("/r%1.jpg").arg(i));
@@ -140,8 +129,8 @@ TEST_F(FolderLoadJobTest, PhotosReadAheadOnSeveralThreads_AppendInTheEnumeration
     prompts.yesNoAnswers = {true};
     ASSERT_TRUE(FolderLoadJob::start(*m_view, 4));
     waitForTheEnd();
-    EXPECT_EQ(listedNames(), FolderTreeSupport::enumerationOrder(m_root, true));
-    EXPECT_EQ(prompts.rowsAtQuestion, filesBeforeTheFirstSubfolder(m_root)); // those before Sub all appended
+    EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
+    EXPECT_EQ(prompts.rowsAtQuestion, 15); // the folder's own photos all appended before its subfolders
     EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
 }
 
@@ -160,7 +149,7 @@ TEST_F(FolderLoadJobTest, ThreadsThatCannotStart_LoadOnFewerThreadsOrNotAtAll)
     snapwane::FailThreadStartsAfter(0);
     EXPECT_FALSE(FolderLoadJob::start(*m_view, 4));
     snapwane::FailThreadStartsAfter(-1);
-    EXPECT_EQ(listedNames(), FolderTreeSupport::enumerationOrder(m_root, true));
+    EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
     EXPECT_FALSE(m_view->isLoading());
     EXPECT_FALSE(m_view->worker().isRunning());
 }
@@ -170,7 +159,7 @@ TEST_F(FolderLoadJobTest, AnsweredYes_LoadsAllWhereTheSubfolderIsMet)
     m_prompts.folderAnswers = {m_root};
     m_prompts.yesNoAnswers = {true};
     load();
-    EXPECT_EQ(listedNames(), FolderTreeSupport::enumerationOrder(m_root, true));
+    EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
     EXPECT_EQ(m_prompts.messages(), QStringList{kSubfolderQuestion});
     EXPECT_EQ(m_view->currentIndex(), 0);
     EXPECT_EQ(m_view->fileList()->selectedRow(), 0);
@@ -217,6 +206,9 @@ TEST_F(FolderLoadJobTest, LoadingTwice_DoublesTheRows)
 
 TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)
 {
+    // Enough folders that the search is still going when Stop is pressed.
+    for (int i = 0; i < 400; ++i)
+        ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("Sub/s%1").arg(i)));
     CFileProgressDlg* progress = m_view->fileProgressDlg();
     QObject::connect(progress, &QWidget::windowTitleChanged, progress, [progress](const QString& title) {
         if (title == FolderLoadJob::kSearchCaption)

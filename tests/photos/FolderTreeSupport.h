@@ -3,23 +3,28 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
 namespace FolderTreeSupport {
 
-// The file names under folder in the file system's own order, each subfolder's
-// names in the place where the subfolder is met; lower-cased when asked.
-inline QStringList enumerationOrder(const QString& folder, bool lowerCase = false)
+// The file names under folder in the order a load takes them: the folder's
+// files by lower-cased name, then each subfolder's (by name), depth first;
+// lower-cased when asked. For trees of ASCII names.
+inline QStringList nameOrder(const QString& folder, bool lowerCase = false)
 {
+    QStringList files, subfolders;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString()))
+        (entry.is_directory() ? subfolders : files).append(QString::fromStdString(entry.path().filename().string()));
+    const auto byLowerName = [](const QString& a, const QString& b) { return a.toLower() < b.toLower(); };
+    std::sort(files.begin(), files.end(), byLowerName);
+    std::sort(subfolders.begin(), subfolders.end(), byLowerName);
     QStringList names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString())) {
-        const QString name = QString::fromStdString(entry.path().filename().string());
-        if (entry.is_directory())
-            names += enumerationOrder(folder + u'/' + name, lowerCase);
-        else
-            names.append(lowerCase ? name.toLower() : name);
-    }
+    for (const QString& name : files)
+        names.append(lowerCase ? name.toLower() : name);
+    for (const QString& name : subfolders)
+        names += nameOrder(folder + u'/' + name, lowerCase);
     return names;
 }
 

@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <sstream>
+#include <climits>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -343,22 +345,23 @@ TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
     WriteFile(text, "hello");
     const fs::path empty = m_scratch / "in" / "empty.jpg";
     WriteFile(empty, "");
-    const fs::path huge = m_scratch / "in" / "huge.jpg";
-    WriteFile(huge, MakeJpeg(640, 480) + std::string(5'000'000, '\0'));
+    // A phone's photo of more than 5,000,000 bytes is a photo like any other.
+    const fs::path phone = m_scratch / "in" / "phone.jpg";
+    WriteFile(phone, MakeJpeg(640, 480) + std::string(5'000'000, '\0'));
 
     const ToolRun run = Reduce({"-o", Out().string(), good.string(), small.string(), text.string(), empty.string(),
-                                huge.string()});
+                                phone.string()});
 
     // Refusals are not failures: the run succeeds.
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"good.jpg"});
+    EXPECT_EQ(FolderEntries(Out()), (std::vector<std::string>{"good.jpg", "phone.jpg"}));
     // One line per photo passed over, in list order, with its reason.
     const std::vector<std::pair<fs::path, std::string>> expected = {
-        {small, "320 x 240"}, {text, "not a JPEG"}, {empty, "empty"}, {huge, "5 000 000 bytes"}};
+        {small, "320 x 240"}, {text, "not a JPEG"}, {empty, "empty"}};
     std::istringstream lines(run.output);
     std::string line;
     std::getline(lines, line);
-    EXPECT_EQ(line, "1 reduced, 0 copied, 4 passed over");
+    EXPECT_EQ(line, "1 reduced, 1 copied, 3 passed over");
     for (const auto& [photo, reason] : expected) {
         std::getline(lines, line);
         EXPECT_EQ(line.rfind("  " + photo.string() + ": ", 0), 0u) << line;
@@ -395,6 +398,67 @@ TEST_F(SnapwaneReduce, PhotoTooLargeToDecodeInTheMemoryAllowedIsPassedOver)
                               tooLarge + "  " + (m_scratch / "in" / "bomb_after_comments.jpg").string() + tooLarge +
                               "  " + (m_scratch / "in" / "pipe.jpg").string() + ": cannot open the file\n");
     EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"good.jpg"});
+}
+
+// A folder of depth past what the system takes in one path, made and removed
+// one level at a time; a photo at its bottom.
+class DeepFolder {
+public:
+    DeepFolder(const fs::path& top, const std::string& photo)
+    {
+        m_levels.push_back(open(top.c_str(), O_DIRECTORY | O_RDONLY));
+        for (std::size_t length = top.native().size(); length <= PATH_MAX; length += kName.size() + 1) {
+            mkdirat(m_levels.back(), kName.c_str(), 0700);
+            m_levels.push_back(openat(m_levels.back(), kName.c_str(), O_DIRECTORY | O_RDONLY));
+        }
+        const int file = openat(m_levels.back(), "deep.jpg", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        m_made = file >= 0 && write(file, photo.data(), photo.size()) == ssize_t(photo.size());
+        close(file);
+    }
+    ~DeepFolder()
+    {
+        unlinkat(m_levels.back(), "deep.jpg", 0);
+        for (std::size_t level = m_levels.size() - 1; level > 0; --level) {
+            close(m_levels[level]);
+            unlinkat(m_levels[level - 1], kName.c_str(), AT_REMOVEDIR);
+        }
+        close(m_levels.front());
+    }
+    bool Made() const { return m_made; }
+
+private:
+    const std::string kName = std::string(200, 'd');
+    std::vector<int> m_levels;
+    bool m_made = false;
+};
+
+// What -r cannot list is named with its reason and fails the run; what it can
+// list is reduced as ever.
+TEST_F(SnapwaneReduce, FoldersThatCannotBeListed_GetAReasonAndFailTheRun)
+{
+    const fs::path tree = m_scratch / "in";
+    Photo("a.jpg", 1280, 960);
+    fs::create_directories(tree / "deep");
+    const DeepFolder deep(tree / "deep", MakeJpeg(1280, 960));
+    ASSERT_TRUE(deep.Made());
+    const bool asRoot = geteuid() == 0; // reads every folder whatever its permissions
+    if (!asRoot) {
+        Photo("locked/b.jpg", 1280, 960);
+        fs::permissions(tree / "locked", fs::perms::none);
+    }
+
+    const ToolRun run = Reduce({"-r", "-o", Out().string(), tree.string()});
+
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"a.jpg"});
+    const std::string summary = asRoot ? "1 reduced, 0 copied, 0 passed over, 1 folder not read\n"
+                                       : "1 reduced, 0 copied, 0 passed over, 2 folders not read\n";
+    EXPECT_EQ(run.output.rfind(summary, 0), 0u) << run.output;
+    EXPECT_NE(run.output.find("/dddd"), std::string::npos);
+    EXPECT_NE(run.output.find(": cannot list the folder: File name too long\n"), std::string::npos) << run.output;
+    if (!asRoot) {
+        EXPECT_NE(run.output.find("/locked: cannot list the folder: Permission denied\n"), std::string::npos);
+    }
 }
 
 TEST_F(SnapwaneReduce, UnreadableOrUnwritablePhotosFailTheRun)

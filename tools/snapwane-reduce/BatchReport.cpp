@@ -51,6 +51,12 @@ void BatchReport::Finished(std::size_t index, const PhotoJob& job, const PhotoOu
     ShowBar(index + 1, job.displayName);
 }
 
+void BatchReport::FoldersNotRead(const std::vector<UnlistedFolder>& folders)
+{
+    for (const UnlistedFolder& folder : folders)
+        m_foldersNotRead.push_back(folder.folder.string() + ": " + folder.reason);
+}
+
 void BatchReport::Close()
 {
     if (m_terminal)
@@ -58,7 +64,12 @@ void BatchReport::Close()
     m_out << m_reduced << " reduced, " << m_copied << " copied, " << m_passedOver << " passed over";
     if (m_failed > 0)
         m_out << ", " << m_failed << " failed";
+    if (!m_foldersNotRead.empty())
+        m_out << ", " << m_foldersNotRead.size() << (m_foldersNotRead.size() == 1 ? " folder" : " folders")
+              << " not read";
     m_out << '\n';
+    for (const std::string& line : m_foldersNotRead)
+        m_out << "  " << snapwane::PrintableName(line) << '\n';
     for (const std::string& line : m_reasons)
         m_out << "  " << snapwane::PrintableName(line) << '\n';
     m_out.flush();

@@ -1,8 +1,9 @@
 #pragma once
 // Progress and the closing summary of a batch run. On a terminal a progress bar
 // shows "i of N prepared" and the photo in hand; at the end one line
-// "N reduced, M copied, K passed over" (", F failed" when photos failed) and one
-// line per photo passed over or failed, with its reason.
+// "N reduced, M copied, K passed over" (", F failed" when photos failed, ", U
+// folders not read" when folders could not be listed), one line per folder not
+// read and one per photo passed over or failed, with its reason.
 // Photos are reported strictly in list order, whoever finished them first.
 
 #include "PhotoJobList.h"
@@ -21,10 +22,12 @@ public:
     void Starting(std::size_t index, const PhotoJob& job);
     // The photo at `index` is finished (called in list order).
     void Finished(std::size_t index, const PhotoJob& job, const PhotoOutcome& outcome);
+    // Folders whose photos could not all be listed: the run fails.
+    void FoldersNotRead(const std::vector<UnlistedFolder>& folders);
     // Clears the bar and writes the summary.
     void Close();
 
-    bool AnyFailed() const { return m_failed > 0; }
+    bool AnyFailed() const { return m_failed > 0 || !m_foldersNotRead.empty(); }
 
 private:
     void ShowBar(std::size_t prepared, const std::string& name);
@@ -37,4 +40,5 @@ private:
     std::size_t m_passedOver = 0;
     std::size_t m_failed = 0;
     std::vector<std::string> m_reasons;  // "path: reason", in list order
+    std::vector<std::string> m_foldersNotRead;  // "folder: reason"
 };

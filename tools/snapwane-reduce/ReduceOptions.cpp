@@ -47,14 +47,15 @@ const char* const kReduceUsage =
     "GPS position, no orientation tag. A copied photo is the file itself, with all its\n"
     "metadata.\n"
     "\n"
-    "Photos that are not JPEG, empty, of 5,000,000 bytes or more, smaller than 320x240, or\n"
-    "whose file name is not valid UTF-8 are passed over with their reason, and so are photos\n"
-    "too large to decode in the memory allowed; photos that cannot be read, decoded or\n"
-    "written are counted as failed.\n"
+    "Folders are taken in name order, photos first, then (with -r) subfolders; links to\n"
+    "folders are not followed. Photos that are not JPEG, empty, smaller than 320x240,\n"
+    "larger than the memory allowed, or whose file name is not valid UTF-8 are passed over\n"
+    "with their reason; photos that cannot be read, decoded or written, and folders that\n"
+    "cannot be listed, are counted as failed.\n"
     "Exit status: 0 when nothing failed, 1 when a photo could not be read, decoded or\n"
-    "written, packing failed or no mail program could be opened, 2 when the command line\n"
-    "was refused, or existing files would be replaced without --overwrite or originals\n"
-    "without --replace-originals.\n";
+    "written, a folder could not be listed, packing failed or no mail program could be\n"
+    "opened, 2 when the command line was refused, or existing files would be replaced\n"
+    "without --overwrite or originals without --replace-originals.\n";
 
 namespace {
 

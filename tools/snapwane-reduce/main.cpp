@@ -124,13 +124,15 @@ int main(int argc, char** argv)
         return kExitFailed;
     }
     snapwane::RemoveStaleTemporaryFiles(outputFolder); // left by a run that was killed
-    const std::vector<PhotoJob> jobs = PhotoJobList::Collect(options.paths, options.recursive, outputFolder);
+    std::vector<UnlistedFolder> unlisted;
+    const std::vector<PhotoJob> jobs = PhotoJobList::Collect(options.paths, options.recursive, outputFolder, unlisted);
     const fs::path archive =
         options.archiveName.empty() ? fs::path() : outputFolder / (options.archiveName + snapwane::ArchiveExtension());
     const BatchReducer reducer(jobs, options, archive);
     if (!MayReplaceWhatExists(reducer, options, outputFolder))
         return kExitRefused;
     BatchReport report(std::cout, isatty(STDOUT_FILENO) == 1, jobs.size());
+    report.FoldersNotRead(unlisted);
     const std::vector<fs::path> written = reducer.Run(report);
     report.Close();
 
