@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 
+#include <system_error>
+
 
 const QString ReductionWorker::kOpenFolderQuestion
     = QStringLiteral("Would you like to open the output folder with new photos?");
@@ -76,14 +78,17 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
     if (!reduceAll(stopRequested))
         return; // stopped: no packing, no question
     m_progress.endPhotos();
-    startPacker();
-    offerOutputFolder();
+    if (!m_outputFolderFailed)
+        startPacker();
+    if (m_photosWritten > 0)
+        offerOutputFolder();
     m_progress.showReady();
     m_host.setReducing(false);
 }
 
 // Each photo as it is written, in list order: read and write errors are
-// reported, the progress moves on, and a stop ends the run after it. The file
+// reported, the progress moves on, and a stop ends the run after it (so does a
+// write the output folder refuses for every photo: one message says why). The file
 // name shown is always the one of the photo the run waits for.
 class ReductionWorker::Observer : public snapwane::BatchObserver
 {
@@ -102,9 +107,12 @@ public:
 
     bool Finished(std::size_t index, const snapwane::BatchOutcome& outcome) override
     {
+        const snapwane::ReduceResult& result = outcome.result;
+        m_worker.m_photosWritten += result.Succeeded() ? 1 : 0;
+        m_worker.m_outputFolderFailed = result.outputFolderFailed;
         try {
-            if (m_worker.m_settings.isUsable() && outcome.sameAs < 0 && outcome.result.IsFileError())
-                Prompts::informDuringRun(QStringLiteral("File error:\n") + m_worker.m_photos[index].sourcePath,
+            if (m_worker.m_settings.isUsable() && outcome.sameAs < 0 && result.IsFileError())
+                Prompts::informDuringRun(m_worker.fileErrorText(index, result),
                                          [this] { return m_worker.shouldStop(m_stopRequested); });
         } catch (...) {
             // One photo's failure never ends the run.
@@ -143,6 +151,22 @@ bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
     return !observer.stopped;
 }
 
+// A folder's failure names the folder, one photo's the file concerned: the
+// source for a read error, else the output; both with the system's reason.
+QString ReductionWorker::fileErrorText(std::size_t index, const snapwane::ReduceResult& result) const
+{
+    if (result.outputFolderFailed) {
+        const std::string reason
+            = result.systemError != 0 ? std::generic_category().message(result.systemError) : result.reason;
+        return QStringLiteral("The photos cannot be written into the output folder\n%1\n%2.\nThe reduction has stopped.")
+            .arg(m_settings.outputFolder, QString::fromStdString(reason));
+    }
+    const QString file = result.outcome == snapwane::ReduceOutcome::ReadError
+                           ? m_photos[index].sourcePath
+                           : NativePath::fromFileSystem(m_batch.Photos()[index].output);
+    return QStringLiteral("File error:\n") + file + QLatin1Char('\n') + QString::fromStdString(result.reason);
+}
+
 bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const
 {
     return stopRequested.load() || !m_host.isReducing() || m_progress.stopRequested();
@@ -167,7 +191,7 @@ void ReductionWorker::startPacker() const
     Shell::startDetached(QString::fromStdString(command->Program()), arguments);
 }
 
-// On Yes the main window comes back in its normal state at the screen's top left,
+// Asked only when the run wrote something. On Yes the main window comes back in its normal state at the screen's top left,
 // 640 x 480 with its frame, and the output folder opens.
 void ReductionWorker::offerOutputFolder() const
 {

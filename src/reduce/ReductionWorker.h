@@ -18,7 +18,9 @@ class ReductionHost;
 // output folder strictly in list order (the engine's ReduceBatch), shows its progress,
 // stops after the photo in hand when asked (the Stop command, the dialog's Stop,
 // the main window closing; photos reduced ahead are dropped unwritten), and at
-// the end starts the packer when asked and offers to open the output folder. It
+// the end starts the packer when asked and offers to open the output folder
+// when something was written. A write that the output folder refuses for every
+// photo (full disk, read-only) ends the run with one message and no packing. It
 // asks and shows things only through Prompts, Shell and ReductionProgress, which
 // the GUI thread carries out.
 class ReductionWorker
@@ -55,6 +57,7 @@ private:
 
     bool reduceAll(const std::atomic<bool>& stopRequested);
     bool shouldStop(const std::atomic<bool>& stopRequested) const;
+    QString fileErrorText(std::size_t index, const snapwane::ReduceResult& result) const;
     void startPacker() const;
     void offerOutputFolder() const;
 
@@ -64,4 +67,6 @@ private:
     PhotoReducer m_reducer;
     snapwane::ReduceBatch m_batch;
     ReductionProgress m_progress;
+    std::size_t m_photosWritten = 0;
+    bool m_outputFolderFailed = false; // the run ended on a write every photo would fail
 };

@@ -1,6 +1,7 @@
 #include "ZipArchiveWriter.h"
 
 #include "common/ChildProcess.h"
+#include "core/FileIo.h"
 
 #include <algorithm>
 #include <array>
@@ -64,50 +65,27 @@ std::optional<fs::path> FindInPath(const std::string& name)
     return std::nullopt;
 }
 
-bool AppendFile(int output, const fs::path& input)
+// Copies the finished archive over its final name the way every output is
+// written (a temporary file beside it, renamed when complete), so a reader never
+// sees a half-written archive and a later run cleans up after a killed packer.
+bool InstallArchive(const fs::path& finished, const fs::path& archive)
 {
-    const int source = open(input.c_str(), O_RDONLY | O_CLOEXEC);
+    const int source = open(finished.c_str(), O_RDONLY | O_CLOEXEC);
     if (source < 0)
         return false;
-    std::array<char, 1 << 16> buffer;
+    snapwane::ReplacingWriter writer(archive);
+    std::array<std::uint8_t, 1 << 16> buffer;
     bool ok = true;
     for (;;) {
         const ssize_t got = read(source, buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        for (ssize_t done = 0; ok && done < got;) {
-            const ssize_t put = write(output, buffer.data() + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno == EINTR)
-                continue;
-            ok = put > 0;
-            done += put > 0 ? put : 0;
-        }
-        if (!ok)
+        ok = got >= 0;
+        if (got <= 0 || !writer.Write({buffer.data(), std::size_t(got)}).Ok())
             break;
     }
     close(source);
-    return ok;
-}
-
-// Copies the finished archive next to its final name, then renames it over that name,
-// so a reader never sees a half-written archive.
-bool InstallArchive(const fs::path& finished, const fs::path& archive)
-{
-    const fs::path folder = archive.has_parent_path() ? archive.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + archive.filename().string() + ".XXXXXX")).string();
-    const int output = mkstemp(pattern.data());
-    if (output < 0)
-        return false;
-    bool ok = AppendFile(output, finished) && fchmod(output, 0644) == 0 && fsync(output) == 0;
-    ok = close(output) == 0 && ok;
-    ok = ok && rename(pattern.c_str(), archive.c_str()) == 0;
-    if (!ok)
-        unlink(pattern.c_str());
-    return ok;
+    return ok && writer.Commit().Ok();
 }
 
 bool RunQuietly(std::vector<std::string> arguments)
