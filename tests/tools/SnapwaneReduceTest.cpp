@@ -461,7 +461,6 @@ TEST_F(SnapwaneReduce, FoldersThatCannotBeListed_GetAReasonAndFailTheRun)
     }
 }
 
-TEST_F(SnapwaneReduce, UnreadableOrUnwritablePhotosFailTheRun)
 TEST_F(SnapwaneReduce, UnreadablePhotoFailsTheRunAndTheRestAreReduced)
 {
     const fs::path good = Photo("good.jpg", 1280, 960);
