@@ -109,7 +109,8 @@ std::size_t ReduceBatch::Run(BatchObserver& observer, const WholePhoto& wholePho
             outcome = Commit(m_photos[i], prepared[i]);
         prepared[i] = {}; // written: let the encoded photo go
         outcomes[i] = outcome;
-        const bool goOn = observer.Finished(i, outcome);
+        // A folder that refuses this photo refuses every later one: the run ends here.
+        const bool goOn = observer.Finished(i, outcome) && !outcome.result.outputFolderFailed;
         if (goOn && i + 1 < count)
             observer.Starting(i + 1);
         return goOn;

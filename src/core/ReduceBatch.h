@@ -16,7 +16,9 @@
 //   count; then each is written in turn.
 // - The observer hears of each photo in list order and may stop the run after
 //   any photo: photos prepared ahead are dropped unwritten.
-// - One photo's failure costs that photo only.
+// - One photo's failure costs that photo only, unless it is a write that every
+//   later photo would fail the same way (ReduceResult::outputFolderFailed: the
+//   disk is full, the folder read-only, ...): the run ends after that photo.
 #pragma once
 
 #include "core/Corrections.h"
@@ -61,7 +63,8 @@ public:
     virtual ~BatchObserver() = default;
     // The photo at index is the one the run waits for next.
     virtual void Starting(std::size_t index) { (void)index; }
-    // The photo at index is done (in list order); false stops the run after it.
+    // The photo at index is done (in list order); false stops the run after it,
+    // as does an outcome whose outputFolderFailed is set.
     virtual bool Finished(std::size_t index, const BatchOutcome& outcome) = 0;
 };
 

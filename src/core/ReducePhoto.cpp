@@ -39,7 +39,6 @@ ReduceOutcome FromFileStatus(FileStatus status)
     case FileStatus::NoMemory: return ReduceOutcome::NoMemory;
     case FileStatus::CannotCreate: return ReduceOutcome::CannotCreateOutput;
     case FileStatus::WriteError: return ReduceOutcome::WriteError;
-    case FileStatus::CopyFailed: return ReduceOutcome::CopyFailed;
     }
     return ReduceOutcome::WriteError;
 }
@@ -67,6 +66,7 @@ PreparedReduction PrepareUnguarded(std::span<const std::uint8_t> file, int targe
             prepared.height = header->height;
             TurnSize(TurnForPhoto(header->orientation), prepared.width, prepared.height);
         }
+        prepared.stream.assign(file.begin(), file.end());
     }
     if (reduced.outcome != ReduceOutcome::Reduced)
         return prepared;
@@ -157,15 +157,21 @@ PreparedReduction PrepareReduction(std::span<const std::uint8_t> file, int targe
 ReduceResult CommitReduction(const PreparedReduction& prepared, const std::filesystem::path& source,
                              const std::filesystem::path& output)
 {
-    FileStatus status = FileStatus::Ok;
+    WriteResult written;
     if (prepared.outcome == ReduceOutcome::Copied)
-        status = CopyFileReplacing(source, output);
+        written = CopyFileReplacing(source, output, prepared.stream);
     else if (prepared.outcome == ReduceOutcome::Reduced)
-        status = WriteFileReplacing(output, prepared.stream);
+        written = WriteFileReplacing(output, prepared.stream);
     else
         return Outcome(prepared.outcome);
-    return status == FileStatus::Ok ? Outcome(prepared.outcome, prepared.width, prepared.height)
-                                    : Outcome(FromFileStatus(status));
+    if (written.Ok())
+        return Outcome(prepared.outcome, prepared.width, prepared.height);
+    ReduceResult result = Outcome(FromFileStatus(written.status));
+    result.systemError = written.error;
+    result.outputFolderFailed = written.wholeFolder;
+    if (written.error != 0)
+        result.reason += ": " + written.Reason();
+    return result;
 }
 
 PreparedReduction PrepareReductionOfFile(const std::filesystem::path& source, int targetWidth, int targetHeight,
@@ -205,7 +211,6 @@ std::string DescribeReduceOutcome(ReduceOutcome outcome)
     case ReduceOutcome::EncodeFailed: return "cannot be encoded as JPEG";
     case ReduceOutcome::CannotCreateOutput: return "cannot create the output file";
     case ReduceOutcome::WriteError: return "write error";
-    case ReduceOutcome::CopyFailed: return "cannot copy the file";
     }
     return "unknown outcome";
 }

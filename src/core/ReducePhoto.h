@@ -25,7 +25,8 @@
 // (ReduceJpegPlain, kept as the reference). Each thread keeps its decoder and
 // buffers for its next photo.
 // Outputs (the reduced file and the copy) are written into a temporary file in
-// the output folder and renamed over the target when complete: on failure the
+// the output folder and renamed over the target when complete (a copy writes
+// the bytes that were read and decoded, never the source read again): on failure the
 // old file stays as it was and no temporary file remains. The output may be the
 // source itself (same folder): the source is read completely first, and a photo
 // that would be copied onto itself is left as it is.
@@ -54,22 +55,25 @@ enum class ReduceOutcome {
     DoesNotFit,         // a side of the fitted box is 0
     EncodeFailed,       // e.g. a tiny result whose stream exceeds w x h x 3 bytes
     CannotCreateOutput, // missing or read-only folder, read-only output file
-    WriteError,         // file error while writing the output (full disk, I/O error)
-    CopyFailed,
+    WriteError,         // file error while writing or copying the output (full disk, I/O error)
 };
 
 struct ReduceResult {
     ReduceOutcome outcome = ReduceOutcome::CannotOpenSource;
     int width = 0;      // size of the written photo (the source's upright size when copied)
     int height = 0;
-    std::string reason; // English, for reports: "reduced to 640 x 426", "cannot open the file", ...
+    std::string reason; // English, for reports: "reduced to 640 x 426", "write error: File too large", ...
+    int systemError = 0;        // the system's error number (errno) of a failed write, 0 otherwise
+    bool outputFolderFailed = false; // the write failed for a reason every later photo would meet too
+                                     // (full, over quota, read-only, missing or forbidden folder)
 
     bool Succeeded() const { return outcome == ReduceOutcome::Reduced || outcome == ReduceOutcome::Copied; }
-    // The read and write errors of the file layer, which the program reports as
-    // "File error:\n" + the source path. Every other failure is silent there.
+    // The read and write errors of the file layer, which the program reports
+    // with the file concerned and the reason. Every other failure is silent there.
     bool IsFileError() const
     {
-        return outcome == ReduceOutcome::ReadError || outcome == ReduceOutcome::WriteError;
+        return outcome == ReduceOutcome::ReadError || outcome == ReduceOutcome::WriteError
+            || outcome == ReduceOutcome::CannotCreateOutput;
     }
 };
 
@@ -82,10 +86,10 @@ ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesys
 // CommitReduction then writes the encoded photo (or copies the source) to
 // `output` and says what was done. ReducePhoto is the two in a row.
 struct PreparedReduction {
-    ReduceOutcome outcome = ReduceOutcome::NotDecodable; // Reduced: `stream` is to be written; Copied: copy the source
+    ReduceOutcome outcome = ReduceOutcome::NotDecodable; // Reduced or Copied: `stream` is to be written
     int width = 0;                                       // of the reduced photo, or the source's when copied
     int height = 0;
-    std::vector<std::uint8_t> stream;
+    std::vector<std::uint8_t> stream; // the encoded photo, or the source's bytes as read and checked when copied
 };
 PreparedReduction PrepareReduction(std::span<const std::uint8_t> file, int targetWidth, int targetHeight,
                                    int quality, const Corrections& corrections);

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <system_error>
+
 
 const QString ReductionWorker::kOpenFolderQuestion
     = QStringLiteral("Would you like to open the output folder with new photos?");
@@ -80,14 +82,17 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
     if (!reduceAll(stopRequested))
         return; // stopped: no packing, no question
     m_progress.endPhotos();
-    runPacker();
-    offerOutputFolder();
+    if (!m_outputFolderFailed)
+        runPacker();
+    if (m_photosWritten > 0)
+        offerOutputFolder();
     m_progress.showReady();
     m_host.setReducing(false);
 }
 
 // Each photo as it is written, in list order: read and write errors are
-// reported, the progress moves on, and a stop ends the run after it. The file
+// reported, the progress moves on, and a stop ends the run after it (so does a
+// write the output folder refuses for every photo: one message says why). The file
 // name shown is always the one of the photo the run waits for.
 class ReductionWorker::Observer : public snapwane::BatchObserver
 {
@@ -106,15 +111,19 @@ public:
 
     bool Finished(std::size_t index, const snapwane::BatchOutcome& outcome) override
     {
+        const snapwane::ReduceResult& result = outcome.result;
+        m_worker.m_photosWritten += result.Succeeded() ? 1 : 0;
+        m_worker.m_outputFolderFailed = result.outputFolderFailed;
         try {
-            if (m_worker.m_settings.isUsable() && outcome.sameAs < 0 && outcome.result.IsFileError())
-                Prompts::informDuringRun(QStringLiteral("File error:\n") + m_worker.m_photos[index].sourcePath,
+            if (m_worker.m_settings.isUsable() && outcome.sameAs < 0 && result.IsFileError())
+                Prompts::informDuringRun(m_worker.fileErrorText(index, result),
                                          [this] { return m_worker.shouldStop(m_stopRequested); });
         } catch (...) {
             // One photo's failure never ends the run.
         }
-        if (outcome.result.outcome == snapwane::ReduceOutcome::Reduced
-            || outcome.result.outcome == snapwane::ReduceOutcome::Copied)
+        // A file listed again was written by its first listing, which packs it.
+        if (outcome.sameAs < 0
+            && (result.outcome == snapwane::ReduceOutcome::Reduced || result.outcome == snapwane::ReduceOutcome::Copied))
             m_worker.m_written.push_back(m_worker.m_batch.Photos()[index].output);
         m_worker.m_progress.showPrepared(int(index) + 1, int(m_worker.m_photos.size()));
         stopped = m_worker.shouldStop(m_stopRequested);
@@ -148,6 +157,22 @@ bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
         m_progress.endStopped();
     }
     return !observer.stopped;
+}
+
+// A folder's failure names the folder, one photo's the file concerned: the
+// source for a read error, else the output; both with the system's reason.
+QString ReductionWorker::fileErrorText(std::size_t index, const snapwane::ReduceResult& result) const
+{
+    if (result.outputFolderFailed) {
+        const std::string reason
+            = result.systemError != 0 ? std::generic_category().message(result.systemError) : result.reason;
+        return QStringLiteral("The photos cannot be written into the output folder\n%1\n%2.\nThe reduction has stopped.")
+            .arg(m_settings.outputFolder, QString::fromStdString(reason));
+    }
+    const QString file = result.outcome == snapwane::ReduceOutcome::ReadError
+                           ? m_photos[index].sourcePath
+                           : NativePath::fromFileSystem(m_batch.Photos()[index].output);
+    return QStringLiteral("File error:\n") + file + QLatin1Char('\n') + QString::fromStdString(result.reason);
 }
 
 bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const
@@ -193,8 +218,8 @@ void ReductionWorker::runPacker() const
     }
 }
 
-// On Yes the output folder opens; the main window stays where and as large as
-// the user left it.
+// Asked only when the run wrote something. On Yes the output folder opens; the
+// main window stays where and as large as the user left it.
 void ReductionWorker::offerOutputFolder() const
 {
     if (!Prompts::askYesNo(kOpenFolderQuestion))

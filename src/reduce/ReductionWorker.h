@@ -19,7 +19,9 @@ class ReductionHost;
 // stops after the photo in hand when asked (the Stop command, the dialog's Stop,
 // the main window closing; photos reduced ahead are dropped unwritten), and at
 // the end packs the photos it wrote when asked (waiting for the packer) and
-// offers to open the output folder. It
+// offers to open the output folder when something was written. A write that the
+// output folder refuses for every photo (full disk, read-only) ends the run with
+// one message and no packing. It
 // asks and shows things only through Prompts, Shell and ReductionProgress, which
 // the GUI thread carries out.
 class ReductionWorker
@@ -59,6 +61,7 @@ private:
 
     bool reduceAll(const std::atomic<bool>& stopRequested);
     bool shouldStop(const std::atomic<bool>& stopRequested) const;
+    QString fileErrorText(std::size_t index, const snapwane::ReduceResult& result) const;
     void runPacker() const;
     void offerOutputFolder() const;
 
@@ -69,4 +72,6 @@ private:
     snapwane::ReduceBatch m_batch;
     ReductionProgress m_progress;
     std::vector<std::filesystem::path> m_written; // what this run wrote or copied, in list order
+    std::size_t m_photosWritten = 0;
+    bool m_outputFolderFailed = false; // the run ended on a write every photo would fail
 };

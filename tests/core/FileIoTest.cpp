@@ -9,12 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -38,7 +41,7 @@ TEST(FileIo, TargetNamesUpToTheLongestTheFileSystemHolds_AreWrittenAndCopied)
         const std::string name = std::string(length - 4, 'n') + ".jpg";
         fs::create_directory(folder / "copies");
         EXPECT_EQ(WriteFileReplacing(folder / name, bytes), FileStatus::Ok);
-        EXPECT_EQ(CopyFileReplacing(folder / name, folder / "copies" / name), FileStatus::Ok);
+        EXPECT_EQ(CopyFileReplacing(folder / name, folder / "copies" / name, bytes), FileStatus::Ok);
         EXPECT_EQ(ReadBytes(folder / "copies" / name), bytes);
         EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"copies", name}));
     }
@@ -67,7 +70,7 @@ void SetAge(const fs::path& file, std::chrono::minutes age)
     fs::last_write_time(file, fs::file_time_type::clock::now() - age);
 }
 
-TEST(FileIo, TemporaryFileOfAKilledWriter_IsOursAndRemovedOnceStale)
+TEST(FileIo, TemporaryFileOfAKilledWriter_IsOursAndRemovedByTheNextCleanUp)
 {
     TempFolder folder;
     ASSERT_GT(KilledWhileWriting(folder / "a.jpg"), 0);
@@ -75,38 +78,47 @@ TEST(FileIo, TemporaryFileOfAKilledWriter_IsOursAndRemovedOnceStale)
     ASSERT_EQ(left.size(), 1u);
     EXPECT_TRUE(IsTemporaryFileName(left.front())) << left.front();
 
-    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()), 0); // just written: maybe a writer elsewhere
-    SetAge(folder / left.front(), kStaleAfter);
-    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()), 1);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()), 1); // its writer and the writer's lock are gone
     EXPECT_TRUE(FolderEntries(folder.path()).empty());
 }
 
-TEST(FileIo, StaleTemporaryFiles_OnlyOursOfWritersGoneOrADayOld)
+// A writer is running while its process runs or while anyone holds the file's
+// lock (a writer on another machine); the file's last write time says nothing
+// (a copy carries its source's, years old).
+TEST(FileIo, StaleTemporaryFiles_OnlyOursWhoseWriterIsGone)
 {
     using std::chrono::minutes;
     const std::string running = std::to_string(getpid());
     const std::string gone = "4194305"; // above the largest process id Linux gives
+    const minutes aDay(24 * 60);
     const struct {
         const char* what;
         std::string name;
         minutes age;
+        bool locked;
         bool removed;
     } rows[] = {
-        {"writer gone, old", ".snapwane-" + gone + "-0123456789abcdef.tmp", minutes(11), true},
-        {"writer gone, fresh", ".snapwane-" + gone + "-0123456789abcdef.tmp", minutes(1), false},
-        {"writer running, old", ".snapwane-" + running + "-0123456789abcdef.tmp", minutes(11), false},
-        {"writer running, a day old", ".snapwane-" + running + "-0123456789abcdef.tmp", minutes(24 * 60), true},
-        {"not ours: no process id", ".snapwane--0123456789abcdef.tmp", minutes(24 * 60), false},
-        {"not ours: short number", ".snapwane-" + gone + "-0123456789abcde.tmp", minutes(24 * 60), false},
-        {"not ours: a photo", "snapwane-" + gone + "-0123456789abcdef.jpg", minutes(24 * 60), false},
+        {"writer gone, just written", ".snapwane-" + gone + "-0123456789abcdef.tmp", minutes(0), false, true},
+        {"writer gone, a day old", ".snapwane-" + gone + "-0123456789abcdef.tmp", aDay, false, true},
+        {"writer running, dated a day back", ".snapwane-" + running + "-0123456789abcdef.tmp", aDay, false, false},
+        {"writer gone here, its lock held", ".snapwane-" + gone + "-0123456789abcdef.tmp", aDay, true, false},
+        {"not ours: no process id", ".snapwane--0123456789abcdef.tmp", aDay, false, false},
+        {"not ours: short number", ".snapwane-" + gone + "-0123456789abcde.tmp", aDay, false, false},
+        {"not ours: a photo", "snapwane-" + gone + "-0123456789abcdef.jpg", aDay, false, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         TempFolder folder;
         WriteBytes(folder / row.name, {1});
         SetAge(folder / row.name, row.age);
+        const int holder = open((folder / row.name).c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(holder, 0);
+        if (row.locked) {
+            ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+        }
         EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()), row.removed ? 1 : 0);
         EXPECT_EQ(fs::exists(folder / row.name), !row.removed);
+        close(holder);
     }
 }
 
@@ -170,6 +182,55 @@ TEST(FileIo, PipeNamedLikeAPhoto_IsRefusedWithoutWaiting)
         EXPECT_EQ(observer.reasons, (std::vector<std::string>(2, "cannot open the file")));
     }
     EXPECT_FALSE(watchdog.ReaderWaited());
+}
+
+// Every failed write says why, and whether every other file in the folder
+// would fail the same way (then a run stops instead of failing photo by photo).
+TEST(FileIo, FailedWrites_GiveTheSystemsReasonAndWhetherTheWholeFolderFails)
+{
+    const std::vector<std::uint8_t> bytes(10'000, 5);
+    TempFolder folder;
+    fs::create_directory(folder / "locked");
+    fs::permissions(folder / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+    fs::create_directory(folder / "out");
+    WriteBytes(folder / "out" / "read-only.jpg", {1});
+    fs::permissions(folder / "out" / "read-only.jpg", fs::perms::owner_read);
+    fs::create_directory(folder / "out" / "folder.jpg");
+    const struct {
+        const char* what;
+        fs::path target;
+        int error;
+        bool wholeFolder;
+    } rows[] = {
+        {"missing folder", folder / "missing" / "a.jpg", ENOENT, true},
+        {"folder without write permission", folder / "locked" / "a.jpg", EACCES, true},
+        {"read-only file", folder / "out" / "read-only.jpg", EACCES, false},
+        {"a folder by that name", folder / "out" / "folder.jpg", EISDIR, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const WriteResult result = WriteFileReplacing(row.target, bytes);
+        EXPECT_EQ(result.status, FileStatus::CannotCreate);
+        EXPECT_EQ(result.error, row.error);
+        EXPECT_EQ(result.wholeFolder, row.wholeFolder);
+        EXPECT_EQ(result.Reason(), std::generic_category().message(row.error));
+    }
+    EXPECT_EQ(FolderEntries(folder / "out"), (std::vector<std::string>{"folder.jpg", "read-only.jpg"}));
+
+    // Past a file size limit the write itself fails: that file only.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const WriteResult tooLarge = WriteFileReplacing(folder / "out" / "large.jpg", bytes);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(tooLarge.status, FileStatus::WriteError);
+    EXPECT_EQ(tooLarge.error, EFBIG);
+    EXPECT_FALSE(tooLarge.wholeFolder);
+    EXPECT_EQ(FolderEntries(folder / "out"), (std::vector<std::string>{"folder.jpg", "read-only.jpg"}));
 }
 
 } // namespace

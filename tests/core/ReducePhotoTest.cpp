@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -174,8 +175,10 @@ TEST(ReducePhoto, UnwritableOutput_WritesNothingAndKeepsTheOldFile)
 
         fs::create_directory(folder / "locked");
         fs::permissions(folder / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_EQ(ReducePhoto(folder / "a.jpg", folder / "locked" / "a.jpg", 640, 480, 75, {}).outcome,
-                  ReduceOutcome::CannotCreateOutput) << row.name;
+        const ReduceResult locked = ReducePhoto(folder / "a.jpg", folder / "locked" / "a.jpg", 640, 480, 75, {});
+        EXPECT_EQ(locked.outcome, ReduceOutcome::CannotCreateOutput) << row.name;
+        EXPECT_TRUE(locked.outputFolderFailed) << row.name; // every photo would meet it
+        EXPECT_EQ(locked.reason, "cannot create the output file: Permission denied") << row.name;
         EXPECT_TRUE(FolderEntries(folder / "locked").empty()) << row.name;
 
         fs::create_directory(folder / "out");
@@ -184,33 +187,52 @@ TEST(ReducePhoto, UnwritableOutput_WritesNothingAndKeepsTheOldFile)
         fs::permissions(folder / "out" / "a.jpg", fs::perms::owner_read);
         const ReduceResult result = ReducePhoto(folder / "a.jpg", folder / "out" / "a.jpg", 640, 480, 75, {});
         EXPECT_EQ(result.outcome, ReduceOutcome::CannotCreateOutput) << row.name;
-        EXPECT_FALSE(result.IsFileError()) << row.name;
+        EXPECT_TRUE(result.IsFileError()) << row.name;
+        EXPECT_FALSE(result.outputFolderFailed) << row.name;
         EXPECT_EQ(ReadBytes(folder / "out" / "a.jpg"), old) << row.name;
         EXPECT_EQ(FolderEntries(folder / "out"), std::vector<std::string>{"a.jpg"}) << row.name;
     }
 }
 
-TEST(ReducePhoto, WriteErrorOnFullDisk_KeepsTheOldFileAndLeavesNoTemporaryFile)
+// A write error, of a reduced photo or of a copy, is reported with the system's reason.
+TEST(ReducePhoto, WriteErrorOnFullDisk_ReportedWithItsReasonKeepsTheOldFileAndLeavesNoTemporaryFile)
+{
+    for (const UnwritableRow& row : {UnwritableRow{"Reduced", 2560, 1920}, UnwritableRow{"Copied", 1000, 400}}) {
+        TempFolder folder;
+        WriteBytes(folder / "a.jpg", MakeJpeg(row.photoWidth, row.photoHeight, 3, 95));
+        const std::vector<std::uint8_t> old = {9, 9, 9};
+        WriteBytes(folder / "b.jpg", old);
+        // A file size limit stands in for a full disk: writes beyond it fail.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const ReduceResult result = ReducePhoto(folder / "a.jpg", folder / "b.jpg", 1280, 960, 95, {});
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        EXPECT_EQ(result.outcome, ReduceOutcome::WriteError) << row.name << ": " << result.reason;
+        EXPECT_TRUE(result.IsFileError()) << row.name;
+        EXPECT_EQ(result.systemError, EFBIG) << row.name;
+        EXPECT_EQ(result.reason, "write error: File too large") << row.name;
+        EXPECT_EQ(ReadBytes(folder / "b.jpg"), old) << row.name;
+        EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"a.jpg", "b.jpg"})) << row.name;
+    }
+}
+
+// What is copied is what was read and checked, whatever became of the source since.
+TEST(ReducePhoto, SourceTruncatedAfterItsCheck_CopiedAsItWasRead)
 {
     TempFolder folder;
-    WriteBytes(folder / "a.jpg", MakeJpeg(2560, 1920, 3, 95));
-    const std::vector<std::uint8_t> old = {9, 9, 9};
-    WriteBytes(folder / "b.jpg", old);
-    // A file size limit stands in for a full disk: writes beyond it fail.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const ReduceResult result = ReducePhoto(folder / "a.jpg", folder / "b.jpg", 1280, 960, 95, {});
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_EQ(result.outcome, ReduceOutcome::WriteError) << result.reason;
-    EXPECT_TRUE(result.IsFileError());
-    EXPECT_EQ(ReadBytes(folder / "b.jpg"), old);
-    EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"a.jpg", "b.jpg"}));
+    const std::vector<std::uint8_t> photo = MakeJpeg(1000, 400);
+    WriteBytes(folder / "a.jpg", photo);
+    const PreparedReduction prepared = PrepareReductionOfFile(folder / "a.jpg", 1280, 960, 75, {});
+    ASSERT_EQ(prepared.outcome, ReduceOutcome::Copied);
+    fs::resize_file(folder / "a.jpg", photo.size() / 2);
+    EXPECT_EQ(CommitReduction(prepared, folder / "a.jpg", folder / "b.jpg").outcome, ReduceOutcome::Copied);
+    EXPECT_EQ(ReadBytes(folder / "b.jpg"), photo);
 }
 
 TEST(ReducePhoto, PipeNamedLikeAPhoto_PassedOverWithoutWaitingForAWriter)

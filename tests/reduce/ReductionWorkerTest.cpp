@@ -29,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <memory>
 #include <thread>
 
@@ -177,38 +178,87 @@ TEST_F(ReductionRun, ADeletedSourceIsPassedOverSilently)
     EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
 }
 
-TEST_F(ReductionRun, AFileErrorIsReportedWithTheSourcePathAndTheRunGoesOn)
+TEST_F(ReductionRun, AFileErrorIsReportedWithTheOutputAndItsReasonAndTheRunGoesOn)
 {
     addPhotos(3);
     view->reduction().setPhotoReducer([](const auto& source, const auto& target, int w, int h, int q,
                                          const snapwane::Corrections& c) {
         if (source.filename() == "IMG_0002.JPG")
-            return snapwane::ReduceResult{snapwane::ReduceOutcome::WriteError, 0, 0, "write error"};
+            return snapwane::ReduceResult{snapwane::ReduceOutcome::WriteError, 0, 0, "write error: File too large"};
         return snapwane::ReducePhoto(source, target, w, h, q, c);
     });
     reduce();
-    EXPECT_EQ(prompts.messages(), QStringList({"File error:\n" + sourceFolder() + "/IMG_0002.JPG",
+    EXPECT_EQ(prompts.messages(), QStringList({"File error:\n" + output("img_0002.jpg") + "\nwrite error: File too large",
                                                ReductionWorker::kOpenFolderQuestion}));
     EXPECT_EQ(outputs(), QStringList({"img_0001.jpg", "img_0003.jpg"}));
 }
 
-TEST_F(ReductionRun, UnusableSettingsPassEveryPhotoOverButStillAsk)
+TEST_F(ReductionRun, UnusableSettingsPassEveryPhotoOverAndAskNothing)
 {
     addPhotos(2);
     settings.outputFolder.clear();
     reduce();
     EXPECT_TRUE(outputs().isEmpty());
-    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+    EXPECT_TRUE(prompts.messages().isEmpty());
     EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "READY");
 }
 
-TEST_F(ReductionRun, AMissingOutputFolderFailsEveryPhotoSilently)
+QString folderFailure(const QString& folder, const QString& reason)
 {
-    addPhotos(2);
-    settings.outputFolder = folder.filePath(QStringLiteral("typed/but/never/made"));
+    return "The photos cannot be written into the output folder\n" + folder + "\n" + reason
+         + ".\nThe reduction has stopped.";
+}
+
+// A folder that refuses every photo says so once, with the system's reason, and
+// writes, packs and offers nothing.
+TEST_F(ReductionRun, AnUnwritableOutputFolderEndsTheRunWithOneMessage)
+{
+    const struct {
+        const char* what;
+        QString folder;
+        QString reason;
+    } rows[] = {
+        {"missing", folder.filePath(QStringLiteral("typed/but/never/made")), "No such file or directory"},
+        {"read-only", outputFolder(), "Permission denied"},
+    };
+    addPhotos(3);
+    settings.makeSingleFile = 1;
+    settings.archiveName = QStringLiteral("MyNewPhotos");
+    QFile::setPermissions(outputFolder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        prompts.log.clear();
+        settings.outputFolder = row.folder;
+        reduce();
+        EXPECT_EQ(prompts.messages(), QStringList{folderFailure(row.folder, row.reason)});
+        EXPECT_TRUE(shell.started().isEmpty());
+        EXPECT_FALSE(view->isReducing());
+    }
+    EXPECT_FALSE(QFileInfo::exists(rows[0].folder));
+    EXPECT_TRUE(outputs().isEmpty());
+}
+
+// A full disk: the photo in hand fails, the run ends there; what was written is offered.
+TEST_F(ReductionRun, AFullDiskEndsTheRunAfterThePhotoInHand)
+{
+    addPhotos(4);
+    settings.makeSingleFile = 1;
+    settings.archiveName = QStringLiteral("MyNewPhotos");
+    std::atomic<int> attempted = 0;
+    view->reduction().setPhotoReducer([&](const auto& source, const auto& target, int w, int h, int q,
+                                          const snapwane::Corrections& c) {
+        ++attempted;
+        if (source.filename() != "IMG_0002.JPG")
+            return snapwane::ReducePhoto(source, target, w, h, q, c);
+        return snapwane::ReduceResult{snapwane::ReduceOutcome::WriteError, 0, 0,
+                                      "write error: No space left on device", ENOSPC, true};
+    });
     reduce();
-    EXPECT_FALSE(QFileInfo::exists(settings.outputFolder));
-    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+    EXPECT_EQ(attempted.load(), 2);
+    EXPECT_EQ(outputs(), QStringList{"img_0001.jpg"});
+    EXPECT_EQ(prompts.messages(), QStringList({folderFailure(outputFolder(), "No space left on device"),
+                                               ReductionWorker::kOpenFolderQuestion}));
+    EXPECT_TRUE(shell.started().isEmpty());
 }
 
 TEST_F(ReductionRun, ACancelledWizardTouchesNoPhoto)
@@ -349,7 +399,7 @@ TEST_P(FileErrorStop, ClosesTheFileErrorWindowAndEndsAfterThePhotoInHand)
 
     ASSERT_TRUE(snapwane::test::WaitUntil([&] { return !view->worker().isRunning() && !message; }));
     EXPECT_EQ(written.load(), 1);
-    EXPECT_EQ(prompts.messages(), QStringList{"File error:\n" + sourceFolder() + "/IMG_0001.JPG"});
+    EXPECT_EQ(prompts.messages(), QStringList{"File error:\n" + output("img_0001.jpg") + "\nno space left"});
     EXPECT_FALSE(view->isReducing());
 }
 

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <iostream>
 #include <ctime>
 #include <sstream>
 #include <climits>
@@ -461,27 +462,62 @@ TEST_F(SnapwaneReduce, FoldersThatCannotBeListed_GetAReasonAndFailTheRun)
     }
 }
 
-TEST_F(SnapwaneReduce, UnreadableOrUnwritablePhotosFailTheRun)
+TEST_F(SnapwaneReduce, UnreadablePhotoFailsTheRunAndTheRestAreReduced)
 {
     const fs::path good = Photo("good.jpg", 1280, 960);
     const fs::path missing = m_scratch / "in" / "gone.jpg";
     const ToolRun unreadable = Reduce({"-o", Out().string(), missing.string(), good.string()});
-
-    fs::create_directories(m_scratch / "locked");
-    fs::permissions(m_scratch / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-    const ToolRun unwritable = Reduce({"-o", (m_scratch / "locked").string(), good.string()});
-
     EXPECT_EQ(unreadable.exitCode, 1);
     EXPECT_NE(unreadable.output.find("1 reduced, 0 copied, 0 passed over, 1 failed\n  " + missing.string() + ": "),
               std::string::npos)
         << unreadable.output;
-    EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_EQ(unwritable.output.rfind("0 reduced, 0 copied, 0 passed over, 1 failed\n  " + good.string() +
-                                          ": cannot create the output file",
-                                      0),
-              0u)
-        << unwritable.output;
-    EXPECT_TRUE(FolderEntries(m_scratch / "locked").empty());
+}
+
+// An output folder that refuses every photo ends the run after the first with
+// one line naming the folder and the system's reason.
+TEST_F(SnapwaneReduce, OutputFolderThatRefusesEveryPhoto_EndsTheRunWithTheFolderAndTheReason)
+{
+    const std::string copied = MakeJpeg(600, 450);
+    std::vector<std::string> photos;
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) {
+        WriteFile(m_scratch / "in" / name, copied);
+        photos.push_back((m_scratch / "in" / name).string());
+    }
+    const fs::path locked = m_scratch / "locked";
+    fs::create_directories(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    const fs::path full = m_scratch / "full";
+    fs::create_directories(full);
+    const std::string stopped = "; the run stopped after ";
+    const struct {
+        const char* what;
+        fs::path folder;
+        std::string summary;
+        std::string reason;
+    } rows[] = {
+        {"read-only", locked, "0 reduced, 0 copied, 0 passed over, 1 failed\n", "Permission denied" + stopped + "1 of 4"},
+        {"full", full, "0 reduced, 2 copied, 0 passed over, 1 failed\n", "No space left on device" + stopped + "3 of 4"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::vector<std::string> arguments = {BuiltTool("snapwane-reduce").string(), "-o", row.folder.string()};
+        arguments.insert(arguments.end(), photos.begin(), photos.end());
+        // Room for two copies and a half.
+        const ToolRun run = row.folder == full ? RunOnSmallDisk(full, copied.size() * 5 / 2, arguments)
+                                               : RunProgram(arguments);
+        if (run.exitCode == kNoSmallDisk) {
+            std::cout << "no small disk can be mounted here: " << run.output << '\n';
+            continue;
+        }
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.output.rfind(row.summary, 0), 0u) << run.output;
+        EXPECT_NE(run.output.find("snapwane-reduce: the photos cannot be written into " + row.folder.string() + ": "
+                                  + row.reason + " photos.\n"),
+                  std::string::npos)
+            << run.output;
+        EXPECT_EQ(run.output.find("d.jpg"), std::string::npos) << run.output;
+    }
+    EXPECT_TRUE(FolderEntries(locked).empty());
 }
 
 TEST_F(SnapwaneReduce, DefaultOutputIsTodaysFolderUnderHomePhotos)

@@ -74,4 +74,40 @@ TEST(SnapwaneThumbnails, PhotoTooLargeToDecodeInTheMemoryAllowedIsRefused)
     EXPECT_EQ(run.output, "1 loaded, 2 refused\n");
 }
 
+// Thumbnails are written as the reducer writes: a link at the name is replaced,
+// not followed, and a thumbnail that cannot be written is named with the reason
+// and fails the run.
+TEST(SnapwaneThumbnails, WritesReplaceLinksAndFailuresAreReported)
+{
+    ScratchFolder scratch;
+    const std::string wide = MakeJpeg(1603, 1201);
+    WriteFile(scratch / "in" / "wide.jpg", wide);
+    WriteFile(scratch / "in" / "tall.jpg", MakeJpeg(700, 1500));
+    WriteFile(scratch / "elsewhere.txt", "keep me");
+    fs::create_directories(scratch / "out");
+    fs::create_symlink(scratch / "elsewhere.txt", scratch / "out" / "wide.ppm");
+    const std::string tool = BuiltTool("snapwane-thumbnails").string();
+    const std::string photo = (scratch / "in" / "wide.jpg").string(), other = (scratch / "in" / "tall.jpg").string();
+
+    const ToolRun linked = RunProgram({tool, "-o", (scratch / "out").string(), photo});
+    EXPECT_EQ(linked.exitCode, 0) << linked.output;
+    EXPECT_EQ(ReadFile(scratch / "elsewhere.txt"), "keep me");
+    EXPECT_FALSE(fs::is_symlink(scratch / "out" / "wide.ppm"));
+    EXPECT_EQ(ReadFile(scratch / "out" / "wide.ppm"), ThumbnailAsPortablePixmap(wide));
+
+    const fs::path missing = scratch / "missing";
+    const ToolRun unwritable = RunProgram({tool, "-o", missing.string(), photo, other});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_NE(unwritable.output.find("cannot write " + (missing / "wide.ppm").string() + ": No such file or directory"),
+              std::string::npos)
+        << unwritable.output;
+
+    fs::create_directories(scratch / "full");
+    const ToolRun full = RunOnSmallDisk(scratch / "full", 4096, {tool, "-o", (scratch / "full").string(), photo});
+    if (full.exitCode == kNoSmallDisk)
+        GTEST_SKIP() << "no small disk can be mounted here: " << full.output;
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_NE(full.output.find("No space left on device"), std::string::npos) << full.output;
+}
+
 }  // namespace

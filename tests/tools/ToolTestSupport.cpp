@@ -77,4 +77,21 @@ ToolRun RunProgram(std::vector<std::string> arguments, const fs::path& workingFo
     return run;
 }
 
+ToolRun RunOnSmallDisk(const fs::path& folder, std::size_t bytes, const std::vector<std::string>& arguments)
+{
+    const std::string script = "mount -t tmpfs -o size=" + std::to_string(bytes) + " snapwane-test \"$0\" 2>/dev/null"
+                               " || exit " + std::to_string(kNoSmallDisk) + "; exec \"$@\"";
+    std::vector<std::string> command = {"unshare", "--user", "--map-root-user", "--mount", "sh", "-c", script,
+                                        folder.string()};
+    if (getuid() == 0)
+        command.erase(command.begin() + 1, command.begin() + 3); // no user namespace needed
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    if (!ProgramAvailable("unshare"))
+        return {kNoSmallDisk, "no unshare"};
+    ToolRun run = RunProgram(command);
+    if (run.exitCode != 0 && run.output.find("unshare:") == 0)
+        run.exitCode = kNoSmallDisk;
+    return run;
+}
+
 }  // namespace tooltest

@@ -44,4 +44,10 @@ struct ToolRun {
 ToolRun RunProgram(std::vector<std::string> arguments, const fs::path& workingFolder = {},
                    const std::string& input = {});
 
+// Runs a program with an empty file system of `bytes` mounted on `folder` (a
+// private mount, through a user namespace where needed): a full disk without
+// touching the machine's own. Exit code 125 when no such mount can be made here.
+ToolRun RunOnSmallDisk(const fs::path& folder, std::size_t bytes, const std::vector<std::string>& arguments);
+inline constexpr int kNoSmallDisk = 125;
+
 }  // namespace tooltest

@@ -1,6 +1,7 @@
 #include "ZipArchiveWriter.h"
 
 #include "common/ChildProcess.h"
+#include "core/FileIo.h"
 
 #include <algorithm>
 #include <array>
@@ -112,22 +113,27 @@ bool AppendFile(int output, int source)
     return ok;
 }
 
-// Copies the finished archive next to its final name, then renames it over that name,
-// so a reader never sees a half-written archive.
+// Copies the finished archive over its final name the way every output is
+// written (a temporary file beside it, renamed when complete), so a reader never
+// sees a half-written archive and a later run cleans up after a killed packer.
 bool InstallArchive(const fs::path& finished, const fs::path& archive)
 {
-    const fs::path folder = archive.has_parent_path() ? archive.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + archive.filename().string() + ".XXXXXX")).string();
-    const Descriptor source(open(finished.c_str(), O_RDONLY | O_CLOEXEC));
-    const int output = source.Get() < 0 ? -1 : mkstemp(pattern.data());
-    if (output < 0)
+    const int source = open(finished.c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
         return false;
-    bool ok = AppendFile(output, source.Get()) && fchmod(output, 0644) == 0 && fsync(output) == 0;
-    ok = close(output) == 0 && ok;
-    ok = ok && rename(pattern.c_str(), archive.c_str()) == 0;
-    if (!ok)
-        unlink(pattern.c_str());
-    return ok;
+    snapwane::ReplacingWriter writer(archive);
+    std::array<std::uint8_t, 1 << 16> buffer;
+    bool ok = true;
+    for (;;) {
+        const ssize_t got = read(source, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        ok = got >= 0;
+        if (got <= 0 || !writer.Write({buffer.data(), std::size_t(got)}).Ok())
+            break;
+    }
+    close(source);
+    return ok && writer.Commit().Ok();
 }
 
 // The finished archive takes its place by a rename when it lies on the same file

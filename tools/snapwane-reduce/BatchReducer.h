@@ -23,8 +23,10 @@ public:
     std::size_t SourcesReplaced() const { return m_batch.SourcesReplaced(); }
     // Every existing file the run would write over, the archive and those sources included.
     const std::vector<std::filesystem::path>& Replaced() const { return m_batch.Replaced(); }
-    // Every photo is attempted whatever happened to the one before. Returns the
-    // files the run wrote or copied, in list order: what the archive packs.
+    // Every photo is attempted whatever happened to the one before, unless the
+    // output folder refused one for a reason that every photo would meet (the
+    // report's FolderFailure): the run ends there. Returns the files the run
+    // wrote or copied, in list order: what the archive packs.
     std::vector<std::filesystem::path> Run(BatchReport& report) const;
 
     // What the report makes of one photo's outcome.

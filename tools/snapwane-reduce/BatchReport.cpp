@@ -42,6 +42,8 @@ void BatchReport::Finished(std::size_t index, const PhotoJob& job, const PhotoOu
     case PhotoResult::Failed:
         ++m_failed;
         m_reasons.push_back(job.source.string() + ": " + outcome.reason);
+        if (!outcome.folderFailure.empty())
+            m_folderFailure = outcome.folderFailure;
         break;
     case PhotoResult::PassedOver:
         ++m_passedOver;

@@ -28,6 +28,10 @@ public:
     void Close();
 
     bool AnyFailed() const { return m_failed > 0 || !m_foldersNotRead.empty(); }
+    // The system's reason when the output folder refused a photo for every photo
+    // (no space left, read-only, ...); empty otherwise.
+    const std::string& FolderFailure() const { return m_folderFailure; }
+    std::size_t FinishedCount() const { return m_reduced + m_copied + m_passedOver + m_failed; }
 
 private:
     void ShowBar(std::size_t prepared, const std::string& name);
@@ -41,4 +45,5 @@ private:
     std::size_t m_failed = 0;
     std::vector<std::string> m_reasons;  // "path: reason", in list order
     std::vector<std::string> m_foldersNotRead;  // "folder: reason"
+    std::string m_folderFailure;
 };

@@ -13,4 +13,7 @@ enum class PhotoResult {
 struct PhotoOutcome {
     PhotoResult result = PhotoResult::Failed;
     std::string reason;  // why a photo was passed over or failed; empty otherwise
+    // The output folder refused the photo for a reason every later photo would
+    // meet too (no space, read-only, ...): the system's words, which end the run.
+    std::string folderFailure;
 };

@@ -135,6 +135,12 @@ int main(int argc, char** argv)
     report.FoldersNotRead(unlisted);
     const std::vector<fs::path> written = reducer.Run(report);
     report.Close();
+    if (!report.FolderFailure().empty()) {
+        std::cerr << "snapwane-reduce: the photos cannot be written into "
+                  << snapwane::PrintableName(outputFolder.string()) << ": " << report.FolderFailure()
+                  << "; the run stopped after " << report.FinishedCount() << " of " << jobs.size() << " photos.\n";
+        return kExitFailed;
+    }
 
     bool ok = !report.AnyFailed();
     if (!options.archiveName.empty())

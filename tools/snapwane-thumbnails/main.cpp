@@ -5,10 +5,14 @@
 //   snapwane-thumbnails [-j N] [-o DIR] PHOTO...
 //
 // Thumbnails stay in memory unless -o names a folder, where each is written as
-// NAME.ppm. Prints one line "N loaded, M refused"; exit code 1 when any photo was
-// refused, 2 for a bad command line.
+// NAME.ppm the way the reducer writes (a temporary file renamed over the name,
+// never through a link there). Prints one line "N loaded, M refused" and one
+// line per thumbnail that could not be written, with the reason; exit code 1
+// when any photo was refused or any thumbnail not written, 2 for a bad command
+// line.
 
 #include "core/DecodeMemory.h"
+#include "core/FileIo.h"
 #include "core/Fitting.h"
 #include "core/LookAheadPool.h"
 #include "core/MemoryBudget.h"
@@ -17,7 +21,6 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -58,12 +61,13 @@ bool Parse(int argc, char** argv, Options& options)
     return !options.photos.empty();
 }
 
-bool WritePortablePixmap(const fs::path& path, const PixelBuffer& pixels)
+WriteResult WritePortablePixmap(const fs::path& path, const PixelBuffer& pixels)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << pixels.width() << ' ' << pixels.height() << "\n255\n";
-    out.write(reinterpret_cast<const char*>(pixels.data()), std::streamsize(pixels.size()));
-    return bool(out);
+    const std::string header = "P6\n" + std::to_string(pixels.width()) + ' ' + std::to_string(pixels.height()) + "\n255\n";
+    ReplacingWriter writer(path);
+    writer.Write({reinterpret_cast<const std::uint8_t*>(header.data()), header.size()});
+    writer.Write({pixels.data(), pixels.size()});
+    return writer.Commit();
 }
 
 } // namespace
@@ -76,7 +80,7 @@ int main(int argc, char** argv)
         return 2;
     }
     std::vector<FittedPhoto> thumbnails(options.photos.size());
-    std::size_t loaded = 0, refused = 0;
+    std::size_t loaded = 0, refused = 0, unwritten = 0;
     LookAheadPool::Work work;
     work.prepare = [&](std::size_t i) {
         // As the program's photo object loads: the file rules, then the fitted copy.
@@ -92,11 +96,19 @@ int main(int argc, char** argv)
     const auto commit = [&](std::size_t i) {
         const bool ok = thumbnails[i].check == PhotoCheck::Accepted;
         ++(ok ? loaded : refused);
-        if (ok && !options.outputFolder.empty())
-            WritePortablePixmap(options.outputFolder / (options.photos[i].stem().string() + ".ppm"), thumbnails[i].pixels);
+        if (ok && !options.outputFolder.empty()) {
+            const fs::path path = options.outputFolder / (options.photos[i].stem().string() + ".ppm");
+            const WriteResult written = WritePortablePixmap(path, thumbnails[i].pixels);
+            if (!written.Ok()) {
+                ++unwritten;
+                std::cerr << "snapwane-thumbnails: cannot write " << path.string() << ": " << written.Reason() << '\n';
+                if (written.wholeFolder)
+                    return false; // every later one would fail the same way
+            }
+        }
         return true;
     };
     LookAheadPool::RunInOrder(options.photos.size(), options.jobs, work, commit);
     std::cout << loaded << " loaded, " << refused << " refused\n";
-    return refused == 0 ? 0 : 1;
+    return refused == 0 && unwritten == 0 ? 0 : 1;
 }
