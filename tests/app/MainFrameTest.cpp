@@ -209,7 +209,7 @@ TEST_F(MainFrame, HelpThatNoBrowserOpensShowsTheGuideInTheProgramsOwnWindow)
     ASSERT_NE(window, nullptr);
     auto* browser = window->findChild<QTextBrowser*>();
     ASSERT_NE(browser, nullptr);
-    EXPECT_EQ(browser->source(), QUrl::fromLocalFile(QStringLiteral(SNAPWANE_SOURCE_DIR "/docs/guide/index.html")));
+    EXPECT_EQ(browser->source(), QUrl::fromLocalFile(QStringLiteral(SNAPWANE_BUILD_DIR "/docs/guide/index.html")));
     EXPECT_FALSE(browser->toPlainText().isEmpty());
     EXPECT_TRUE(prompts.log.isEmpty());
     window->close();
