@@ -32,7 +32,7 @@ endfunction()
 snapwane_install_gzipped(${PROJECT_SOURCE_DIR}/docs/man/snapwane-reduce.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The package's copyright and changelog (Debian's formats).
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/snapwane)
 # The changelog's date in RFC 5322 form, from the release date (Zeller's rule for the weekday).
 set(y ${SNAPWANE_RELEASE_YEAR})
 set(m ${SNAPWANE_RELEASE_MONTH})
@@ -49,7 +49,7 @@ list(GET months ${month_index} month_name)
 string(REGEX MATCH "[0-9]+$" day_text ${SNAPWANE_RELEASE_DATE})
 set(SNAPWANE_CHANGELOG_DATE "${weekday_name}, ${day_text} ${month_name} ${SNAPWANE_RELEASE_YEAR} 12:00:00 +0000")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
-snapwane_install_gzipped(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
+snapwane_install_gzipped(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DATADIR}/doc/snapwane)
 
 if(TARGET snapwane)
   install(TARGETS snapwane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

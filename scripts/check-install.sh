@@ -71,7 +71,7 @@ if grep -E '_tests|bench|snapwane-thumbnails' <<<"$contents"; then
 fi
 # Debian's own checks of the package: no error and no warning (the notes of
 # lower levels are shown, not failed on).
-lintian_report=$(lintian --fail-on error,warning --no-tag-display-limit "$deb") ||
+lintian_report=$(lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>&1) ||
   { echo "$lintian_report"; fail "lintian finds errors or warnings in $(basename "$deb")"; }
 [[ -z $lintian_report ]] || echo "$lintian_report"
 # No path of the machine it was built on is left in the packaged programs.
