@@ -40,7 +40,8 @@ public:
         PhotoOutcome reported = BatchReducer::OutcomeOf(outcome);
         if (outcome.sameAs >= 0) // its first listing was written and reported
             reported = {PhotoResult::PassedOver,
-                        "the same file as " + m_jobs[std::size_t(outcome.sameAs)].source.string() + ", written once"};
+                        "the same file as " + m_jobs[std::size_t(outcome.sameAs)].source.string() + ", written once",
+                        {}};
         const ReduceOutcome done = outcome.result.outcome;
         if (!outcome.refusal && (done == ReduceOutcome::WriteError || done == ReduceOutcome::CannotCreateOutput)
             && outcome.result.systemError != 0) {
