@@ -20,19 +20,26 @@ CViewPhotoSizesDlg::CViewPhotoSizesDlg(QSize box, const QString& photoPath, cons
     m_photo.m_grey = corrections.grey ? 1 : 0;
     m_photo.m_rotation = corrections.rotation;
     WidgetId::set(this, ids::tmpl::PhotoSizes);
-    auto* closeButton = new QPushButton(tr("Close"), this);
-    WidgetId::set(closeButton, ids::photoSizes::Close);
-    closeButton->move(0, 0);
-    closeButton->adjustSize();
-    closeButton->setDefault(true);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    m_closeButton = new QPushButton(tr("Close"), this);
+    WidgetId::set(m_closeButton, ids::photoSizes::Close);
+    m_closeButton->adjustSize();
+    m_closeButton->setDefault(true);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    // The caption names the box the user chose, not what the frame leaves of it.
+    setWindowTitle(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height()));
     resize(box);
+}
+
+QSize CViewPhotoSizesDlg::photoArea() const
+{
+    const int strip = m_closeButton->height() + 2 * kButtonMargin;
+    return {m_clientSize.width(), std::max(1, m_clientSize.height() - strip)};
 }
 
 QPoint CViewPhotoSizesDlg::photoOrigin() const
 {
     const QSize photo = m_photo.GetSize();
-    return {(m_clientSize.width() - photo.width()) / 2, (m_clientSize.height() - photo.height()) / 2};
+    return {(photoArea().width() - photo.width()) / 2, (photoArea().height() - photo.height()) / 2};
 }
 
 void CViewPhotoSizesDlg::showEvent(QShowEvent* event)
@@ -60,8 +67,8 @@ void CViewPhotoSizesDlg::changeEvent(QEvent* event)
 
 // The outer size, frame and caption included, is the box at the screen's top
 // left: the client area is the box less the frame. The photo is fitted into the
-// client area (again whenever that changes) exactly as a thumbnail is made,
-// never enlarged.
+// client area above the Close button's strip (again whenever that changes)
+// exactly as a thumbnail is made, never enlarged, so the button never covers it.
 void CViewPhotoSizesDlg::fitFrameToBox()
 {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
@@ -85,8 +92,9 @@ void CViewPhotoSizesDlg::fitFrameToBox()
         return;
     setFixedSize(client);
     m_clientSize = client;
-    m_photo.LoadFromFile(m_photoPath, client.width(), client.height());
-    setWindowTitle(QStringLiteral("%1 x %2").arg(client.width()).arg(client.height()));
+    const QSize area = photoArea();
+    m_closeButton->move((client.width() - m_closeButton->width()) / 2, area.height() + kButtonMargin);
+    m_photo.LoadFromFile(m_photoPath, area.width(), area.height());
     update();
 }
 

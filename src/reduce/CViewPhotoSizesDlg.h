@@ -10,12 +10,14 @@
 
 #include <optional>
 
+class QPushButton;
+
 // Shows how large a reduced photo looks on the screen: a window whose outer
 // size, frame included, is the target box (no more than the screen leaves
 // free), at the top left of the screen's free area, with the
 // first photo of the list fitted into its client area (never enlarged) and
-// corrected exactly as its thumbnail is, drawn centred. The caption names the
-// client size. Run modally by step 1's Show size; GUI thread only.
+// corrected exactly as its thumbnail is, drawn centred above the Close button.
+// The caption names the box. Run modally by step 1's Show size; GUI thread only.
 class CViewPhotoSizesDlg : public QDialog
 {
     Q_OBJECT
@@ -29,8 +31,12 @@ public:
     QSize clientSize() const { return m_clientSize; }
     // The size of the photo as drawn; 0 x 0 when it could not be loaded.
     QSize photoSize() const { return m_photo.GetSize(); }
+    // The part of the client area the photo is fitted into: all of it but the
+    // Close button's strip at the bottom.
+    QSize photoArea() const;
     // Where the photo's top left corner is drawn in the client area.
     QPoint photoOrigin() const;
+    QPushButton* closeButton() const { return m_closeButton; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,6 +46,8 @@ protected:
 
 private:
     void fitFrameToBox();
+
+    static constexpr int kButtonMargin = 4;
 
     QSize m_box;
     QString m_photoPath;
@@ -53,4 +61,5 @@ private:
     };
     std::optional<Placement> m_askedPlacement;
     CPhotoImage m_photo;
+    QPushButton* m_closeButton = nullptr;
 };

@@ -1,9 +1,11 @@
 // The size preview: outer size = the box at the screen's top left, the first
-// photo fitted into the client area (never enlarged) and drawn centred.
+// photo fitted into the client area above the Close button (never enlarged) and
+// drawn centred; the caption names the box.
 #include "ReduceTestSupport.h"
 
 #include "reduce/CViewPhotoSizesDlg.h"
 
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -30,8 +32,8 @@ protected:
 };
 
 // The client area is the box less whatever frame the desktop adds; the photo,
-// turned first, fills it on one side at most, keeps its proportions and is
-// never enlarged.
+// turned first, fills it above the Close button on one side at most, keeps its
+// proportions and is never enlarged; the button covers no part of it.
 TEST_P(PhotoSizesPreview, FitsTheFirstPhotoIntoTheWindowAndCentresIt)
 {
     const PreviewRow& row = GetParam();
@@ -43,8 +45,8 @@ TEST_P(PhotoSizesPreview, FitsTheFirstPhotoIntoTheWindowAndCentresIt)
     preview.show();
 
     EXPECT_EQ(preview.frameGeometry(), QRect(QPoint(0, 0), row.box));
-    const QSize client = preview.clientSize();
-    EXPECT_EQ(preview.windowTitle(), QStringLiteral("%1 x %2").arg(client.width()).arg(client.height()));
+    const QSize client = preview.photoArea();
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("%1 x %2").arg(row.box.width()).arg(row.box.height()));
     const QSize turned = row.rotation % 180 ? row.photo.transposed() : row.photo;
     const QSize shown = preview.photoSize();
     const QSize expected = turned.scaled(client, Qt::KeepAspectRatio).boundedTo(turned);
@@ -53,6 +55,8 @@ TEST_P(PhotoSizesPreview, FitsTheFirstPhotoIntoTheWindowAndCentresIt)
     EXPECT_NEAR(shown.height(), expected.height(), 2);
     EXPECT_EQ(preview.photoOrigin(),
               QPoint((client.width() - shown.width()) / 2, (client.height() - shown.height()) / 2));
+    EXPECT_FALSE(preview.closeButton()->geometry().intersects(QRect(preview.photoOrigin(), shown)));
+    EXPECT_TRUE(QRect(QPoint(0, 0), preview.clientSize()).contains(preview.closeButton()->geometry()));
     preview.close();
 }
 
@@ -71,8 +75,7 @@ TEST(PhotoSizesPreviewFailure, AMissingPhotoLeavesTheWindowEmptyWithItsCaption)
 {
     CViewPhotoSizesDlg preview(QSize(320, 240), QStringLiteral("/no/such/photo.jpg"), {});
     preview.show();
-    EXPECT_EQ(preview.windowTitle(),
-              QStringLiteral("%1 x %2").arg(preview.clientSize().width()).arg(preview.clientSize().height()));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("320 x 240"));
     EXPECT_EQ(preview.frameGeometry().size(), QSize(320, 240));
     EXPECT_EQ(preview.photoSize(), QSize(0, 0));
     preview.close();
