@@ -218,15 +218,8 @@ TEST(FileIo, FailedWrites_GiveTheSystemsReasonAndWhetherTheWholeFolderFails)
     EXPECT_EQ(FolderEntries(folder / "out"), (std::vector<std::string>{"folder.jpg", "read-only.jpg"}));
 
     // Past a file size limit the write itself fails: that file only.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const WriteResult tooLarge = WriteFileReplacing(folder / "out" / "large.jpg", bytes);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const WriteResult tooLarge
+        = snapwane::test::WithFileSizeLimit(1000, [&] { return WriteFileReplacing(folder / "out" / "large.jpg", bytes); });
     EXPECT_EQ(tooLarge.status, FileStatus::WriteError);
     EXPECT_EQ(tooLarge.error, EFBIG);
     EXPECT_FALSE(tooLarge.wholeFolder);

@@ -203,15 +203,8 @@ TEST(ReducePhoto, WriteErrorOnFullDisk_ReportedWithItsReasonKeepsTheOldFileAndLe
         const std::vector<std::uint8_t> old = {9, 9, 9};
         WriteBytes(folder / "b.jpg", old);
         // A file size limit stands in for a full disk: writes beyond it fail.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved;
-        limited.rlim_cur = 1000;
-        setrlimit(RLIMIT_FSIZE, &limited);
-        const ReduceResult result = ReducePhoto(folder / "a.jpg", folder / "b.jpg", 1280, 960, 95, {});
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        const ReduceResult result = WithFileSizeLimit(
+            1000, [&] { return ReducePhoto(folder / "a.jpg", folder / "b.jpg", 1280, 960, 95, {}); });
 
         EXPECT_EQ(result.outcome, ReduceOutcome::WriteError) << row.name << ": " << result.reason;
         EXPECT_TRUE(result.IsFileError()) << row.name;

@@ -7,7 +7,9 @@
 #include "support/TestJpeg.h"
 
 #include <cstdint>
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -46,5 +48,22 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// Runs `write` with the file size limited to `bytes` (SIGXFSZ ignored), so that a
+// write beyond it fails as on a full disk; the limit is restored afterwards.
+template <typename Write>
+auto WithFileSizeLimit(rlim_t bytes, Write write)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    auto result = write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    return result;
+}
 
 } // namespace snapwane::test
