@@ -25,22 +25,6 @@ using namespace tooltest;
 using snapwane::JpegCodec;
 using snapwane::PixelBuffer;
 
-// A smooth gradient photo, encoded at quality 90.
-std::string MakeJpeg(int width, int height)
-{
-    PixelBuffer pixels = PixelBuffer::Allocate(width, height, 3);
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = pixels.row(y);
-        for (int x = 0; x < width; ++x) {
-            row[3 * x] = static_cast<std::uint8_t>(x * 255 / width);
-            row[3 * x + 1] = static_cast<std::uint8_t>(y * 255 / height);
-            row[3 * x + 2] = static_cast<std::uint8_t>((x + y) % 256);
-        }
-    }
-    const std::vector<std::uint8_t> bytes = snapwane::test::EncodeJpeg(pixels, 90);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 struct PhotoSize {
     int width = 0;
     int height = 0;
@@ -64,15 +48,6 @@ PhotoSize SizeOf(const fs::path& photo)
 
 class SnapwaneReduce : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        // The default output folder lies under the home folder: keep it inside the scratch folder.
-        const char* home = std::getenv("HOME");
-        m_oldHome = home ? home : "";
-        setenv("HOME", (m_scratch / "home").c_str(), 1);
-    }
-    void TearDown() override { setenv("HOME", m_oldHome.c_str(), 1); }
-
     ToolRun Reduce(std::vector<std::string> arguments, const fs::path& workingFolder = {})
     {
         arguments.insert(arguments.begin(), BuiltTool("snapwane-reduce").string());
@@ -82,14 +57,15 @@ protected:
     fs::path Photo(const std::string& name, int width, int height)
     {
         const fs::path path = m_scratch / "in" / name;
-        WriteFile(path, MakeJpeg(width, height));
+        WriteFile(path, GradientJpeg(width, height));
         return path;
     }
 
     fs::path Out() const { return m_scratch / "out"; }
 
     ScratchFolder m_scratch;
-    std::string m_oldHome;
+    // The default output folder lies under the home folder: keep it inside the scratch folder.
+    const ScopedVariable m_home{"HOME", (m_scratch / "home").string()};
 };
 
 struct SizeCase {
@@ -121,12 +97,20 @@ TEST_P(SnapwaneReduceSizes, FitsThePhotoIntoTheBox)
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{"photo.jpg"});
     EXPECT_EQ(SizeOf(Out() / "photo.jpg"), row.expected);
+    // A photo not larger than the box is copied byte for byte.
+    const bool copied = row.expected == row.photo;
+    EXPECT_EQ(run.output, copied ? "0 reduced, 1 copied, 0 passed over\n" : "1 reduced, 0 copied, 0 passed over\n");
+    if (copied) {
+        EXPECT_EQ(ReadFile(Out() / "photo.jpg"), ReadFile(photo));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, SnapwaneReduceSizes,
     testing::Values(
         SizeCase{"DefaultBoxHalvesOnce", {1280, 960}, nullptr, {640, 480}},
+        SizeCase{"NarrowerThanTheBoxIsCopied", {1000, 400}, nullptr, {1000, 400}},
+        SizeCase{"OriginalSizeIsCopied", {1280, 960}, "original", {1280, 960}},
         SizeCase{"WidthBinds", {3008, 2000}, "640x480", {640, 426}},
         SizeCase{"PortraitHeightBinds", {1200, 1600}, "640x480", {360, 480}},
         SizeCase{"SmallestPreset", {1280, 960}, "320x240", {320, 240}},
@@ -137,21 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"SizeAttachedToTheShortOption", {1600, 1200}, "-s800x600", {800, 600}},
         SizeCase{"LongOptionWithEquals", {1600, 1200}, "--size=800x600", {800, 600}}),
     [](const testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.name); });
-
-TEST_F(SnapwaneReduce, PhotosNotLargerThanTheBoxAreCopiedByteForByte)
-{
-    const fs::path narrow = Photo("Narrow.jpg", 1000, 400);
-    const fs::path large = Photo("large.jpeg", 1280, 960);
-
-    const ToolRun sized = Reduce({"-o", Out().string(), narrow.string()});
-    const ToolRun original = Reduce({"-s", "original", "-o", (m_scratch / "orig").string(), large.string()});
-
-    ASSERT_EQ(sized.exitCode, 0) << sized.output;
-    EXPECT_EQ(sized.output, "0 reduced, 1 copied, 0 passed over\n");
-    EXPECT_EQ(ReadFile(Out() / "narrow.jpg"), ReadFile(narrow));
-    ASSERT_EQ(original.exitCode, 0) << original.output;
-    EXPECT_EQ(ReadFile(m_scratch / "orig" / "large.jpeg"), ReadFile(large));
-}
 
 TEST_F(SnapwaneReduce, FoldersGiveTheirJpegFilesUnderLowerCasedNames)
 {
@@ -263,7 +232,7 @@ TEST_F(SnapwaneReduce, AnyNumberOfJobs_GivesTheSameReportAndTheSameFiles)
         for (const std::string& name : listed) {
             const int width = name == "in/Big.jpg" ? 2000 : name == "in/small.jpg" ? 300 : 700 + 60 * int(name.size() % 7);
             if (!name.starts_with("out/"))
-                WriteFile(root / name, MakeJpeg(width, name == "in/Big.jpg" ? 1500 : 600));
+                WriteFile(root / name, GradientJpeg(width, name == "in/Big.jpg" ? 1500 : 600));
         }
         std::vector<std::string> arguments = {BuiltTool("snapwane-reduce").string(), "-j", jobs, "-o", "out"};
         arguments.insert(arguments.end(), listed.begin(), listed.end());
@@ -348,7 +317,7 @@ TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
     WriteFile(empty, "");
     // A phone's photo of more than 5,000,000 bytes is a photo like any other.
     const fs::path phone = m_scratch / "in" / "phone.jpg";
-    WriteFile(phone, MakeJpeg(640, 480) + std::string(5'000'000, '\0'));
+    WriteFile(phone, GradientJpeg(640, 480) + std::string(5'000'000, '\0'));
 
     const ToolRun run = Reduce({"-o", Out().string(), good.string(), small.string(), text.string(), empty.string(),
                                 phone.string()});
@@ -377,11 +346,8 @@ TEST_F(SnapwaneReduce, RefusedPhotosArePassedOverWithTheirReason)
 // A pipe named like a photo is refused without waiting for a writer.
 TEST_F(SnapwaneReduce, PhotoTooLargeToDecodeInTheMemoryAllowedIsPassedOver)
 {
-    std::string bomb = ReadFile(fs::path(SNAPWANE_TEST_DATA_DIR) / "progressive.jpg");
-    const std::size_t frame = bomb.find("\xFF\xC2");
-    ASSERT_NE(frame, std::string::npos);
-    const char size[] = {char(12000 >> 8), char(12000 & 255), char(10000 >> 8), char(10000 & 255)};
-    bomb.replace(frame + 5, 4, size, 4);
+    const std::string bomb = ProgressiveDeclaringHugeSize();
+    ASSERT_FALSE(bomb.empty());
     WriteFile(m_scratch / "in" / "bomb.jpg", bomb);
     std::string comments;
     for (int i = 0; i < 40; ++i)
@@ -440,7 +406,7 @@ TEST_F(SnapwaneReduce, FoldersThatCannotBeListed_GetAReasonAndFailTheRun)
     const fs::path tree = m_scratch / "in";
     Photo("a.jpg", 1280, 960);
     fs::create_directories(tree / "deep");
-    const DeepFolder deep(tree / "deep", MakeJpeg(1280, 960));
+    const DeepFolder deep(tree / "deep", GradientJpeg(1280, 960));
     ASSERT_TRUE(deep.Made());
     const bool asRoot = geteuid() == 0; // reads every folder whatever its permissions
     if (!asRoot) {
@@ -477,7 +443,7 @@ TEST_F(SnapwaneReduce, UnreadablePhotoFailsTheRunAndTheRestAreReduced)
 // one line naming the folder and the system's reason.
 TEST_F(SnapwaneReduce, OutputFolderThatRefusesEveryPhoto_EndsTheRunWithTheFolderAndTheReason)
 {
-    const std::string copied = MakeJpeg(600, 450);
+    const std::string copied = GradientJpeg(600, 450);
     std::vector<std::string> photos;
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) {
         WriteFile(m_scratch / "in" / name, copied);
@@ -642,13 +608,10 @@ TEST_F(SnapwaneReduce, MailProgramThatCannotBeOpenedFailsTheRun)
     if (!ProgramAvailable("zip"))
         GTEST_SKIP() << "zip is not installed";
     const fs::path photo = Photo("photo.jpg", 1280, 960);
-    WriteFile(m_scratch / "bin" / "xdg-email", "#!/bin/sh\nexit 3\n");
-    fs::permissions(m_scratch / "bin" / "xdg-email", fs::perms::owner_all);
-    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", ((m_scratch / "bin").string() + ":" + oldPath).c_str(), 1);
+    const FakeMailProgram mail(m_scratch / "bin");
+    const ScopedVariable mailExit("FAKE_MAIL_EXIT", "3");
 
     const ToolRun run = Reduce({"--email", "ann@example.org", "-o", (m_scratch / "out").string(), photo.string()});
-    setenv("PATH", oldPath.c_str(), 1);
 
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_NE(run.output.find("no mail program could be opened for ann@example.org"), std::string::npos) << run.output;

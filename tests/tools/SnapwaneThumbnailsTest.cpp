@@ -4,7 +4,6 @@
 
 #include "core/Fitting.h"
 #include "core/PixelBuffer.h"
-#include "support/TestJpeg.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +11,6 @@ namespace {
 
 using namespace tooltest;
 using snapwane::PixelBuffer;
-
-std::string MakeJpeg(int width, int height)
-{
-    PixelBuffer pixels = PixelBuffer::Allocate(width, height, 3);
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        pixels.data()[i] = static_cast<std::uint8_t>((i * 2654435761u) >> 24);
-    const std::vector<std::uint8_t> bytes = snapwane::test::EncodeJpeg(pixels, 90);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 std::string ThumbnailAsPortablePixmap(const std::string& jpeg)
 {
@@ -34,10 +24,10 @@ std::string ThumbnailAsPortablePixmap(const std::string& jpeg)
 TEST(SnapwaneThumbnails, AnyNumberOfJobs_GivesLoadingsThumbnailsAndCountsTheRefused)
 {
     ScratchFolder scratch;
-    const std::string wide = MakeJpeg(1603, 1201), tall = MakeJpeg(700, 1500);
+    const std::string wide = GradientJpeg(1603, 1201), tall = GradientJpeg(700, 1500);
     WriteFile(scratch / "in" / "wide.jpg", wide);
     WriteFile(scratch / "in" / "tall.jpg", tall);
-    WriteFile(scratch / "in" / "small.jpg", MakeJpeg(300, 200));
+    WriteFile(scratch / "in" / "small.jpg", GradientJpeg(300, 200));
     for (const char* jobs : {"1", "3"}) {
         SCOPED_TRACE(jobs);
         const fs::path out = scratch / (std::string("out") + jobs);
@@ -60,14 +50,11 @@ TEST(SnapwaneThumbnails, AnyNumberOfJobs_GivesLoadingsThumbnailsAndCountsTheRefu
 TEST(SnapwaneThumbnails, PhotoTooLargeToDecodeInTheMemoryAllowedIsRefused)
 {
     ScratchFolder scratch;
-    std::string bomb = ReadFile(fs::path(SNAPWANE_TEST_DATA_DIR) / "progressive.jpg");
-    const std::size_t frame = bomb.find("\xFF\xC2");
-    ASSERT_NE(frame, std::string::npos);
-    const char size[] = {char(12000 >> 8), char(12000 & 255), char(10000 >> 8), char(10000 & 255)};
-    bomb.replace(frame + 5, 4, size, 4);
+    const std::string bomb = ProgressiveDeclaringHugeSize();
+    ASSERT_FALSE(bomb.empty());
     WriteFile(scratch / "bomb.jpg", bomb);
     WriteFile(scratch / "commented.jpg", bomb.substr(0, 2) + "\xFF\xFE\xFF\xFF" + std::string(65533, 'c') + bomb.substr(2));
-    WriteFile(scratch / "good.jpg", MakeJpeg(640, 480));
+    WriteFile(scratch / "good.jpg", GradientJpeg(640, 480));
     const ToolRun run = RunProgram({BuiltTool("snapwane-thumbnails").string(), "-j", "2", (scratch / "bomb.jpg").string(),
                                     (scratch / "commented.jpg").string(), (scratch / "good.jpg").string()});
     EXPECT_EQ(run.exitCode, 1);
@@ -80,9 +67,9 @@ TEST(SnapwaneThumbnails, PhotoTooLargeToDecodeInTheMemoryAllowedIsRefused)
 TEST(SnapwaneThumbnails, WritesReplaceLinksAndFailuresAreReported)
 {
     ScratchFolder scratch;
-    const std::string wide = MakeJpeg(1603, 1201);
+    const std::string wide = GradientJpeg(1603, 1201);
     WriteFile(scratch / "in" / "wide.jpg", wide);
-    WriteFile(scratch / "in" / "tall.jpg", MakeJpeg(700, 1500));
+    WriteFile(scratch / "in" / "tall.jpg", GradientJpeg(700, 1500));
     WriteFile(scratch / "elsewhere.txt", "keep me");
     fs::create_directories(scratch / "out");
     fs::create_symlink(scratch / "elsewhere.txt", scratch / "out" / "wide.ppm");

@@ -1,5 +1,8 @@
 #include "ToolTestSupport.h"
 
+#include "core/PixelBuffer.h"
+#include "support/TestJpeg.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -52,6 +55,60 @@ std::vector<std::string> FolderEntries(const fs::path& folder)
         names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::string GradientJpeg(int width, int height)
+{
+    snapwane::PixelBuffer pixels = snapwane::PixelBuffer::Allocate(width, height, 3);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = pixels.row(y);
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<std::uint8_t>(x * 255 / width);
+            row[3 * x + 1] = static_cast<std::uint8_t>(y * 255 / height);
+            row[3 * x + 2] = static_cast<std::uint8_t>((x + y) % 256);
+        }
+    }
+    const std::vector<std::uint8_t> bytes = snapwane::test::EncodeJpeg(pixels, 90);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string ProgressiveDeclaringHugeSize()
+{
+    std::string jpeg = ReadFile(fs::path(SNAPWANE_TEST_DATA_DIR) / "progressive.jpg");
+    const std::size_t frame = jpeg.find("\xFF\xC2");
+    if (frame == std::string::npos)
+        return {};
+    const char size[] = {char(12000 >> 8), char(12000 & 255), char(10000 >> 8), char(10000 & 255)};
+    jpeg.replace(frame + 5, 4, size, 4);
+    return jpeg;
+}
+
+ScopedVariable::ScopedVariable(const char* name, const std::string& value)
+    : m_name(name), m_wasSet(std::getenv(name) != nullptr)
+{
+    if (m_wasSet)
+        m_previous = std::getenv(name);
+    setenv(name, value.c_str(), 1);
+}
+
+ScopedVariable::~ScopedVariable()
+{
+    if (m_wasSet)
+        setenv(m_name, m_previous.c_str(), 1);
+    else
+        unsetenv(m_name);
+}
+
+static std::string PathWith(const fs::path& folder)
+{
+    const char* path = std::getenv("PATH");
+    return folder.string() + ":" + (path ? path : "");
+}
+
+FakeMailProgram::FakeMailProgram(const fs::path& folder) : m_folder(folder), m_path("PATH", PathWith(folder))
+{
+    WriteFile(folder / "xdg-email", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.log\"\nexit \"${FAKE_MAIL_EXIT:-0}\"\n");
+    fs::permissions(folder / "xdg-email", fs::perms::owner_all);
 }
 
 fs::path BuiltTool(const std::string& name)

@@ -33,6 +33,38 @@ void WriteFile(const fs::path& path, const std::string& bytes);
 // Names of the entries of a folder (files and folders), sorted.
 std::vector<std::string> FolderEntries(const fs::path& folder);
 
+// A gradient photo of that size, encoded at quality 90.
+std::string GradientJpeg(int width, int height);
+// The small progressive test photo declaring 10000 x 12000: its coefficients
+// alone would take hundreds of megabytes.
+std::string ProgressiveDeclaringHugeSize();
+
+// Sets an environment variable for the life of the object.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::string& value);
+    ~ScopedVariable();
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* m_name;
+    std::string m_previous;
+    bool m_wasSet;
+};
+
+// A stand-in xdg-email, first on PATH, that writes its arguments to `Log()` and
+// exits with $FAKE_MAIL_EXIT (0 unless set).
+class FakeMailProgram {
+public:
+    explicit FakeMailProgram(const fs::path& folder);
+    fs::path Log() const { return m_folder / "xdg-email.log"; }
+
+private:
+    fs::path m_folder;
+    ScopedVariable m_path;
+};
+
 fs::path BuiltTool(const std::string& name);
 bool ProgramAvailable(const std::string& name);
 
