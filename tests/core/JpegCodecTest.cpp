@@ -278,7 +278,9 @@ TEST(JpegCodecDecode, ClaimedSize_AbsurdOnesRefusedBeforeAllocating)
     }
 }
 
-TEST(JpegCodecEncode, RoundTrip_ExactStreamDecodesBackToSize)
+// A whole stream, start to end marker, colour at 2 x 2 chroma sampling, that
+// decodes back to its size.
+TEST(JpegCodecEncode, RoundTrip_ExactStreamAtTwoByTwoChromaDecodesBackToSize)
 {
     const auto stream = JpegCodec::Encode(MakePattern(640, 480), 75);
     ASSERT_TRUE(stream);
@@ -287,24 +289,18 @@ TEST(JpegCodecEncode, RoundTrip_ExactStreamDecodesBackToSize)
     EXPECT_EQ((*stream)[1], 0xD8);
     EXPECT_EQ((*stream)[stream->size() - 2], 0xFF);
     EXPECT_EQ((*stream)[stream->size() - 1], 0xD9);
-    int width = 0, height = 0, channels = 0;
-    const PixelBuffer back = JpegCodec::Decode(*stream, 1, width, height, channels);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(width, 640);
-    EXPECT_EQ(height, 480);
-    EXPECT_EQ(channels, 3);
-}
-
-TEST(JpegCodecEncode, ColourUsesTwoByTwoChromaSampling)
-{
-    const auto stream = JpegCodec::Encode(MakePattern(64, 48), 75);
-    ASSERT_TRUE(stream);
     const auto frame = FrameHeader(*stream); // precision, height, width, count, then 3 bytes per component
     ASSERT_EQ(frame.size(), 6u + 3u * 3u);
     EXPECT_EQ(frame[5], 3);
     EXPECT_EQ(frame[7], 0x22) << "luma 2 x 2";
     EXPECT_EQ(frame[10], 0x11);
     EXPECT_EQ(frame[13], 0x11);
+    int width = 0, height = 0, channels = 0;
+    const PixelBuffer back = JpegCodec::Decode(*stream, 1, width, height, channels);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
+    EXPECT_EQ(channels, 3);
 }
 
 TEST(JpegCodecEncode, HigherQualityGivesLargerStream)
@@ -319,19 +315,15 @@ TEST(JpegCodecEncode, HigherQualityGivesLargerStream)
     }
 }
 
-TEST(JpegCodecEncode, StreamLargerThanThePixels_Fails)
+// Pixels it cannot take, and a stream larger than the pixels themselves, give nothing.
+TEST(JpegCodecEncode, UnusableInputOrStreamLargerThanThePixels_Fails)
 {
+    EXPECT_FALSE(JpegCodec::Encode(PixelBuffer::Allocate(16, 16, 4), 75));
+    EXPECT_FALSE(JpegCodec::Encode(PixelBuffer(), 75));
+    EXPECT_FALSE(JpegCodec::Encode(nullptr, 16, 16, 3, 75));
     EXPECT_FALSE(JpegCodec::Encode(MakePattern(2, 2), 100));
     EXPECT_FALSE(JpegCodec::Encode(MakePattern(50, 1), 75));
     EXPECT_TRUE(JpegCodec::Encode(MakePattern(64, 64), 100));
-}
-
-TEST(JpegCodecEncode, UnusableInput_Fails)
-{
-    const PixelBuffer four = PixelBuffer::Allocate(16, 16, 4);
-    EXPECT_FALSE(JpegCodec::Encode(four, 75));
-    EXPECT_FALSE(JpegCodec::Encode(PixelBuffer(), 75));
-    EXPECT_FALSE(JpegCodec::Encode(nullptr, 16, 16, 3, 75));
 }
 
 } // namespace

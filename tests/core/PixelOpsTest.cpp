@@ -35,22 +35,15 @@ std::vector<int> PairPositions(const std::vector<MergeTap>& taps)
     return positions;
 }
 
-TEST(HalveWidth, OddWidth_AveragesPairsAndDropsLastPixel)
+// Pairs are averaged, an odd last pixel or row is dropped; a side of one cannot be halved.
+TEST(Halve, AveragesPairsAndGivesTheFloorOfHalf)
 {
     const PixelBuffer halved = HalveWidth(MakeBuffer(5, 1, 3, {10, 20, 30, 11, 21, 31, 0, 255, 1, 255, 0, 2, 99, 99, 99}));
     ASSERT_EQ(halved.width(), 2);
     EXPECT_EQ(Bytes(halved), (std::vector<int>{10, 20, 30, 127, 127, 1}));
-}
-
-TEST(HalveHeight, EvenAndOddHeights_GiveFloorOfHalf)
-{
     EXPECT_EQ(HalveHeight(Numbered(1, 480)).height(), 240);
     EXPECT_EQ(HalveHeight(Numbered(1, 481)).height(), 240);
     EXPECT_EQ(Bytes(HalveHeight(Numbered(2, 3))), (std::vector<int>{1, 2})); // (0+2)/2, (1+3)/2; row 2 dropped
-}
-
-TEST(Halve, SideOfOne_CannotBeHalved)
-{
     EXPECT_FALSE(HalveWidth(Numbered(1, 4)));
     EXPECT_FALSE(HalveHeight(Numbered(4, 1)));
 }
@@ -192,7 +185,7 @@ TEST(Shrink, TargetOfZero_Fails)
     EXPECT_EQ(target, 0);
 }
 
-TEST(Rotate, QuarterTurnClockwise_FirstRowIsColumnZeroFromTheBottom)
+TEST(Rotate, QuarterTurnClockwise_FirstRowIsColumnZeroFromTheBottom_AndAWholeTurnGivesTheInputBack)
 {
     // 4 x 2:  0 1 2 3
     //         4 5 6 7
@@ -202,17 +195,13 @@ TEST(Rotate, QuarterTurnClockwise_FirstRowIsColumnZeroFromTheBottom)
     EXPECT_EQ(Bytes(turned), (std::vector<int>{4, 0, 5, 1, 6, 2, 7, 3}));
     EXPECT_EQ(Bytes(Rotate(Numbered(4, 2), 270)), (std::vector<int>{3, 7, 2, 6, 1, 5, 0, 4}));
     EXPECT_EQ(Bytes(Rotate(Numbered(4, 2), 180)), (std::vector<int>{7, 6, 5, 4, 3, 2, 1, 0}));
-}
-
-TEST(Rotate, FourQuarterTurns_GiveTheInputBack)
-{
-    const PixelBuffer original = MakePattern(7, 5);
-    PixelBuffer turned = MakePattern(7, 5);
+    // Turns that add up to a whole one give the input back.
+    PixelBuffer whole = MakePattern(7, 5);
     for (int i = 0; i < 4; ++i)
-        turned = Rotate(std::move(turned), 90);
-    EXPECT_EQ(Bytes(turned), Bytes(original));
-    EXPECT_EQ(Bytes(Rotate(Rotate(MakePattern(7, 5), 90), 270)), Bytes(original));
-    EXPECT_EQ(Bytes(Rotate(Rotate(MakePattern(7, 5), 180), 180)), Bytes(original));
+        whole = Rotate(std::move(whole), 90);
+    EXPECT_EQ(Bytes(whole), Bytes(MakePattern(7, 5)));
+    EXPECT_EQ(Bytes(Rotate(Rotate(MakePattern(7, 5), 90), 270)), Bytes(MakePattern(7, 5)));
+    EXPECT_EQ(Bytes(Rotate(Rotate(MakePattern(7, 5), 180), 180)), Bytes(MakePattern(7, 5)));
 }
 
 TEST(Rotate, OtherAngles_ReturnTheSameBuffer)
@@ -226,6 +215,7 @@ TEST(Rotate, OtherAngles_ReturnTheSameBuffer)
     }
 }
 
+// Each row reversed, each pixel's channels kept together; twice gives the input back.
 TEST(Mirror, ReversesEachRow_OddWidthKeepsItsMiddleColumn)
 {
     // 3 x 2:  0 1 2      2 1 0
@@ -234,10 +224,6 @@ TEST(Mirror, ReversesEachRow_OddWidthKeepsItsMiddleColumn)
     EXPECT_EQ(Bytes(Mirror(Numbered(4, 1))), (std::vector<int>{3, 2, 1, 0}));
     EXPECT_EQ(Bytes(Mirror(Numbered(1, 3))), (std::vector<int>{0, 1, 2}));
     EXPECT_FALSE(Mirror(PixelBuffer()));
-}
-
-TEST(Mirror, KeepsEachPixelsChannelsTogether_AndTwiceGivesTheInputBack)
-{
     EXPECT_EQ(Bytes(Mirror(MakeBuffer(2, 1, 3, {1, 2, 3, 4, 5, 6}))), (std::vector<int>{4, 5, 6, 1, 2, 3}));
     EXPECT_EQ(Bytes(Mirror(Mirror(MakePattern(7, 5)))), Bytes(MakePattern(7, 5)));
     // Mirrored and turned half way round is upside down: the rows in reverse order.
