@@ -131,31 +131,25 @@ TEST_F(ReductionRun, ReducesEveryPhotoIntoTheBoxUnderItsListedName)
     EXPECT_FALSE(view->fileProgressDlg()->isVisible());
 }
 
-TEST_F(ReductionRun, NoChangeCopiesEveryPhotoAndTheLaterSameNameGetsANumberedName)
+// No change copies every photo; the later photo of a taken name gets a numbered
+// name. A folder loaded twice lists each photo twice: each file is written once.
+// A photo the user turned still comes out turned, at its own size.
+TEST_F(ReductionRun, NoChangeCopiesEachPhotoOnceUnderItsOwnNameAndKeepsTheUsersTurn)
 {
     const QString earlier = addPhoto(QStringLiteral("Pic.JPG"), 800, 600, QStringLiteral("a"));
     const QString later = addPhoto(QStringLiteral("pic.jpg"), 1024, 768, QStringLiteral("b"));
-    settings.targetWidth = settings.targetHeight = 5000;
-    reduce();
-    EXPECT_EQ(outputs(), QStringList({"pic (2).jpg", "pic.jpg"}));
-    EXPECT_EQ(reducetest::fileBytes(output("pic.jpg")), reducetest::fileBytes(earlier));
-    EXPECT_EQ(reducetest::fileBytes(output("pic (2).jpg")), reducetest::fileBytes(later));
-}
-
-// A folder loaded twice lists each photo twice: each file is written once. With
-// No change a photo the user turned still comes out turned, at its own size.
-TEST_F(ReductionRun, NoChangeWritesAPhotoListedTwiceOnceAndKeepsTheUsersTurn)
-{
     const QString plain = addPhoto(QStringLiteral("plain.jpg"), 800, 600);
     const QString turned = addPhoto(QStringLiteral("turned.jpg"), 800, 600);
     appendUnloadedPhoto(view->collection(), plain);
     appendUnloadedPhoto(view->collection(), turned);
-    view->collection().photo(1).m_rotation = 90;
     view->collection().photo(3).m_rotation = 90;
+    view->collection().photo(5).m_rotation = 90;
     settings.targetWidth = settings.targetHeight = 5000;
     reduce();
 
-    EXPECT_EQ(outputs(), QStringList({"plain.jpg", "turned.jpg"}));
+    EXPECT_EQ(outputs(), QStringList({"pic (2).jpg", "pic.jpg", "plain.jpg", "turned.jpg"}));
+    EXPECT_EQ(reducetest::fileBytes(output("pic.jpg")), reducetest::fileBytes(earlier));
+    EXPECT_EQ(reducetest::fileBytes(output("pic (2).jpg")), reducetest::fileBytes(later));
     EXPECT_EQ(reducetest::fileBytes(output("plain.jpg")), reducetest::fileBytes(plain));
     EXPECT_EQ(reducetest::photoSize(output("turned.jpg")), QSize(600, 800));
 }
@@ -166,15 +160,6 @@ TEST_F(ReductionRun, OddNamesAreReadUnderTheirRealNamesAndWrittenLowerCased)
     addPhoto(QStringLiteral("ÄÖÜ.jpeg"), 800, 600);
     reduce();
     EXPECT_EQ(outputs(), QStringList({QStringLiteral("äöü.jpeg"), QStringLiteral("été \"quoted\" 'n' spaced.jpg")}));
-    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
-}
-
-TEST_F(ReductionRun, ADeletedSourceIsPassedOverSilently)
-{
-    addPhotos(3);
-    QFile::remove(sourceFolder() + "/IMG_0002.JPG");
-    reduce();
-    EXPECT_EQ(outputs(), QStringList({"img_0001.jpg", "img_0003.jpg"}));
     EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
 }
 
@@ -572,7 +557,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, ReductionPacker, ::testing::ValuesIn(kPackers),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A second run of the day into the same folder packs its own photos only, in
-// list order, whatever else lies in the folder.
+// list order, whatever else lies in the folder. A deleted source is passed over
+// silently.
 TEST_F(ReductionRun, PacksExactlyThePhotosThisRunWroteInListOrder)
 {
     QFile earlier(output(QStringLiteral("earlier.jpg")));
@@ -585,6 +571,8 @@ TEST_F(ReductionRun, PacksExactlyThePhotosThisRunWroteInListOrder)
     settings.makeSingleFile = 1;
     settings.archiveName = QStringLiteral("pics");
     reduce();
+    EXPECT_EQ(outputs(), QStringList({"apple.jpg", "earlier.jpg", "zebra.jpg"}));
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
     const auto started = shell.started();
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0].input, QByteArray("zebra.jpg\0apple.jpg\0", 20));

@@ -66,28 +66,9 @@ TEST_F(WizardStep2, OpeningProposesTodaysFolderWhichOnlyStartCreates)
     EXPECT_TRUE(QFileInfo(home.datedFolder()).isDir());
 }
 
-TEST_F(WizardStep2, TildeIsTheHomeFolderAndARelativeFolderIsRefused)
-{
-    type(ctl::OutputFolder, QStringLiteral("~/ForMail"));
-    click(ctl::Start);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.outputFolder(), home.path() + QStringLiteral("/ForMail"));
-    EXPECT_TRUE(QFileInfo(home.path() + QStringLiteral("/ForMail")).isDir());
-    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("~")));
-
-    CWizStep2Dlg relative;
-    relative.show();
-    WidgetId::find<QLineEdit>(&relative, ctl::OutputFolder)->setText(QStringLiteral("ForMail"));
-    WidgetId::find<QAbstractButton>(&relative, ctl::Start)->click();
-    EXPECT_NE(relative.result(), QDialog::Accepted);
-    EXPECT_EQ(prompts.messages(), QStringList{CWizStep2Dlg::kRelativeFolderMessage.arg(home.datedFolder())});
-    EXPECT_EQ(relative.focusWidget(), WidgetId::find<QWidget>(&relative, ctl::OutputFolder));
-    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("ForMail")));
-    relative.close();
-}
-
-// An archive name the file system refuses and an address that could carry more
-// than one recipient keep the user in this step, in the field to mend.
+// An archive name that is empty or that the file system refuses, and an address
+// that could carry more than one recipient, keep the user in this step, in the
+// field to mend.
 TEST_F(WizardStep2, StartRefusesAnArchiveNameOrAddressThatCannotBeUsed)
 {
     struct Row {
@@ -95,6 +76,7 @@ TEST_F(WizardStep2, StartRefusesAnArchiveNameOrAddressThatCannotBeUsed)
         int field;
     };
     const Row rows[] = {
+        {QString(), QStringLiteral("ann@example.org"), QStringLiteral("Field is empty"), ctl::ArchiveName},
         {QStringLiteral("Trip 12/2024"), QStringLiteral("ann@example.org"),
          QStringLiteral("The file name \"Trip 12/2024\" cannot be used: a file name cannot hold \"/\"."),
          ctl::ArchiveName},
@@ -198,18 +180,6 @@ TEST_F(WizardStep2, TheArchiveAndEmailControlsFollowTheirCheckBoxes)
     EXPECT_TRUE(enabled(ctl::EmailAddress));
 }
 
-TEST_F(WizardStep2, StartRefusesAnEmptyArchiveNameWithTheFocusOnIt)
-{
-    dialog.show();
-    click(ctl::SingleFile);
-    type(ctl::ArchiveName, QString());
-    click(ctl::Start);
-    EXPECT_EQ(prompts.messages(), QStringList{"Field is empty"});
-    EXPECT_EQ(dialog.focusWidget(), control(ctl::ArchiveName));
-    EXPECT_NE(dialog.result(), QDialog::Accepted);
-    dialog.close();
-}
-
 // A ticked e-mail box left disabled by a cleared Merge asks for nothing.
 TEST_F(WizardStep2, StartNeverFindsADisabledFieldEmpty)
 {
@@ -224,8 +194,9 @@ TEST_F(WizardStep2, StartNeverFindsADisabledFieldEmpty)
 struct FolderRow
 {
     const char* name;
-    QString (*folder)(const QString& home); // what is typed, below the home folder
-    QString message;                        // empty: Start goes on and the folder exists
+    const char* typed; // HOME: the home folder
+    const char* made;  // the folder Start makes and hands on; nullptr: Start stays with a message
+    QString (*message)(const ScopedHome& home, const QString& typed);
 };
 
 class WizardStep2Folder : public WizardStep2, public ::testing::WithParamInterface<FolderRow>
@@ -237,28 +208,35 @@ TEST_P(WizardStep2Folder, StartMakesTheTypedFolderOrStaysWithTheFocusOnIt)
     QFile blocker(home.path() + QStringLiteral("/file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const QString folder = GetParam().folder(home.path());
+    const auto inHome = [this](const char* path) { return QString::fromUtf8(path).replace("HOME", home.path()); };
+    const QString typed = inHome(GetParam().typed);
     dialog.show();
-    type(ctl::OutputFolder, folder);
+    type(ctl::OutputFolder, typed);
     click(ctl::Start);
-    if (GetParam().message.isEmpty()) {
+    if (GetParam().made) {
         EXPECT_EQ(prompts.messages(), QStringList{});
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_TRUE(QFileInfo(folder).isDir());
+        EXPECT_EQ(dialog.outputFolder(), inHome(GetParam().made));
+        EXPECT_TRUE(QFileInfo(inHome(GetParam().made)).isDir());
     } else {
-        EXPECT_EQ(prompts.messages(), QStringList{GetParam().message.arg(folder)});
+        EXPECT_EQ(prompts.messages(), QStringList{GetParam().message(home, typed)});
         EXPECT_NE(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.focusWidget(), control(ctl::OutputFolder));
+        EXPECT_FALSE(QFileInfo::exists(typed));
     }
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("~")));
     dialog.close();
 }
 
 const FolderRow kFolders[] = {
-    {"Existing", [](const QString& home) { return home; }, {}},
-    {"Mistyped", [](const QString& home) { return home + QStringLiteral("/Photso/20260101"); }, {}},
-    {"BelowAFile", [](const QString& home) { return home + QStringLiteral("/file/out"); },
-     QStringLiteral("The folder %1 cannot be created.")},
-    {"Empty", [](const QString&) { return QString(); }, QStringLiteral("Field is empty")},
+    {"Existing", "HOME", "HOME", nullptr},
+    {"Mistyped", "HOME/Photso/20260101", "HOME/Photso/20260101", nullptr},
+    {"TildeIsTheHomeFolder", "~/ForMail", "HOME/ForMail", nullptr},
+    {"BelowAFile", "HOME/file/out", nullptr,
+     [](const ScopedHome&, const QString& typed) { return QStringLiteral("The folder %1 cannot be created.").arg(typed); }},
+    {"Empty", "", nullptr, [](const ScopedHome&, const QString&) { return QStringLiteral("Field is empty"); }},
+    {"Relative", "ForMail", nullptr,
+     [](const ScopedHome& home, const QString&) { return CWizStep2Dlg::kRelativeFolderMessage.arg(home.datedFolder()); }},
 };
 INSTANTIATE_TEST_SUITE_P(Typed, WizardStep2Folder, ::testing::ValuesIn(kFolders),
                          [](const auto& info) { return std::string(info.param.name); });
