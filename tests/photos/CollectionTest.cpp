@@ -155,7 +155,7 @@ TEST_F(Collection, RemovingARowSelectsTheRowAbove)
     EXPECT_FALSE(collection().containsPath(fourth));
 }
 
-TEST_F(Collection, RemovingRowZeroLeavesNoRowSelected)
+TEST_F(Collection, RemovingRowZeroLeavesNoRowSelectedForRemovePhoto)
 {
     loadPhotos(3);
     const QString second = collection().pathOf(1);
@@ -164,19 +164,13 @@ TEST_F(Collection, RemovingRowZeroLeavesNoRowSelected)
     EXPECT_EQ(view()->fileList()->selectedRow(), -1);
     EXPECT_EQ(collection().pathOf(0), second);
     EXPECT_EQ(view()->currentIndex(), 1); // no longer below the count: the last photo
+    frame.onCommand(ids::cmd::RemovePhoto); // no row selected: nothing to remove
+    EXPECT_EQ(collection().count(), 2);
 
     view()->setCurrentIndex(0);
     remove(0);
     EXPECT_EQ(view()->currentIndex(), 0); // still reaches a photo: kept
     EXPECT_EQ(collection().count(), 1);
-}
-
-TEST_F(Collection, RemoveSelectedWithoutASelectionDoesNothing)
-{
-    loadPhotos(2);
-    view()->fileList()->clearRowSelection();
-    frame.onCommand(ids::cmd::RemovePhoto);
-    EXPECT_EQ(collection().count(), 2);
 }
 
 TEST_F(Collection, RemoveAllAsksFirstAndNoChangesNothing)

@@ -11,8 +11,6 @@
 #include "res/ids.h"
 #include "support/ScriptedPrompts.h"
 
-#include "core/JpegCodec.h"
-#include "core/PixelBuffer.h"
 #include "core/Threads.h"
 
 #include <QCoreApplication>
@@ -20,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -33,14 +30,7 @@ const QString kSubfolderQuestion = QStringLiteral("Would you like to include all
 
 void writePhoto(const QString& path)
 {
-    snapwane::PixelBuffer pixels = snapwane::PixelBuffer::Allocate(320, 240, 3);
-    ASSERT_FALSE(pixels.empty());
-    std::fill(pixels.data(), pixels.data() + pixels.size(), std::uint8_t(128));
-    const auto jpeg = snapwane::JpegCodec::Encode(pixels, 75);
-    ASSERT_TRUE(jpeg);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(jpeg->data()), qint64(jpeg->size()));
+    ASSERT_TRUE(snapwane::test::WriteJpeg(path, snapwane::test::MakeFilled(320, 240, 128, 128, 128), 75));
 }
 
 class FolderLoadJobTest : public testing::Test
@@ -73,13 +63,8 @@ protected:
 
     void waitForTheEnd()
     {
-        QElapsedTimer guard;
-        guard.start();
-        while (m_view->isLoading() || m_view->worker().isRunning()) {
-            ASSERT_LT(guard.elapsed(), 60000) << "the load never ended";
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            QThread::msleep(1);
-        }
+        ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !m_view->isLoading() && !m_view->worker().isRunning(); }))
+            << "the load never ended";
         QCoreApplication::processEvents();
     }
 
@@ -115,7 +100,7 @@ private:
     const CMainView& m_view;
 };
 
-TEST_F(FolderLoadJobTest, PhotosReadAheadOnSeveralThreads_AppendInNameOrder)
+TEST_F(FolderLoadJobTest, AnsweredYes_PhotosReadAheadOnSeveralThreadsAppendInNameOrder)
 {
     for (int i = 0; i < 12; ++i)
         writePhoto(m_root + QStringLiteral("/r%1.jpg").arg(i));
@@ -132,6 +117,10 @@ TEST_F(FolderLoadJobTest, PhotosReadAheadOnSeveralThreads_AppendInNameOrder)
     EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
     EXPECT_EQ(prompts.rowsAtQuestion, 15); // the folder's own photos all appended before its subfolders
     EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
+    EXPECT_EQ(m_view->currentIndex(), 0);
+    EXPECT_EQ(m_view->fileList()->selectedRow(), 0);
+    EXPECT_EQ(m_view->fileProgressDlg()->windowTitle(), CFileProgressDlg::kReadyCaption);
+    EXPECT_FALSE(m_view->fileProgressDlg()->isVisible());
 }
 
 // Under a thread limit the worker starts but no helper does: the photos are
@@ -152,19 +141,6 @@ TEST_F(FolderLoadJobTest, ThreadsThatCannotStart_LoadOnFewerThreadsOrNotAtAll)
     EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
     EXPECT_FALSE(m_view->isLoading());
     EXPECT_FALSE(m_view->worker().isRunning());
-}
-
-TEST_F(FolderLoadJobTest, AnsweredYes_LoadsAllWhereTheSubfolderIsMet)
-{
-    m_prompts.folderAnswers = {m_root};
-    m_prompts.yesNoAnswers = {true};
-    load();
-    EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
-    EXPECT_EQ(m_prompts.messages(), QStringList{kSubfolderQuestion});
-    EXPECT_EQ(m_view->currentIndex(), 0);
-    EXPECT_EQ(m_view->fileList()->selectedRow(), 0);
-    EXPECT_EQ(m_view->fileProgressDlg()->windowTitle(), CFileProgressDlg::kReadyCaption);
-    EXPECT_FALSE(m_view->fileProgressDlg()->isVisible());
 }
 
 TEST_F(FolderLoadJobTest, AnsweredNo_LoadsTheChosenFolderOnly)

@@ -213,16 +213,8 @@ TEST_F(FolderLoaderTest, MissingFolder_LoadsNothing)
     EXPECT_TRUE(prompts.log.isEmpty());
 }
 
-TEST_F(FolderLoaderTest, LinkBackToAnAncestor_IsNotFollowedInCircles)
-{
-    ASSERT_TRUE(QFile::link(root, root + QStringLiteral("/sub/loop")));
-    prompts.yesNoAnswers = {true};
-    FolderLoader loader(sink);
-    EXPECT_EQ(loadTree(loader, root), 5);
-    EXPECT_EQ(sink.names.size(), 5);
-}
-
 // The batch reducer's tests take the same tree: both take exactly these photos.
+// No linked folder is followed, a link back to an ancestor neither.
 TEST_F(FolderLoaderTest, LinkedFoldersAndOddNames_TakeTheBatchReducersPhotos)
 {
     namespace fs = std::filesystem;

@@ -56,6 +56,11 @@ protected:
         recorder.captions.clear();
         positions.clear();
         frame.onCommand(ids::cmd::LoadFiles);
+        waitForTheEnd();
+    }
+
+    void waitForTheEnd()
+    {
         ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
         QCoreApplication::processEvents();
     }
