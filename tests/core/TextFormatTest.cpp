@@ -31,11 +31,6 @@ TEST(FormatLocalTime, YearMonthDayTwoSpacesHoursMinutes)
     tzset();
 }
 
-TEST(FormatDimensions, WidthTimesHeight)
-{
-    EXPECT_EQ(FormatDimensions(640, 480), "640 x 480");
-}
-
 TEST(DescribeReplacedFiles, OneOrManyFilesAndOriginals)
 {
     EXPECT_EQ(DescribeReplacedFiles(1, 0, "/p"), "1 file in /p would be replaced");

@@ -188,7 +188,8 @@ TEST_F(FileLoader_, ClosingTheWindowDuringALoadEndsItSafely)
 TEST(FileDialogFilter, MatchesJpegNamesInAnyCase)
 {
     snapwane::test::PhotoFolder files;
-    for (const char* name : {"a.jpg", "B.JPG", "c.Jpeg", "d.jPeG", "e.png", "f.jpg.lnk", "g.jpgx", "h.txt"})
+    for (const char* name : {"a.jpg", "B.JPG", "c.Jpeg", "d.jPeG", "e.png", "f.jpg.lnk", "g.jpgx", "h.txt", "i.jpe",
+                             "j k \u00fc.jPg", "l.jpg.txt"})
         files.write(QString::fromUtf8(name), {1});
     std::unique_ptr<QFileDialog> dialog(QtPrompts::createOpenFilesDialog(nullptr, FileLoader::kDialogTitle,
                                                                          FileLoader::kFilter));
@@ -209,7 +210,7 @@ TEST(FileDialogFilter, MatchesJpegNamesInAnyCase)
         shown.append(model->index(row, 0, root).data().toString());
     shown.sort();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("B.JPG"), QStringLiteral("a.jpg"), QStringLiteral("c.Jpeg"),
-                                  QStringLiteral("d.jPeG")}));
+                                  QStringLiteral("d.jPeG"), QString::fromUtf8("j k \u00fc.jPg")}));
     auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
     ASSERT_NE(types, nullptr);
     EXPECT_EQ(types->itemText(0), QStringLiteral("Jpeg photos (*.jpg, *.jpeg)"));
