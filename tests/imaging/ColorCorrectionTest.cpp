@@ -52,15 +52,12 @@ protected:
     QCheckBox* m_grey = nullptr;
 };
 
-TEST_F(ColorCorrectionTest, UncorrectedPhoto_ShowsTheMiddlePositions)
+// An uncorrected photo shows the middle positions; a release stores where the slider is.
+TEST_F(ColorCorrectionTest, Release_StoresTheSliderValueAndRemakesTheThumbnail)
 {
     EXPECT_EQ(m_brightness->value(), 63);
     EXPECT_EQ(m_contrast->value(), 63);
     EXPECT_FALSE(m_grey->isChecked());
-}
-
-TEST_F(ColorCorrectionTest, Release_StoresTheSliderValueAndRemakesTheThumbnail)
-{
     const std::uint8_t before = photo().pixels().data()[0];
     struct Row { const char* name; bool brightness; int position; int stored; };
     const Row rows[] = {
@@ -144,14 +141,6 @@ TEST_F(ColorCorrectionTest, HideAndEscape_KeepTheCorrections)
     QCoreApplication::sendEvent(m_dialog, &escape);
     EXPECT_FALSE(m_dialog->isVisible());
     EXPECT_EQ(photo().m_brightness, 37);
-}
-
-TEST_F(ColorCorrectionTest, LeavingTheSinglePhotoMode_HidesTheWindow)
-{
-    m_view->onCommand(ids::cmd::FileList);
-    EXPECT_FALSE(m_dialog->isVisible());
-    m_view->onCommand(ids::cmd::ColorCorrection);
-    EXPECT_FALSE(m_dialog->isVisible());
 }
 
 } // namespace
