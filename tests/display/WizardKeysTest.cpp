@@ -75,35 +75,31 @@ protected:
     CountingStep1 step1{threePhotos()};
 };
 
-TEST_F(WizardKeys, OpensWithTheFocusOnTheChosenSizeAndEnterGoesOn)
+// Enter presses the focused button, elsewhere Next: on the chosen size (where
+// the step opens with the focus), in the quality field, on Show size, on Cancel.
+TEST_F(WizardKeys, EnterPressesTheFocusedButtonElseNext)
 {
     EXPECT_EQ(QApplication::focusWidget(), control(ctl::Size640));
-    ASSERT_TRUE(pressKey(Qt::Key_Return));
-    EXPECT_EQ(step1.step2Openings, 1);
-}
-
-TEST_F(WizardKeys, EnterOnFocusedCancel_CancelsStep1)
-{
-    ASSERT_TRUE(tabTo(control(ctl::Cancel)));
-    ASSERT_TRUE(pressKey(Qt::Key_Return));
-    EXPECT_EQ(step1.step2Openings, 0);
+    const struct {
+        const char* name;
+        int focused;
+        int step2Openings, previewOpenings;
+    } rows[] = {
+        {"OnTheChosenSize", ctl::Size640, 1, 0},
+        {"InTheQualityField", ctl::Quality, 1, 0},
+        {"OnShowSize", ctl::ShowSize, 0, 1},
+        {"OnCancel", ctl::Cancel, 0, 0}, // last: it ends step 1
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int step2Before = step1.step2Openings, previewBefore = step1.previewOpenings;
+        ASSERT_TRUE(tabTo(control(row.focused)));
+        ASSERT_TRUE(pressKey(Qt::Key_Return));
+        EXPECT_EQ(step1.step2Openings - step2Before, row.step2Openings);
+        EXPECT_EQ(step1.previewOpenings - previewBefore, row.previewOpenings);
+    }
     EXPECT_EQ(step1.result(), QDialog::Rejected);
     EXPECT_FALSE(step1.isVisible());
-}
-
-TEST_F(WizardKeys, EnterOnFocusedShowSize_OpensThePreviewOnly)
-{
-    ASSERT_TRUE(tabTo(control(ctl::ShowSize)));
-    ASSERT_TRUE(pressKey(Qt::Key_Return));
-    EXPECT_EQ(step1.previewOpenings, 1);
-    EXPECT_EQ(step1.step2Openings, 0);
-}
-
-TEST_F(WizardKeys, EnterInTheQualityField_PressesNext)
-{
-    ASSERT_TRUE(tabTo(control(ctl::Quality)));
-    ASSERT_TRUE(pressKey(Qt::Key_Return));
-    EXPECT_EQ(step1.step2Openings, 1);
 }
 
 TEST_F(WizardKeys, TabIntoTheSizes_LandsOnTheChosenSize)
