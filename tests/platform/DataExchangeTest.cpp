@@ -134,13 +134,21 @@ TEST(DataExchange, WritesAndReadsTextChecksAndRadios)
     EXPECT_EQ(choice, 0);
 }
 
-TEST(IntegerEdit, KeepsTypedTextOutsideItsRange)
+// Text out of range is kept as typed (the range message names it later); other
+// characters are refused where only digits are taken.
+TEST(IntegerEdit, KeepsTypedTextOutsideItsRange_DigitsOnlyRefusesOtherCharacters)
 {
     IntegerEdit edit;
     edit.setRange(10, 100);
     edit.setText(QStringLiteral("9999"));
     edit.interpretText();
     EXPECT_EQ(edit.text(), QStringLiteral("9999"));
+
+    edit.setDigitsOnly(true);
+    QString typed = QStringLiteral("12a");
+    int position = 3;
+    edit.setText(QStringLiteral("12"));
+    EXPECT_EQ(edit.validate(typed, position), QValidator::Invalid);
 }
 
 TEST(IntegerEdit, ArrowsStepWithinTheRange)
@@ -172,16 +180,6 @@ TEST(IntegerEdit, ArrowsStartFromTheLastNumberWhenTheTextIsNone)
     edit.setText(QStringLiteral("abc"));
     edit.stepBy(1);
     EXPECT_EQ(edit.text(), QStringLiteral("641"));
-}
-
-TEST(IntegerEdit, DigitsOnlyRefusesOtherCharacters)
-{
-    IntegerEdit edit;
-    edit.setDigitsOnly(true);
-    QString typed = QStringLiteral("12a");
-    int position = 3;
-    edit.setText(QStringLiteral("12"));
-    EXPECT_EQ(edit.validate(typed, position), QValidator::Invalid);
 }
 
 } // namespace
