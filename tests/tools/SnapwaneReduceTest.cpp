@@ -252,17 +252,6 @@ TEST_F(SnapwaneReduce, AnyNumberOfJobs_GivesTheSameReportAndTheSameFiles)
     }
 }
 
-TEST_F(SnapwaneReduce, NameAsLongAsTheFileSystemAllows_IsReduced)
-{
-    const std::string name = std::string(246, 'N') + ".JPG"; // 250 bytes
-    const fs::path photo = Photo(name, 1280, 960);
-
-    const ToolRun run = Reduce({"-o", Out().string(), photo.string()});
-
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(FolderEntries(Out()), std::vector<std::string>{std::string(246, 'n') + ".jpg"});
-}
-
 // A run killed between writing a temporary file and renaming it left these behind.
 TEST_F(SnapwaneReduce, StaleTemporaryFilesOfOursInTheOutputFolder_AreRemoved)
 {
