@@ -84,15 +84,15 @@ CMainFrame::CMainFrame(QWidget* parent)
 
     m_view = new CMainView(this);
     setCentralWidget(m_view);
-    m_commands = new CommandActions(CMainView::commandTable(), this);
+    m_commands = new CommandActions(MainCommands::commandTable(), this);
     connect(m_commands, &CommandActions::commandTriggered, this, &CMainFrame::onCommand);
     createToolBar();
     createStatusBar();
     createMenus();
 
-    connect(m_view, &CMainView::statusTextChanged, m_countPane, &QLabel::setText);
-    m_view->attachCommands(m_commands);
-    m_countPane->setText(m_view->statusText());
+    connect(&m_view->commands(), &MainCommands::statusTextChanged, m_countPane, &QLabel::setText);
+    m_view->commands().attachCommands(m_commands);
+    m_countPane->setText(m_view->commands().statusText());
     showBarMarks();
     qApp->installEventFilter(this);
 }
@@ -162,11 +162,11 @@ void CMainFrame::createMenus()
 
 void CMainFrame::onCommand(int id)
 {
-    if (!m_view->onCommand(id) && !handleFrameCommand(id)) {
+    if (!m_view->commands().onCommand(id) && !handleFrameCommand(id)) {
         if (auto* app = qobject_cast<CPhotoApp*>(QCoreApplication::instance()))
             app->onCommand(id, this);
     }
-    m_view->updateCommands();
+    m_view->commands().updateCommands();
     showBarMarks();
 }
 
@@ -226,19 +226,19 @@ void CMainFrame::showLockKeys(const LockKeys& state)
 
 bool CMainFrame::openPaths(const QStringList& paths)
 {
-    return PathLoadJob::start(*m_view, paths);
+    return PathLoadJob::start(m_view->loadHost(), paths);
 }
 
 // A drop is offered only where the load commands are enabled.
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!m_view->isBusy() && !droppedPaths(event->mimeData()).isEmpty())
+    if (!m_view->state().isBusy() && !droppedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!m_view->isBusy() && !droppedPaths(event->mimeData()).isEmpty())
+    if (!m_view->state().isBusy() && !droppedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
     else
         event->ignore();

@@ -1,10 +1,11 @@
 #include "app/CMainView.h"
 
-#include "imaging/CPhotoProgressDlg.h"
-#include "imaging/CColorCorrectionDlg.h"
 #include "core/Version.h"
+#include "imaging/CColorCorrectionDlg.h"
 #include "imaging/CFullScreenDlg.h"
+#include "imaging/CPhotoImage.h"
 #include "imaging/CPhotoListView.h"
+#include "imaging/CPhotoProgressDlg.h"
 #include "photos/CFileListView.h"
 #include "photos/CFileProgressDlg.h"
 #include "platform/GuiThreadCall.h"
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QTimerEvent>
 
 const QString CMainView::kTitle = QStringLiteral("Quenfield Snapwane v") + QLatin1String(snapwane::kShortVersion);
 const QString CMainView::kHelpFileName = QStringLiteral("swhelp.chm");
@@ -38,7 +38,7 @@ CMainView::CMainView(QWidget* parent)
     createModelessWindows();
     connectPhotoView(m_photoListView);
     connectPhotoView(m_singlePhotoView);
-    m_slideShowTimer.start(ids::SlideShowPeriodMs, this);
+    watchState();
     m_startFolder = NativePath::toNative(QDir::currentPath());
     m_title = kTitle;
     window()->setWindowTitle(m_title);
@@ -47,8 +47,9 @@ CMainView::CMainView(QWidget* parent)
 
 CMainView::~CMainView()
 {
+    // Nothing is laid out or repainted any more, whatever the worker's end changes.
+    disconnect(&m_state, nullptr, this, nullptr);
     stopWorkerAndWait();
-    m_slideShowTimer.stop();
     // The photos go while every window that draws them is still there, and
     // their going repaints nothing: the views are about to go too.
     disconnect(&m_collection, nullptr, this, nullptr);
@@ -57,6 +58,14 @@ CMainView::~CMainView()
     delete m_fileProgressDlg;
     delete m_colorCorrectionDlg;
     delete m_fullScreenDlg;
+}
+
+// Every change of the state shows in the layout and the commands.
+void CMainView::watchState()
+{
+    connect(&m_state, &MainViewState::viewModeChanged, this, &CMainView::layOutViews);
+    connect(&m_state, &MainViewState::changed, this, &CMainView::notifyStateChanged);
+    connect(&m_state, &MainViewState::loadingEnded, this, &CMainView::repaintPhotoViews);
 }
 
 void CMainView::createFileList()
@@ -94,18 +103,18 @@ void CMainView::onFileListSelectionChanged()
 
 void CMainView::onFileListDoubleClicked()
 {
-    if (!isLoading())
-        onCommand(ids::cmd::ViewPhoto);
+    if (!m_state.isLoading())
+        m_commands.onCommand(ids::cmd::ViewPhoto);
 }
 
 void CMainView::connectPhotoView(CPhotoListView* view)
 {
-    view->setHost(this);
+    view->setHost(&m_photoViewHost);
     view->setFullScreenDlg(m_fullScreenDlg);
     connect(view, &CPhotoListView::photoClicked, this, &CMainView::onPhotoClicked);
     connect(view, &CPhotoListView::photoDoubleClicked, this, &CMainView::onPhotoDoubleClicked);
     connect(view, &CPhotoListView::backToGrid, this, &CMainView::onBackToGrid);
-    connect(view, &CPhotoListView::moveRequested, this, &CMainView::moveCurrentPhoto);
+    connect(view, &CPhotoListView::moveRequested, &m_navigator, &PhotoNavigator::moveCurrentPhoto);
     connect(view, &CPhotoListView::selectionSyncRequested, this,
             [this] { m_collectionEditor.markCurrentPhoto(); });
 }
@@ -113,19 +122,19 @@ void CMainView::connectPhotoView(CPhotoListView* view)
 void CMainView::onPhotoClicked(int index)
 {
     m_fileList->selectRow(index);
-    setCurrentIndex(index);
+    m_state.setCurrentIndex(index);
 }
 
 void CMainView::onPhotoDoubleClicked(int index)
 {
     m_fileList->selectRow(index);
-    setCurrentIndex(index);
-    onCommand(ids::cmd::ViewPhoto);
+    m_state.setCurrentIndex(index);
+    m_commands.onCommand(ids::cmd::ViewPhoto);
 }
 
 void CMainView::onBackToGrid()
 {
-    setViewMode(PhotoListMode);
+    m_state.setViewMode(PhotoViewHost::PhotoListMode);
     m_photoListView->setFocus();
     m_photoListView->viewport()->update();
 }
@@ -138,7 +147,7 @@ void CMainView::createModelessWindows()
     m_fileProgressDlg->hide();
     m_colorCorrectionDlg = new CColorCorrectionDlg(m_singlePhotoView, this);
     m_colorCorrectionDlg->hide();
-    connect(m_colorCorrectionDlg, &CColorCorrectionDlg::shownChanged, this, &CMainView::updateCommands);
+    connect(m_colorCorrectionDlg, &CColorCorrectionDlg::shownChanged, this, &m_commands, &MainCommands::updateCommands);
     m_fullScreenDlg = new CFullScreenDlg(m_singlePhotoView, this);
     m_fullScreenDlg->hide();
 }
@@ -147,73 +156,26 @@ void CMainView::stopWorkerAndWait()
 {
     if (m_fileProgressDlg)
         m_fileProgressDlg->m_bStop = 1;
-    m_reducing = false;
+    m_state.setReducing(false);
     m_worker.stopAndWait();
+}
+
+CPhotoImage* CMainView::currentPhoto() const
+{
+    const int current = m_state.currentIndex();
+    return current >= 0 && current < m_collection.count() ? &m_collection.photo(current) : nullptr;
 }
 
 QString CMainView::currentPhotoPath() const
 {
-    return m_collection.pathOf(m_currentIndex);
-}
-
-// --- State ---
-
-void CMainView::setViewMode(int mode)
-{
-    m_viewMode = mode;
-    layOutViews();
-    notifyStateChanged();
-}
-
-void CMainView::setCurrentIndex(int index)
-{
-    m_currentIndex = index;
-    notifyStateChanged();
-}
-
-void CMainView::setLoading(bool loading)
-{
-    m_loading = loading;
-    if (!loading) { // the photo views drew nothing while the load ran
-        QMetaObject::invokeMethod(this, &CMainView::repaintPhotoViews);
-    }
-    notifyStateChanged();
-}
-
-void CMainView::loadEnded(bool gridTakesFocus)
-{
-    if (gridTakesFocus)
-        m_photoListView->setFocus();
-    update();
-}
-
-void CMainView::setReducing(bool reducing)
-{
-    m_reducing = reducing;
-    notifyStateChanged();
-}
-
-void CMainView::setSlideShow(bool on)
-{
-    // The clock starts again with the show, so that its first step comes a
-    // whole period after the start, wherever the clock stood.
-    if (on && !m_slideShow)
-        m_slideShowTimer.start(ids::SlideShowPeriodMs, this);
-    m_slideShow = on;
-    notifyStateChanged();
-}
-
-// Set and cleared around every paint of a photo view: no command depends on it.
-void CMainView::setViewsBusy(bool busy)
-{
-    m_viewsBusy = busy;
+    return m_collection.pathOf(m_state.currentIndex());
 }
 
 void CMainView::notifyStateChanged()
 {
     GuiThreadCall::post(this, [this] {
         layOutViews();
-        updateCommands();
+        m_commands.updateCommands();
     });
 }
 
@@ -233,32 +195,25 @@ void CMainView::layOutViews()
 {
     const QRect client = rect();
     const QRect empty(0, 0, 0, 0);
-    m_fileList->setGeometry(m_viewMode == FileListMode ? client : empty);
-    m_photoListView->setGeometry(m_viewMode == PhotoListMode ? client : empty);
-    if (m_viewMode == SinglePhotoMode) {
+    const int mode = m_state.viewMode();
+    m_fileList->setGeometry(mode == PhotoViewHost::FileListMode ? client : empty);
+    m_photoListView->setGeometry(mode == PhotoViewHost::PhotoListMode ? client : empty);
+    if (mode == PhotoViewHost::SinglePhotoMode) {
         if (m_singlePhotoView->geometry() != client)
             m_singlePhotoView->setGeometry(client);
         return; // the caption belongs to the single-photo view in this mode
     }
     m_singlePhotoView->setGeometry(empty);
-    if (isLoading())
+    if (m_state.isLoading())
         return;
     m_colorCorrectionDlg->hide();
     window()->setWindowTitle(m_title);
 }
 
-// --- Keys and timer ---
+// --- Keys ---
 
 void CMainView::keyPressEvent(QKeyEvent* event)
 {
     m_singlePhotoView->handleKeyDown(event);
     QWidget::keyPressEvent(event);
-}
-
-void CMainView::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() == m_slideShowTimer.timerId())
-        onSlideShowTick();
-    else
-        QWidget::timerEvent(event);
 }

@@ -12,7 +12,7 @@ class QWidget;
 
 // One QAction per row of the command table, carrying its id (WidgetId), menu
 // text, status-bar prompt, tooltip, icon and mark. The menu and the toolbar are
-// built from these actions; CMainView::updateCommands() sets their state.
+// built from these actions; MainCommands::updateCommands() sets their state.
 class CommandActions : public QObject
 {
     Q_OBJECT

@@ -1,13 +1,13 @@
 #pragma once
 #include <QKeySequence>
 
-class CMainView;
+class MainCommands;
 
 // How a command shows its state in the menu and on the toolbar.
 enum class CommandMark { None, Check, Radio };
 
-// One row of the program's command table (CMainView::commandTable()): the
-// command's texts and icon, and the main view's handler, enable rule and mark.
+// One row of the program's command table (MainCommands::commandTable()): the
+// command's texts and icon, and its handler, enable rule and mark.
 // A command without a handler is not the main view's: it goes on to the frame.
 struct CommandSpec
 {
@@ -17,8 +17,8 @@ struct CommandSpec
     const char* toolTip; // nullptr for none
     const char* icon;    // name in res/icons; nullptr for menu-only commands
     CommandMark mark = CommandMark::None;
-    void (CMainView::*execute)() = nullptr;
-    bool (CMainView::*isEnabled)() const = nullptr; // nullptr: always enabled
-    bool (CMainView::*isMarked)() const = nullptr;  // nullptr: never marked
+    void (MainCommands::*execute)() = nullptr;
+    bool (MainCommands::*isEnabled)() const = nullptr; // nullptr: always enabled
+    bool (MainCommands::*isMarked)() const = nullptr;  // nullptr: never marked
     QKeySequence shortcut = {}; // active only while the command is enabled
 };

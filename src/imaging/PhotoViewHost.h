@@ -8,7 +8,8 @@ class CPhotoProgressDlg;
 // colour correction working on its photo) read of the window that holds them
 // and the photos: the view mode, the busy states, the photos themselves. What
 // the views change goes out as CPhotoListView's signals instead. Implemented
-// by CMainView; GUI thread only, except the two flags, which are atomic.
+// by the main view (MainPhotoViewHost); GUI thread only, except the two flags,
+// which are atomic.
 class PhotoViewHost
 {
 public:

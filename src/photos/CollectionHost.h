@@ -6,7 +6,7 @@ class CPhotoListView;
 
 // What CollectionEditor works on besides the collection: the file list, the
 // thumbnail grid and the state that moves with the selection (current index,
-// view mode). Implemented by CMainView; GUI thread only, except the two flags,
+// view mode). Implemented by MainCollectionHost; GUI thread only, except the two flags,
 // which are atomic.
 class CollectionHost
 {

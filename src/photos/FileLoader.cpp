@@ -4,8 +4,8 @@
 #include "photos/CPhotoCollection.h"
 #include "photos/CollectionEditor.h"
 #include "photos/LoadHost.h"
+#include "photos/LoadRun.h"
 #include "photos/PhotoRecord.h"
-#include "platform/WorkerHost.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/Prompts.h"
 
@@ -36,13 +36,7 @@ QString pathKey(const QString& path)
 
 bool FileLoader::start(LoadHost& host)
 {
-    host.setLoading(true);
-    const bool started = host.worker().start([&host](const std::atomic<bool>& closing) {
-        FileLoader(host).run(closing);
-    });
-    if (!started)
-        host.setLoading(false);
-    return started;
+    return LoadRun::start(host, [target = &host](const std::atomic<bool>& closing) { FileLoader(*target).run(closing); });
 }
 
 FileLoader::FileLoader(LoadHost& host)
@@ -167,17 +161,7 @@ bool FileLoader::appendNext(PhotosAhead& ahead, int index, const QString& path)
 
 void FileLoader::finish(bool stopped)
 {
-    const bool done = GuiThreadCall::run([host = &m_host, stopped, moreToCome = m_moreToCome] {
-        if (stopped)
-            finishStopped(*host);
-        else
-            finishNormally(*host);
-        // In the same step, so that no command slips in between two loads.
-        if (moreToCome && !stopped)
-            host->setLoading(true);
-    });
-    if (!done)
-        m_host.setLoading(false); // the main window is closing: nothing left to show
+    LoadRun::end(m_host, stopped ? &FileLoader::finishStopped : &FileLoader::finishNormally, m_moreToCome && !stopped);
 }
 
 void FileLoader::finishNormally(LoadHost& host)

@@ -31,7 +31,7 @@ public:
     static const QString kNoMemoryMessage; // "There is no free memory"
     static const QString kCountCaption;    // "%1 of %2 loaded"
 
-    // Sets the loading flag and starts the load; false when a worker runs already.
+    // Sets the loading flag and starts the load; false while the host loads or reduces.
     static bool start(LoadHost& host);
 
     explicit FileLoader(LoadHost& host);

@@ -4,8 +4,8 @@
 #include "photos/CPhotoCollection.h"
 #include "photos/CollectionEditor.h"
 #include "photos/LoadHost.h"
+#include "photos/LoadRun.h"
 #include "photos/PhotoRecord.h"
-#include "platform/WorkerHost.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
@@ -24,16 +24,9 @@ constexpr int kSearchRange = 10;
 
 bool FolderLoadJob::start(LoadHost& host, int threadCount, const QString& startFolder)
 {
-    if (host.worker().isRunning())
-        return false;
-    host.setLoading(true);
-    LoadHost* target = &host;
-    const bool started = host.worker().start([target, threadCount, startFolder](const std::atomic<bool>& closing) {
+    return LoadRun::start(host, [target = &host, threadCount, startFolder](const std::atomic<bool>& closing) {
         FolderLoadJob(*target, threadCount, startFolder).run(closing);
     });
-    if (!started)
-        host.setLoading(false);
-    return started;
 }
 
 FolderLoadJob::FolderLoadJob(LoadHost& host, int threadCount, const QString& startFolder)
@@ -55,9 +48,9 @@ void FolderLoadJob::run(const std::atomic<bool>& closing)
     }
     if (folder.isEmpty() || closing) {
         // Nothing chosen: no load and no change of the selection.
-        GuiThreadCall::run([host = &m_host] {
-            host->setLoading(false);
-            host->loadEnded(false);
+        LoadRun::end(m_host, [](LoadHost& host) {
+            host.setLoading(false);
+            host.loadEnded(false);
         });
         return;
     }
@@ -116,15 +109,14 @@ bool FolderLoadJob::finish()
     m_progress.SetFileName(QString());
     m_progress.SetCaption(CFileProgressDlg::kReadyCaption);
     m_progress.HideDialog();
-    GuiThreadCall::run([host = &m_host, stopped, moreToCome = m_moreToCome] {
-        host->setLoading(false);
-        if (host->collection().count() > 0)
-            host->collectionEditor().selectFirstRow();
-        host->loadEnded(true);
-        // In the same step, so that no command slips in between two loads.
-        if (moreToCome && !stopped)
-            host->setLoading(true);
-    });
+    LoadRun::end(
+        m_host,
+        [](LoadHost& host) {
+            host.setLoading(false);
+            host.collectionEditor().selectFirstRow();
+            host.loadEnded(true);
+        },
+        m_moreToCome && !stopped);
     return stopped;
 }
 

@@ -32,7 +32,7 @@ public:
     static const QString kLoadedCaption;   // "%1 loaded"
     static const QString kNoMemoryMessage; // "No free memory"
 
-    // Sets the loading flag and starts the load; false when a worker runs already.
+    // Sets the loading flag and starts the load; false while the host loads or reduces.
     // threadCount: threads reading photos ahead; 0 for one per core.
     // startFolder: where the folder browser opens (empty: the home folder).
     static bool start(LoadHost& host, int threadCount = 0, const QString& startFolder = QString());

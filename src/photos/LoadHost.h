@@ -9,7 +9,7 @@ class WorkerHost;
 // What the loaders (FileLoader, FolderLoadJob) ask of the window that holds the
 // collection: the collection to read and the editor that appends to it, the
 // progress windows, the worker they run on, the loading flag and the end of a
-// load. Implemented by CMainView. GUI thread only, except where said.
+// load. Implemented by MainLoadHost. GUI thread only, except where said.
 class LoadHost
 {
 public:

@@ -2,9 +2,8 @@
 
 #include "photos/FileLoader.h"
 #include "photos/FolderLoadJob.h"
-#include "photos/LoadHost.h"
+#include "photos/LoadRun.h"
 #include "photos/PassedOverFiles.h"
-#include "platform/WorkerHost.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,15 +30,11 @@ std::vector<PathLoadJob::Load> PathLoadJob::plan(const QStringList& paths)
 bool PathLoadJob::start(LoadHost& host, const QStringList& paths)
 {
     std::vector<Load> loads = plan(paths);
-    if (loads.empty() || host.isBusy() || host.worker().isRunning())
+    if (loads.empty())
         return false;
-    host.setLoading(true);
-    LoadHost* target = &host;
-    const bool started = host.worker().start(
-        [target, loads = std::move(loads)](const std::atomic<bool>& closing) { run(*target, loads, closing); });
-    if (!started)
-        host.setLoading(false);
-    return started;
+    return LoadRun::start(host, [target = &host, loads = std::move(loads)](const std::atomic<bool>& closing) {
+        run(*target, loads, closing);
+    });
 }
 
 void PathLoadJob::run(LoadHost& host, const std::vector<Load>& loads, const std::atomic<bool>& closing)

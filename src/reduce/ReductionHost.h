@@ -7,7 +7,7 @@ class WorkerHost;
 
 // What a reduction run (ReductionController, ReductionWorker) asks of the window
 // that holds the collection: the photos, the worker it runs on, the progress
-// dialog, the reducing flag and the main window. Implemented by CMainView. GUI
+// dialog, the reducing flag and the main window. Implemented by MainReductionHost. GUI
 // thread only, except the flag, which is atomic.
 class ReductionHost
 {

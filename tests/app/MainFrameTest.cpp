@@ -56,8 +56,8 @@ protected:
 TEST_F(MainFrame, CaptionIsTheTitleAfterStart)
 {
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Quenfield Snapwane v1.3"));
-    EXPECT_EQ(frame.view()->viewMode(), CMainView::PhotoListMode);
-    EXPECT_EQ(frame.view()->currentIndex(), -1);
+    EXPECT_EQ(frame.view()->state().viewMode(), PhotoViewHost::PhotoListMode);
+    EXPECT_EQ(frame.view()->state().currentIndex(), -1);
 }
 
 TEST_F(MainFrame, NeverSmallerThan630By450)
@@ -170,7 +170,7 @@ TEST_F(MainFrame, ToolbarAndStatusBarTogglesWorkThroughTheFrame)
 {
     auto* toolBar = WidgetId::find<QToolBar>(&frame, ids::ToolBar);
     auto* statusBar = WidgetId::find<QStatusBar>(&frame, ids::StatusBar);
-    EXPECT_FALSE(frame.view()->onCommand(cmd::ViewToolBar)); // not the main view's
+    EXPECT_FALSE(frame.view()->commands().onCommand(cmd::ViewToolBar)); // not the main view's
     ASSERT_TRUE(action(cmd::ViewToolBar)->isChecked());
 
     action(cmd::ViewToolBar)->trigger();
@@ -279,8 +279,8 @@ TEST_F(MainFrame, RunAndPrintOpensTheCurrentPhotosFile)
     CMainView* view = frame.view();
     for (const char* path : {"/photos/a b.jpg", "/photos/ü.jpg", "/photos/c.jpg"})
         appendUnloadedPhoto(view->collection(), QString::fromUtf8(path));
-    view->setViewMode(CMainView::SinglePhotoMode);
-    view->setCurrentIndex(1);
+    view->state().setViewMode(PhotoViewHost::SinglePhotoMode);
+    view->state().setCurrentIndex(1);
     action(cmd::RunAndPrint)->trigger();
     EXPECT_EQ(shell.opened(), QList<QUrl>{QUrl::fromLocalFile(QString::fromUtf8("/photos/ü.jpg"))});
 }

@@ -63,27 +63,27 @@ void PrintTo(const StateRow& row, std::ostream* out)
 }
 
 const StateRow kStates[] = {
-    {"NoPhotos", 0, CMainView::PhotoListMode, -1, false, false, unite({kAlways, kIdle}), cmd::PhotoList},
-    {"PhotoList", 12, CMainView::PhotoListMode, 0, false, false, unite({kAlways, kIdle, kWithPhotos}), cmd::PhotoList},
-    {"FileList", 12, CMainView::FileListMode, 5, false, false, unite({kAlways, kIdle, kWithPhotos}), cmd::FileList},
+    {"NoPhotos", 0, PhotoViewHost::PhotoListMode, -1, false, false, unite({kAlways, kIdle}), cmd::PhotoList},
+    {"PhotoList", 12, PhotoViewHost::PhotoListMode, 0, false, false, unite({kAlways, kIdle, kWithPhotos}), cmd::PhotoList},
+    {"FileList", 12, PhotoViewHost::FileListMode, 5, false, false, unite({kAlways, kIdle, kWithPhotos}), cmd::FileList},
     // Remove photo and View photo act on the marked photo: with none there is nothing to act on.
-    {"NothingMarked", 12, CMainView::PhotoListMode, -1, false, false,
+    {"NothingMarked", 12, PhotoViewHost::PhotoListMode, -1, false, false,
      unite({kAlways, kIdle, {cmd::RemoveAll, cmd::Reduce}}), cmd::PhotoList},
-    {"SingleFirst", 12, CMainView::SinglePhotoMode, 0, false, false,
+    {"SingleFirst", 12, PhotoViewHost::SinglePhotoMode, 0, false, false,
      unite({kAlways, kIdle, kWithPhotos, kSinglePhoto, kForward}), cmd::ViewPhoto},
-    {"SingleMiddle", 12, CMainView::SinglePhotoMode, 5, false, false,
+    {"SingleMiddle", 12, PhotoViewHost::SinglePhotoMode, 5, false, false,
      unite({kAlways, kIdle, kWithPhotos, kSinglePhoto, kBack, kForward}), cmd::ViewPhoto},
-    {"SingleLast", 12, CMainView::SinglePhotoMode, 11, false, false,
+    {"SingleLast", 12, PhotoViewHost::SinglePhotoMode, 11, false, false,
      unite({kAlways, kIdle, kWithPhotos, kSinglePhoto, kBack}), cmd::ViewPhoto},
-    {"SingleOnlyPhoto", 1, CMainView::SinglePhotoMode, 0, false, false,
+    {"SingleOnlyPhoto", 1, PhotoViewHost::SinglePhotoMode, 0, false, false,
      unite({kAlways, kIdle, kWithPhotos, kSinglePhoto}), cmd::ViewPhoto},
-    {"SingleStaleCurrent", 3, CMainView::SinglePhotoMode, 7, false, false,
+    {"SingleStaleCurrent", 3, PhotoViewHost::SinglePhotoMode, 7, false, false,
      unite({kAlways, kIdle, {cmd::RemoveAll, cmd::Reduce}, kBack,
             {cmd::RotateLeft, cmd::RotateRight, cmd::ColorCorrection, cmd::FullScreen}}),
      cmd::ViewPhoto},
-    {"Loading", 12, CMainView::SinglePhotoMode, 5, true, false, kAlways, cmd::ViewPhoto},
-    {"Reducing", 12, CMainView::FileListMode, 5, false, true, unite({kAlways, {cmd::Stop}}), cmd::FileList},
-    {"LoadingWhileReducing", 12, CMainView::PhotoListMode, 0, true, true, kAlways, cmd::PhotoList},
+    {"Loading", 12, PhotoViewHost::SinglePhotoMode, 5, true, false, kAlways, cmd::ViewPhoto},
+    {"Reducing", 12, PhotoViewHost::FileListMode, 5, false, true, unite({kAlways, {cmd::Stop}}), cmd::FileList},
+    {"LoadingWhileReducing", 12, PhotoViewHost::PhotoListMode, 0, true, true, kAlways, cmd::PhotoList},
 };
 
 class MainViewCommands : public ::testing::TestWithParam<StateRow>
@@ -107,11 +107,11 @@ TEST_P(MainViewCommands, EnableRulesAndRadioMarksFollowTheState)
     const StateRow& row = GetParam();
     CMainView* view = frame.view();
     setPhotos(row.photos);
-    view->setViewMode(row.mode);
+    view->state().setViewMode(row.mode);
     view->fileList()->selectRow(row.current); // the current photo is the marked one, when there is one
-    view->setCurrentIndex(row.current);
-    view->setLoading(row.loading);
-    view->setReducing(row.reducing);
+    view->state().setCurrentIndex(row.current);
+    view->state().setLoading(row.loading);
+    view->state().setReducing(row.reducing);
 
     for (int id : kAllCommands) {
         ASSERT_NE(action(id), nullptr) << id;
@@ -142,13 +142,13 @@ TEST_F(MainViewState, StatusPaneCountsPhotos)
 TEST_F(MainViewState, SlideShowIsCheckedWhileItsFlagIsSet)
 {
     setPhotos(4);
-    frame.view()->setViewMode(CMainView::SinglePhotoMode);
-    frame.view()->setCurrentIndex(1);
+    frame.view()->state().setViewMode(PhotoViewHost::SinglePhotoMode);
+    frame.view()->state().setCurrentIndex(1);
     action(cmd::SlideShow)->trigger();
-    EXPECT_TRUE(frame.view()->isSlideShow());
+    EXPECT_TRUE(frame.view()->state().isSlideShow());
     EXPECT_TRUE(action(cmd::SlideShow)->isChecked());
     action(cmd::SlideShow)->trigger();
-    EXPECT_FALSE(frame.view()->isSlideShow());
+    EXPECT_FALSE(frame.view()->state().isSlideShow());
     EXPECT_FALSE(action(cmd::SlideShow)->isChecked());
 }
 
@@ -156,8 +156,8 @@ TEST_F(MainViewState, ColorCorrectionTogglesItsWindowOnlyInSinglePhotoMode)
 {
     setPhotos(2);
     frame.show();
-    frame.view()->setViewMode(CMainView::SinglePhotoMode);
-    frame.view()->setCurrentIndex(0);
+    frame.view()->state().setViewMode(PhotoViewHost::SinglePhotoMode);
+    frame.view()->state().setCurrentIndex(0);
     action(cmd::ColorCorrection)->trigger();
     EXPECT_TRUE(frame.view()->colorCorrectionDlg()->isVisible());
     EXPECT_TRUE(action(cmd::ColorCorrection)->isChecked());
@@ -175,29 +175,29 @@ TEST_F(MainViewState, ColorCorrectionTogglesItsWindowOnlyInSinglePhotoMode)
 TEST_F(MainViewState, StopClearsTheReducingFlag)
 {
     setPhotos(3);
-    frame.view()->setReducing(true);
+    frame.view()->state().setReducing(true);
     ASSERT_TRUE(action(cmd::Stop)->isEnabled());
     action(cmd::Stop)->trigger();
-    EXPECT_FALSE(frame.view()->isReducing());
+    EXPECT_FALSE(frame.view()->state().isReducing());
     EXPECT_FALSE(action(cmd::Stop)->isEnabled());
     EXPECT_TRUE(action(cmd::Reduce)->isEnabled());
 }
 
 TEST_F(MainViewState, DisabledCommandIsNotCarriedOutWhenRoutedDirectly)
 {
-    frame.view()->setReducing(false);
+    frame.view()->state().setReducing(false);
     frame.onCommand(cmd::SlideShow); // no photos: the rule refuses it
-    EXPECT_FALSE(frame.view()->isSlideShow());
+    EXPECT_FALSE(frame.view()->state().isSlideShow());
 }
 
 TEST_F(MainViewState, FlagClearedByAWorkerThreadReachesTheCommands)
 {
     setPhotos(2);
-    frame.view()->setLoading(true);
+    frame.view()->state().setLoading(true);
     ASSERT_FALSE(action(cmd::Reduce)->isEnabled());
     std::atomic<bool> cleared = false;
     ASSERT_TRUE(frame.view()->worker().start([&](const std::atomic<bool>&) {
-        frame.view()->setLoading(false);
+        frame.view()->state().setLoading(false);
         cleared = true;
     }));
     while (!cleared || !action(cmd::Reduce)->isEnabled())

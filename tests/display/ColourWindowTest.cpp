@@ -30,7 +30,7 @@ protected:
         addPhotos(4);
         QWidget* grid = view()->photoListView()->viewport();
         doubleClick(grid, GridGeometry::cellRect(GridGeometry::cellOrigin(0, 4)).center());
-        ASSERT_EQ(view()->viewMode(), CMainView::SinglePhotoMode);
+        ASSERT_EQ(view()->state().viewMode(), PhotoViewHost::SinglePhotoMode);
         clickToolButton(ids::cmd::ColorCorrection);
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog()));
         view()->collection().photo(2).m_brightness = 20;
@@ -53,7 +53,7 @@ TEST_F(ColourWindow, FullScreenSpaceSpaceEscape_MovesTwiceThenLeavesFullScreen)
 
     ASSERT_TRUE(pressKey(Qt::Key_Space));
     ASSERT_TRUE(pressKey(Qt::Key_Space));
-    EXPECT_EQ(view()->currentIndex(), 2);
+    EXPECT_EQ(view()->state().currentIndex(), 2);
     ASSERT_TRUE(pressKey(Qt::Key_Escape));
 
     EXPECT_TRUE(waitFor([&] { return !view()->fullScreenDlg()->isVisible(); }));
@@ -80,7 +80,7 @@ TEST_F(ColourWindow, KeysOnASlider_CorrectThePhotoOnTheScreenAndHideKeepsIt)
     ASSERT_TRUE(pressKey(Qt::Key_Return)); // Hide
 
     EXPECT_TRUE(waitFor([&] { return !dialog()->isVisible(); }));
-    EXPECT_EQ(view()->currentIndex(), 0);
+    EXPECT_EQ(view()->state().currentIndex(), 0);
     EXPECT_EQ(view()->collection().photo(0).m_brightness, 64);
     QTest::qWait(200);
     EXPECT_GT(brightnessOnScreen(), before + 60);
@@ -93,7 +93,7 @@ TEST_F(ColourWindow, RightInTheMainWindow_MovesThePhotoNotTheSlider)
     for (int press = 0; press < 3; ++press)
         ASSERT_TRUE(pressKey(Qt::Key_Right));
 
-    EXPECT_EQ(view()->currentIndex(), 3);
+    EXPECT_EQ(view()->state().currentIndex(), 3);
     EXPECT_EQ(QApplication::activeWindow(), m_frame.get());
     EXPECT_EQ(brightness()->value(), CColorCorrectionDlg::kSliderMiddle);
     EXPECT_TRUE(dialog()->isVisible());

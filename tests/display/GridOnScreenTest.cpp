@@ -49,7 +49,7 @@ TEST_F(GridOnScreen, RemovePhoto_EmptiesTheLastCellAndKeepsTheOthers)
     addPhotos(3);
     ASSERT_TRUE(thumbnailShown(2, 2));
     click(grid(), cellRect(2).center());
-    ASSERT_EQ(view()->currentIndex(), 2);
+    ASSERT_EQ(view()->state().currentIndex(), 2);
 
     clickToolButton(ids::cmd::RemovePhoto);
 
@@ -78,7 +78,7 @@ TEST_F(GridOnScreen, RemoveAll_EmptiesEveryCell)
 
     clickToolButton(ids::cmd::RemoveAll);
 
-    EXPECT_EQ(view()->statusText(), QStringLiteral("Empty"));
+    EXPECT_EQ(view()->commands().statusText(), QStringLiteral("Empty"));
     EXPECT_TRUE(waitForScreenColour(grid(), grid()->rect(), background()));
 }
 
@@ -87,12 +87,12 @@ TEST_F(GridOnScreen, RemovePhotoInSingleView_ShowsThePhotoThatIsCurrent)
     addPhotos(3);
     ASSERT_TRUE(thumbnailShown(1, 1));
     doubleClick(grid(), cellRect(1).center());
-    ASSERT_EQ(view()->viewMode(), CMainView::SinglePhotoMode);
+    ASSERT_EQ(view()->state().viewMode(), PhotoViewHost::SinglePhotoMode);
     ASSERT_TRUE(singlePhotoShows(1));
 
     clickToolButton(ids::cmd::RemovePhoto);
 
-    ASSERT_EQ(view()->currentIndex(), 0);
+    ASSERT_EQ(view()->state().currentIndex(), 0);
     EXPECT_TRUE(singlePhotoShows(0));
     clickToolButton(ids::cmd::RunAndPrint);
     ASSERT_EQ(m_shell.opened().size(), 1);
@@ -109,7 +109,7 @@ TEST_F(GridOnScreen, RemoveAllInSingleView_LeavesAnEmptyGrid)
 
     clickToolButton(ids::cmd::RemoveAll);
 
-    EXPECT_EQ(view()->viewMode(), CMainView::PhotoListMode);
+    EXPECT_EQ(view()->state().viewMode(), PhotoViewHost::PhotoListMode);
     EXPECT_TRUE(waitForScreenColour(grid(), grid()->rect(), background()));
 }
 
@@ -131,7 +131,7 @@ TEST_F(GridOnScreen, DeleteInTheGrid_RemovesThePhotoMarkedOnTheScreen)
     EXPECT_TRUE(frameShows(0, CPhotoListView::kFrameColour));
     EXPECT_FALSE(action(ids::cmd::RemovePhoto)->isEnabled());
     ASSERT_TRUE(pressKey(Qt::Key_Delete));
-    EXPECT_EQ(view()->photoCount(), 1);
+    EXPECT_EQ(view()->collection().count(), 1);
     EXPECT_TRUE(thumbnailShown(0, 3));
 }
 
@@ -146,7 +146,7 @@ TEST_F(GridOnScreen, DeleteInTheSingleView_RemovesThePhotoShownEachTime)
     EXPECT_TRUE(singlePhotoShows(1));
     ASSERT_TRUE(pressKey(Qt::Key_Delete));
     EXPECT_TRUE(singlePhotoShows(2));
-    ASSERT_EQ(view()->photoCount(), 1);
+    ASSERT_EQ(view()->collection().count(), 1);
     EXPECT_EQ(view()->collection().pathOf(0), pathOf(2));
 }
 

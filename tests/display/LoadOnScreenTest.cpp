@@ -59,10 +59,10 @@ TEST_F(LoadOnScreen, WindowGrownDuringALoad_ShowsTheEmptyGridNotABlackRectangle)
     };
 
     ASSERT_TRUE(m_frame->openPaths({card}));
-    ASSERT_TRUE(waitFor([&] { return !view()->isLoading() && !view()->worker().isRunning(); }, 60000));
+    ASSERT_TRUE(waitFor([&] { return !view()->state().isLoading() && !view()->worker().isRunning(); }, 60000));
 
     EXPECT_TRUE(looked);
-    EXPECT_EQ(view()->photoCount(), 1);
+    EXPECT_EQ(view()->collection().count(), 1);
     EXPECT_EQ(view()->photoListView()->geometry(), view()->rect());
 }
 

@@ -75,12 +75,12 @@ TEST_F(MainFlow, LoadTurnReduceAndPack)
     // Load from folder.
     m_prompts.folderAnswers = {card};
     clickToolButton(ids::cmd::LoadFolder);
-    ASSERT_TRUE(waitFor([&] { return !view()->isLoading() && view()->photoCount() == 3; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return !view()->state().isLoading() && view()->collection().count() == 3; }, 20000));
 
     // The second photo opened and turned a quarter to the right, then back to the grid.
     doubleClick(view()->photoListView()->viewport(), cellCentre(1));
-    ASSERT_EQ(view()->viewMode(), CMainView::SinglePhotoMode);
-    ASSERT_EQ(view()->currentIndex(), 1);
+    ASSERT_EQ(view()->state().viewMode(), PhotoViewHost::SinglePhotoMode);
+    ASSERT_EQ(view()->state().currentIndex(), 1);
     clickToolButton(ids::cmd::RotateRight);
     clickToolButton(ids::cmd::PhotoList);
 
@@ -102,7 +102,7 @@ TEST_F(MainFlow, LoadTurnReduceAndPack)
     // The packer really runs.
     const Shell::ProgramRunner recorder = Shell::setProgramRunner({});
     clickToolButton(ids::cmd::Reduce);
-    const bool ended = waitFor([&] { return !view()->isReducing(); }, 30000);
+    const bool ended = waitFor([&] { return !view()->state().isReducing(); }, 30000);
     Shell::setProgramRunner(recorder);
     ASSERT_TRUE(ended);
     EXPECT_EQ(m_prompts.messages(), QStringList{"Would you like to open the output folder with new photos?"});
@@ -138,7 +138,7 @@ TEST_F(MainFlow, OpeningTheOutputFolderLeavesTheWindowAsItWas)
         }
         QTest::qWait(200); // the window manager's last word on the placement
         const QRect before = m_frame->frameGeometry();
-        if (view()->photoCount() == 0)
+        if (view()->collection().count() == 0)
             addPhotos(1);
         const QString output = m_dir.filePath(maximised ? QStringLiteral("out2") : QStringLiteral("out1"));
         whenModalActive("CWizStep1Dlg", [](QWidget*) { pressKey(Qt::Key_Return); });
@@ -152,7 +152,7 @@ TEST_F(MainFlow, OpeningTheOutputFolderLeavesTheWindowAsItWas)
         });
         m_prompts.yesNoAnswers = {true};
         clickToolButton(ids::cmd::Reduce);
-        ASSERT_TRUE(waitFor([&] { return !view()->isReducing(); }, 30000));
+        ASSERT_TRUE(waitFor([&] { return !view()->state().isReducing(); }, 30000));
         ASSERT_FALSE(m_shell.opened().isEmpty());
         ASSERT_EQ(m_shell.opened().last(), QUrl::fromLocalFile(output));
         QTest::qWait(300);

@@ -41,8 +41,8 @@ QString MainWindowFixture::pathOf(int number) const
 
 void MainWindowFixture::addPhotos(int count, int width, int height)
 {
-    const int first = view()->photoCount();
-    view()->setLoading(true);
+    const int first = view()->collection().count();
+    view()->state().setLoading(true);
     for (int number = first; number < first + count; ++number) {
         ASSERT_TRUE(DisplaySupport::writePhoto(pathOf(number), width, height, colourOf(number)));
         PhotoRecord record;
@@ -50,7 +50,7 @@ void MainWindowFixture::addPhotos(int count, int width, int height)
         ASSERT_TRUE(view()->collectionEditor().append(std::move(record)));
     }
     view()->collectionEditor().selectFirstRow();
-    view()->setLoading(false);
+    view()->state().setLoading(false);
 }
 
 QAction* MainWindowFixture::action(int command) const

@@ -26,7 +26,7 @@ TEST_F(SlideShowOnScreen, FirstStepAfterAPeriod_LastPhotoShownFullScreenForAStep
     addPhotos(3);
     QWidget* grid = view()->photoListView()->viewport();
     doubleClick(grid, GridGeometry::cellRect(GridGeometry::cellOrigin(1, GridGeometry::columns(grid->width()))).center());
-    ASSERT_EQ(view()->currentIndex(), 1);
+    ASSERT_EQ(view()->state().currentIndex(), 1);
     QTest::qWait(kPeriod / 2); // the window has been open a while when the user starts the show
 
     action(ids::cmd::SlideShow)->trigger();
@@ -36,7 +36,7 @@ TEST_F(SlideShowOnScreen, FirstStepAfterAPeriod_LastPhotoShownFullScreenForAStep
     CFullScreenDlg* fullScreen = view()->fullScreenDlg();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fullScreen));
 
-    ASSERT_TRUE(waitFor([&] { return view()->currentIndex() == 2; }, 2 * kPeriod));
+    ASSERT_TRUE(waitFor([&] { return view()->state().currentIndex() == 2; }, 2 * kPeriod));
     EXPECT_GE(sinceStart.elapsed(), kPeriod - kSlack);
     QElapsedTimer lastShown;
     lastShown.start();
@@ -46,8 +46,8 @@ TEST_F(SlideShowOnScreen, FirstStepAfterAPeriod_LastPhotoShownFullScreenForAStep
 
     ASSERT_TRUE(waitFor([&] { return !fullScreen->isVisible(); }, 2 * kPeriod));
     EXPECT_GE(lastShown.elapsed(), kPeriod - kSlack);
-    EXPECT_FALSE(view()->isSlideShow());
-    EXPECT_EQ(view()->currentIndex(), 2);
+    EXPECT_FALSE(view()->state().isSlideShow());
+    EXPECT_EQ(view()->state().currentIndex(), 2);
 }
 
 } // namespace

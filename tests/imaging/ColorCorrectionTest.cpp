@@ -26,7 +26,7 @@ protected:
         addPhotos(1, 640, 480);
         openPhoto(0);
         m_dialog = m_view->colorCorrectionDlg();
-        m_view->onCommand(ids::cmd::ColorCorrection);
+        m_view->commands().onCommand(ids::cmd::ColorCorrection);
         ASSERT_TRUE(m_dialog->isVisible());
         m_brightness = WidgetId::find<QSlider>(m_dialog, cc::Brightness);
         m_contrast = WidgetId::find<QSlider>(m_dialog, cc::Contrast);
@@ -135,7 +135,7 @@ TEST_F(ColorCorrectionTest, HideAndEscape_KeepTheCorrections)
     EXPECT_FALSE(m_dialog->isVisible());
     EXPECT_EQ(photo().m_brightness, 37);
 
-    m_view->onCommand(ids::cmd::ColorCorrection);
+    m_view->commands().onCommand(ids::cmd::ColorCorrection);
     EXPECT_EQ(m_brightness->value(), 100);
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(m_dialog, &escape);

@@ -27,8 +27,8 @@ TEST_F(NavigationTest, ViewPhoto_OpensTheSelectedRowOrNothing)
 {
     addPhotos(3);
     m_view->fileList()->clearRowSelection();
-    m_view->onCommand(cmd::ViewPhoto);
-    EXPECT_EQ(m_view->viewMode(), CMainView::PhotoListMode);
+    m_view->commands().onCommand(cmd::ViewPhoto);
+    EXPECT_EQ(m_view->state().viewMode(), PhotoViewHost::PhotoListMode);
 
     openPhoto(1);
     EXPECT_EQ(m_view->singlePhotoView()->geometry(), m_view->rect());
@@ -51,8 +51,8 @@ TEST_F(NavigationTest, Commands_MoveWithinTheCollectionOnly)
     addPhotos(3);
     for (const Row& row : rows) {
         openPhoto(row.start);
-        m_view->onCommand(row.command);
-        EXPECT_EQ(m_view->currentIndex(), row.expected) << row.name;
+        m_view->commands().onCommand(row.command);
+        EXPECT_EQ(m_view->state().currentIndex(), row.expected) << row.name;
         EXPECT_EQ(selectedRow(), row.expected) << row.name;
         if (row.expected != row.start) { // a move marks the new photo alone
             EXPECT_EQ(markedPhotos(), QList<int>{row.expected}) << row.name;
@@ -76,7 +76,7 @@ TEST_F(NavigationTest, Keys_MoveInTheSinglePhotoMode)
         for (QWidget* target : {static_cast<QWidget*>(m_view.get()), static_cast<QWidget*>(m_view->singlePhotoView())}) {
             openPhoto(row.start);
             pressKey(target, row.key);
-            EXPECT_EQ(m_view->currentIndex(), row.expected) << row.name << " to " << target->metaObject()->className();
+            EXPECT_EQ(m_view->state().currentIndex(), row.expected) << row.name << " to " << target->metaObject()->className();
         }
     }
 }
@@ -85,12 +85,12 @@ TEST_F(NavigationTest, Keys_DoNothingOutsideTheSinglePhotoMode)
 {
     addPhotos(4);
     for (int command : {cmd::PhotoList, cmd::FileList}) {
-        m_view->onCommand(command);
-        m_view->setCurrentIndex(1);
+        m_view->commands().onCommand(command);
+        m_view->state().setCurrentIndex(1);
         for (int key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_Right, Qt::Key_Space, Qt::Key_End}) {
             pressKey(m_view.get(), key);
             pressKey(m_view->photoListView(), key);
-            EXPECT_EQ(m_view->currentIndex(), 1) << "command " << command << " key " << key;
+            EXPECT_EQ(m_view->state().currentIndex(), 1) << "command " << command << " key " << key;
         }
     }
 }
@@ -100,9 +100,9 @@ TEST_F(NavigationTest, Move_ShowsTheColourCorrectionOfTheNewPhoto)
     addPhotos(2);
     m_view->collection().photo(1).m_brightness = 20;
     openPhoto(0);
-    m_view->onCommand(cmd::ColorCorrection);
+    m_view->commands().onCommand(cmd::ColorCorrection);
     ASSERT_TRUE(m_view->colorCorrectionDlg()->isVisible());
-    m_view->onCommand(cmd::NextPhoto);
+    m_view->commands().onCommand(cmd::NextPhoto);
     EXPECT_TRUE(m_view->colorCorrectionDlg()->isVisible());
     auto* brightness = WidgetId::find<QSlider>(m_view->colorCorrectionDlg(), ids::colorCorrection::Brightness);
     ASSERT_NE(brightness, nullptr);
@@ -114,15 +114,15 @@ TEST_F(NavigationTest, Rotation_QuarterTurnsComeRound)
     addPhotos(1, 640, 480);
     openPhoto(0);
     CPhotoImage& photo = m_view->collection().photo(0);
-    m_view->onCommand(cmd::RotateRight);
+    m_view->commands().onCommand(cmd::RotateRight);
     EXPECT_EQ(photo.m_rotation, 90);
     EXPECT_EQ(photo.GetSize().height(), 144); // the thumbnail is made again, turned
     EXPECT_LT(photo.GetSize().width(), 144);
     for (int turn = 0; turn < 3; ++turn)
-        m_view->onCommand(cmd::RotateRight);
+        m_view->commands().onCommand(cmd::RotateRight);
     EXPECT_EQ(photo.m_rotation, 0);
     EXPECT_EQ(photo.GetSize(), QSize(192, 144));
-    m_view->onCommand(cmd::RotateLeft);
+    m_view->commands().onCommand(cmd::RotateLeft);
     EXPECT_EQ(photo.m_rotation, 270);
 }
 
@@ -133,14 +133,14 @@ TEST_F(NavigationTest, Rotation_SizesFollowTheTurn)
     openPhoto(0);
     int rowChanged = 0;
     QObject::connect(&m_view->collection(), &QAbstractItemModel::dataChanged, [&] { ++rowChanged; });
-    m_view->onCommand(cmd::RotateRight);
+    m_view->commands().onCommand(cmd::RotateRight);
     m_view->singlePhotoView()->viewport()->grab(); // a paint sets the caption
     EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo00.jpg 480x640 - ") + CMainView::kTitle);
     EXPECT_EQ(m_view->collection().index(0, CPhotoCollection::DimensionsColumn).data().toString(),
               QStringLiteral("480 x 640"));
     EXPECT_EQ(rowChanged, 1); // the list shows it again
 
-    m_view->onCommand(cmd::RotateRight);
+    m_view->commands().onCommand(cmd::RotateRight);
     m_view->singlePhotoView()->viewport()->grab();
     EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo00.jpg 640x480 - ") + CMainView::kTitle);
 }
@@ -150,18 +150,18 @@ TEST_F(NavigationTest, SlideShow_FromTheSecondToLastShowsTheLastThenEnds)
 {
     addPhotos(4);
     openPhoto(2);
-    m_view->onCommand(cmd::FullScreen);
+    m_view->commands().onCommand(cmd::FullScreen);
     ASSERT_TRUE(m_view->fullScreenDlg()->isVisible());
-    m_view->onCommand(cmd::SlideShow);
-    ASSERT_TRUE(m_view->isSlideShow());
+    m_view->commands().onCommand(cmd::SlideShow);
+    ASSERT_TRUE(m_view->state().isSlideShow());
 
-    m_view->onSlideShowTick();
-    EXPECT_EQ(m_view->currentIndex(), 3);
-    EXPECT_TRUE(m_view->isSlideShow());
+    m_view->navigator().onSlideShowTick();
+    EXPECT_EQ(m_view->state().currentIndex(), 3);
+    EXPECT_TRUE(m_view->state().isSlideShow());
     EXPECT_TRUE(m_view->fullScreenDlg()->isVisible());
-    m_view->onSlideShowTick();
-    EXPECT_EQ(m_view->currentIndex(), 3);
-    EXPECT_FALSE(m_view->isSlideShow());
+    m_view->navigator().onSlideShowTick();
+    EXPECT_EQ(m_view->state().currentIndex(), 3);
+    EXPECT_FALSE(m_view->state().isSlideShow());
     EXPECT_FALSE(m_view->fullScreenDlg()->isVisible());
 }
 
@@ -169,15 +169,15 @@ TEST_F(NavigationTest, SlideShow_WaitsOutsideTheSinglePhotoMode)
 {
     addPhotos(4);
     openPhoto(0);
-    m_view->onCommand(cmd::SlideShow);
-    m_view->onCommand(cmd::PhotoList);
-    m_view->onSlideShowTick();
-    EXPECT_EQ(m_view->currentIndex(), 0);
-    EXPECT_TRUE(m_view->isSlideShow());
+    m_view->commands().onCommand(cmd::SlideShow);
+    m_view->commands().onCommand(cmd::PhotoList);
+    m_view->navigator().onSlideShowTick();
+    EXPECT_EQ(m_view->state().currentIndex(), 0);
+    EXPECT_TRUE(m_view->state().isSlideShow());
     openPhoto(0);
-    m_view->onSlideShowTick();
-    EXPECT_EQ(m_view->currentIndex(), 1);
-    EXPECT_TRUE(m_view->isSlideShow());
+    m_view->navigator().onSlideShowTick();
+    EXPECT_EQ(m_view->state().currentIndex(), 1);
+    EXPECT_TRUE(m_view->state().isSlideShow());
 }
 
 TEST_F(NavigationTest, FullScreen_EndsOnAClickOrEscapeAndKeepsTheKeys)
@@ -192,19 +192,19 @@ TEST_F(NavigationTest, FullScreen_EndsOnAClickOrEscapeAndKeepsTheKeys)
         {"Escape", [&] { pressKey(fullScreen, Qt::Key_Escape); }},
     };
     for (const Row& row : rows) {
-        m_view->onCommand(cmd::FullScreen);
+        m_view->commands().onCommand(cmd::FullScreen);
         ASSERT_TRUE(fullScreen->isVisible()) << row.name;
         row.end();
         EXPECT_FALSE(fullScreen->isVisible()) << row.name;
-        EXPECT_EQ(m_view->viewMode(), CMainView::SinglePhotoMode) << row.name;
+        EXPECT_EQ(m_view->state().viewMode(), PhotoViewHost::SinglePhotoMode) << row.name;
     }
 
-    m_view->onCommand(cmd::FullScreen);
+    m_view->commands().onCommand(cmd::FullScreen);
     pressKey(fullScreen, Qt::Key_Space);
-    EXPECT_EQ(m_view->currentIndex(), 1);
+    EXPECT_EQ(m_view->state().currentIndex(), 1);
     EXPECT_TRUE(fullScreen->isVisible());
     click(m_view->singlePhotoView()->viewport(), {10, 10}, Qt::RightButton);
-    EXPECT_EQ(m_view->viewMode(), CMainView::SinglePhotoMode); // full screen keeps the mode
+    EXPECT_EQ(m_view->state().viewMode(), PhotoViewHost::SinglePhotoMode); // full screen keeps the mode
     fullScreen->hide();
 }
 
@@ -217,7 +217,7 @@ TEST_F(NavigationTest, DoubleClickOnTheSinglePhoto_GoesFullScreen_RightClickBack
     pressKey(m_view->fullScreenDlg(), Qt::Key_Escape);
 
     click(m_view->singlePhotoView()->viewport(), {100, 100}, Qt::RightButton);
-    EXPECT_EQ(m_view->viewMode(), CMainView::PhotoListMode);
+    EXPECT_EQ(m_view->state().viewMode(), PhotoViewHost::PhotoListMode);
     EXPECT_EQ(m_view->photoListView()->geometry(), m_view->rect());
 }
 

@@ -63,7 +63,7 @@ TEST_F(PhotoListViewTest, Click_SelectsThePhotoHitOrNothing)
     };
     for (const Row& row : rows) {
         click(gridPane(), row.at);
-        EXPECT_EQ(m_view->currentIndex(), row.current) << row.name;
+        EXPECT_EQ(m_view->state().currentIndex(), row.current) << row.name;
         EXPECT_EQ(selectedRow(), row.current) << row.name;
         EXPECT_EQ(markedPhotos(), QList<int>{row.current}) << row.name;
     }
@@ -109,16 +109,16 @@ TEST_F(PhotoListViewTest, Click_RedrawsFramesAndCaptionsButNoThumbnail)
 TEST_F(PhotoListViewTest, DoubleClick_OpensThePhoto_ClicksAreIgnoredWhileALoadRuns)
 {
     addPhotos(3);
-    m_view->setLoading(true);
+    m_view->state().setLoading(true);
     click(gridPane(), cellPoint(2));
     doubleClick(gridPane(), cellPoint(2));
-    m_view->setLoading(false);
-    EXPECT_EQ(m_view->currentIndex(), 0);
-    EXPECT_EQ(m_view->viewMode(), CMainView::PhotoListMode);
+    m_view->state().setLoading(false);
+    EXPECT_EQ(m_view->state().currentIndex(), 0);
+    EXPECT_EQ(m_view->state().viewMode(), PhotoViewHost::PhotoListMode);
 
     doubleClick(gridPane(), cellPoint(2));
-    EXPECT_EQ(m_view->viewMode(), CMainView::SinglePhotoMode);
-    EXPECT_EQ(m_view->currentIndex(), 2);
+    EXPECT_EQ(m_view->state().viewMode(), PhotoViewHost::SinglePhotoMode);
+    EXPECT_EQ(m_view->state().currentIndex(), 2);
 }
 
 TEST_F(PhotoListViewTest, SinglePhoto_CentredOnBlackNeverEnlarged_WithItsCaption)
@@ -144,7 +144,7 @@ TEST_F(PhotoListViewTest, SinglePhoto_LargePhotoFitsTheView_AndTheGridPutsTheTit
     EXPECT_GT(QColor(image.pixel(pane->width() / 2, 0)).saturation(), 100);
     EXPECT_EQ(QColor(image.pixel(0, pane->height() / 2)), QColor(Qt::black));
     EXPECT_EQ(m_view->window()->windowTitle(), QStringLiteral("photo00.jpg 1600x1200 - ") + CMainView::kTitle);
-    m_view->onCommand(ids::cmd::PhotoList); // the grid puts the title back
+    m_view->commands().onCommand(ids::cmd::PhotoList); // the grid puts the title back
     EXPECT_EQ(m_view->window()->windowTitle(), CMainView::kTitle);
 }
 

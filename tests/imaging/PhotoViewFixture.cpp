@@ -25,7 +25,7 @@ void PhotoViewFixture::TearDown()
 void PhotoViewFixture::addPhotos(int count, int width, int height)
 {
     for (int i = 0; i < count; ++i) {
-        const int number = m_view->photoCount();
+        const int number = m_view->collection().count();
         const QString path = m_dir.filePath(QStringLiteral("photo%1.jpg").arg(number, 2, 10, QLatin1Char('0')));
         const QColor colour = QColor::fromHsv((number * 40) % 360, 200, 200);
         ASSERT_TRUE(snapwane::test::WriteJpeg(
@@ -40,9 +40,9 @@ void PhotoViewFixture::addPhotos(int count, int width, int height)
 void PhotoViewFixture::openPhoto(int index)
 {
     m_view->fileList()->selectRow(index);
-    ASSERT_TRUE(m_view->onCommand(ids::cmd::ViewPhoto));
-    ASSERT_EQ(m_view->viewMode(), CMainView::SinglePhotoMode);
-    ASSERT_EQ(m_view->currentIndex(), index);
+    ASSERT_TRUE(m_view->commands().onCommand(ids::cmd::ViewPhoto));
+    ASSERT_EQ(m_view->state().viewMode(), PhotoViewHost::SinglePhotoMode);
+    ASSERT_EQ(m_view->state().currentIndex(), index);
 }
 
 void PhotoViewFixture::pressKey(QWidget* target, int key)
@@ -76,7 +76,7 @@ int PhotoViewFixture::selectedRow() const
 QList<int> PhotoViewFixture::markedPhotos() const
 {
     QList<int> marked;
-    for (int i = 0; i < m_view->photoCount(); ++i) {
+    for (int i = 0; i < m_view->collection().count(); ++i) {
         if (m_view->collection().photo(i).m_selected)
             marked.append(i);
     }

@@ -28,7 +28,7 @@ protected:
     {
         load(folder.writeMany(QStringLiteral("photo"), count));
         ASSERT_EQ(collection().count(), count);
-        view()->setViewMode(CMainView::FileListMode);
+        view()->state().setViewMode(PhotoViewHost::FileListMode);
     }
 
     void remove(int row)
@@ -106,7 +106,7 @@ TEST_F(Collection, FirstPhotoIsCurrentAndSelectedAtOnce)
                                     record),
                   PhotoRecord::Outcome::Loaded);
         view()->collectionEditor().append(std::move(record));
-        EXPECT_EQ(view()->currentIndex(), 0);
+        EXPECT_EQ(view()->state().currentIndex(), 0);
         EXPECT_EQ(collection().photo(0).m_selected, 1);
     }
     EXPECT_EQ(collection().photo(1).m_selected, 0);
@@ -117,8 +117,8 @@ TEST_F(Collection, RemovingTheOnlyPhotoReturnsToThePhotoList)
     loadPhotos(1);
     remove(0);
     EXPECT_EQ(collection().count(), 0);
-    EXPECT_EQ(view()->currentIndex(), -1);
-    EXPECT_EQ(view()->viewMode(), CMainView::PhotoListMode);
+    EXPECT_EQ(view()->state().currentIndex(), -1);
+    EXPECT_EQ(view()->state().viewMode(), PhotoViewHost::PhotoListMode);
     EXPECT_FALSE(frame.commands()->action(ids::cmd::RemoveAll)->isEnabled());
 }
 
@@ -130,7 +130,7 @@ TEST_F(Collection, RemovingARowSelectsTheRowAbove)
     remove(3);
     EXPECT_EQ(collection().count(), 3);
     EXPECT_EQ(view()->fileList()->selectedRow(), 2);
-    EXPECT_EQ(view()->currentIndex(), 2);
+    EXPECT_EQ(view()->state().currentIndex(), 2);
     EXPECT_EQ(collection().pathOf(2), third);
     EXPECT_FALSE(collection().containsPath(fourth));
 }
@@ -139,17 +139,17 @@ TEST_F(Collection, RemovingRowZeroLeavesNoRowSelectedForRemovePhoto)
 {
     loadPhotos(3);
     const QString second = collection().pathOf(1);
-    view()->setCurrentIndex(2);
+    view()->state().setCurrentIndex(2);
     remove(0);
     EXPECT_EQ(view()->fileList()->selectedRow(), -1);
     EXPECT_EQ(collection().pathOf(0), second);
-    EXPECT_EQ(view()->currentIndex(), 1); // no longer below the count: the last photo
+    EXPECT_EQ(view()->state().currentIndex(), 1); // no longer below the count: the last photo
     frame.onCommand(ids::cmd::RemovePhoto); // no row selected: nothing to remove
     EXPECT_EQ(collection().count(), 2);
 
-    view()->setCurrentIndex(0);
+    view()->state().setCurrentIndex(0);
     remove(0);
-    EXPECT_EQ(view()->currentIndex(), 0); // still reaches a photo: kept
+    EXPECT_EQ(view()->state().currentIndex(), 0); // still reaches a photo: kept
     EXPECT_EQ(collection().count(), 1);
 }
 
@@ -159,14 +159,14 @@ TEST_F(Collection, RemoveAllAsksFirstAndNoChangesNothing)
     prompts.yesNoAnswers = {false};
     frame.onCommand(ids::cmd::RemoveAll);
     EXPECT_EQ(collection().count(), 3);
-    EXPECT_EQ(view()->viewMode(), CMainView::FileListMode);
+    EXPECT_EQ(view()->state().viewMode(), PhotoViewHost::FileListMode);
     EXPECT_EQ(prompts.messages(), QStringList{CollectionEditor::kRemoveAllQuestion});
 
     prompts.yesNoAnswers = {true};
     frame.onCommand(ids::cmd::RemoveAll);
     EXPECT_EQ(collection().count(), 0);
-    EXPECT_EQ(view()->currentIndex(), -1);
-    EXPECT_EQ(view()->viewMode(), CMainView::PhotoListMode);
+    EXPECT_EQ(view()->state().currentIndex(), -1);
+    EXPECT_EQ(view()->state().viewMode(), PhotoViewHost::PhotoListMode);
     EXPECT_EQ(prompts.messages().last(), QStringLiteral("Remove all files from the list, are you sure?"));
 }
 
@@ -177,13 +177,13 @@ TEST_F(Collection, ClickMarksTheClickedPhotoOnlyAndKeepsTheCurrentIndex)
     view()->collectionEditor().markSelectedRow();
     EXPECT_EQ(collection().photo(0).m_selected, 0);
     EXPECT_EQ(collection().photo(2).m_selected, 1);
-    EXPECT_EQ(view()->currentIndex(), 0);
+    EXPECT_EQ(view()->state().currentIndex(), 0);
 
-    view()->setLoading(true); // a click while loading is ignored
+    view()->state().setLoading(true); // a click while loading is ignored
     view()->fileList()->selectRow(1);
     view()->collectionEditor().markSelectedRow();
     EXPECT_EQ(collection().photo(1).m_selected, 0);
-    view()->setLoading(false);
+    view()->state().setLoading(false);
 }
 
 // Keys in the list, a removal, the end of a load: the photo marked in the
@@ -220,8 +220,8 @@ TEST_F(Collection, MarkFollowsTheListSelectionHoweverItMoves)
 TEST_F(Collection, MoveOfTheCurrentPhotoMarksItsRowInSinglePhotoMode)
 {
     loadPhotos(3);
-    view()->setViewMode(CMainView::SinglePhotoMode);
-    view()->setCurrentIndex(2);
+    view()->state().setViewMode(PhotoViewHost::SinglePhotoMode);
+    view()->state().setCurrentIndex(2);
     view()->collectionEditor().markCurrentPhoto();
     EXPECT_EQ(view()->fileList()->selectedRow(), 2);
     EXPECT_EQ(collection().photo(2).m_selected, 1);

@@ -116,7 +116,7 @@ TEST_F(FileLoader_, StopFinishesTheFileInHandAndKeepsThePhotosSoFar)
         if (position != 3)
             return;
         rowsWhenFourthBegan = collection().rowCount();
-        EXPECT_TRUE(view()->isLoading());
+        EXPECT_TRUE(view()->state().isLoading());
         progress()->findChild<QPushButton*>()->click();
         EXPECT_FALSE(progress()->isVisible()); // hidden at once
     });
@@ -128,7 +128,7 @@ TEST_F(FileLoader_, StopFinishesTheFileInHandAndKeepsThePhotosSoFar)
     EXPECT_EQ(progress()->m_bStop.load(), 0);
     EXPECT_EQ(progress()->progressBar()->value(), 3); // bar and file line keep their last values
     EXPECT_EQ(progress()->fileNameLine()->text(), chosen[3].toLower());
-    EXPECT_EQ(view()->currentIndex(), 0);
+    EXPECT_EQ(view()->state().currentIndex(), 0);
     EXPECT_EQ(view()->fileList()->selectedRow(), 0);
 
     load(folder.writeMany(QStringLiteral("q"), 2)); // the next load starts afresh
@@ -142,7 +142,7 @@ TEST_F(FileLoader_, NormalEndMovesTheBarBackAndSelectsRowZero)
     EXPECT_EQ(positions, (QList<int>{1, 2, 3, 4, 0})); // from 0, one step as each file begins
     EXPECT_EQ(progress()->progressBar()->maximum(), 5);
     EXPECT_FALSE(progress()->isVisible());
-    EXPECT_EQ(view()->currentIndex(), 0);
+    EXPECT_EQ(view()->state().currentIndex(), 0);
     EXPECT_EQ(view()->fileList()->selectedRow(), 0);
     EXPECT_TRUE(frame.commands()->action(ids::cmd::RemovePhoto)->isEnabled());
 }
@@ -151,10 +151,10 @@ TEST_F(FileLoader_, CancellingTheDialogStillSelectsRowZero)
 {
     load(folder.writeMany(QStringLiteral("p"), 5));
     view()->fileList()->selectRow(3);
-    view()->setCurrentIndex(3);
+    view()->state().setCurrentIndex(3);
     load({});
     EXPECT_EQ(collection().count(), 5);
-    EXPECT_EQ(view()->currentIndex(), 0);
+    EXPECT_EQ(view()->state().currentIndex(), 0);
     EXPECT_EQ(view()->fileList()->selectedRow(), 0);
     EXPECT_EQ(progress()->windowTitle(), QStringLiteral("READY"));
 }

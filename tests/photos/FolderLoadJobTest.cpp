@@ -57,13 +57,13 @@ protected:
     // Runs the command and waits until the load has ended.
     void load(int command = ids::cmd::LoadFolder)
     {
-        ASSERT_TRUE(m_view->onCommand(command));
+        ASSERT_TRUE(m_view->commands().onCommand(command));
         waitForTheEnd();
     }
 
     void waitForTheEnd()
     {
-        ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !m_view->isLoading() && !m_view->worker().isRunning(); }))
+        ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !m_view->state().isLoading() && !m_view->worker().isRunning(); }))
             << "the load never ended";
         QCoreApplication::processEvents();
     }
@@ -71,7 +71,7 @@ protected:
     QStringList listedNames() const
     {
         QStringList names;
-        for (int i = 0; i < m_view->photoCount(); ++i)
+        for (int i = 0; i < m_view->collection().count(); ++i)
             names.append(m_view->collection().record(i).name);
         return names;
     }
@@ -92,7 +92,7 @@ public:
 protected:
     bool showYesNo(const QString& text) override
     {
-        rowsAtQuestion = m_view.photoCount();
+        rowsAtQuestion = m_view.collection().count();
         return ScriptedPrompts::showYesNo(text);
     }
 
@@ -112,12 +112,12 @@ TEST_F(FolderLoadJobTest, AnsweredYes_PhotosReadAheadOnSeveralThreadsAppendInNam
     RowCountingPrompts prompts(*m_view);
     prompts.folderAnswers = {m_root};
     prompts.yesNoAnswers = {true};
-    ASSERT_TRUE(FolderLoadJob::start(*m_view, 4));
+    ASSERT_TRUE(FolderLoadJob::start(m_view->loadHost(), 4));
     waitForTheEnd();
     EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
     EXPECT_EQ(prompts.rowsAtQuestion, 15); // the folder's own photos all appended before its subfolders
     EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
-    EXPECT_EQ(m_view->currentIndex(), 0);
+    EXPECT_EQ(m_view->state().currentIndex(), 0);
     EXPECT_EQ(m_view->fileList()->selectedRow(), 0);
     EXPECT_EQ(m_view->fileProgressDlg()->windowTitle(), CFileProgressDlg::kReadyCaption);
     EXPECT_FALSE(m_view->fileProgressDlg()->isVisible());
@@ -133,13 +133,13 @@ TEST_F(FolderLoadJobTest, ThreadsThatCannotStart_LoadOnFewerThreadsOrNotAtAll)
     m_prompts.folderAnswers = {m_root};
     m_prompts.yesNoAnswers = {true};
     snapwane::FailThreadStartsAfter(1);
-    ASSERT_TRUE(FolderLoadJob::start(*m_view, 4));
+    ASSERT_TRUE(FolderLoadJob::start(m_view->loadHost(), 4));
     waitForTheEnd();
     snapwane::FailThreadStartsAfter(0);
-    EXPECT_FALSE(FolderLoadJob::start(*m_view, 4));
+    EXPECT_FALSE(FolderLoadJob::start(m_view->loadHost(), 4));
     snapwane::FailThreadStartsAfter(-1);
     EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
-    EXPECT_FALSE(m_view->isLoading());
+    EXPECT_FALSE(m_view->state().isLoading());
     EXPECT_FALSE(m_view->worker().isRunning());
 }
 
@@ -157,7 +157,7 @@ TEST_F(FolderLoadJobTest, Rows_ShowTheFolderAsGivenAndReadTheRealName)
 {
     m_prompts.folderAnswers = {m_root};
     load();
-    ASSERT_EQ(m_view->photoCount(), 3);
+    ASSERT_EQ(m_view->collection().count(), 3);
     for (int i = 0; i < 3; ++i) {
         const PhotoRecord& record = m_view->collection().record(i);
         EXPECT_EQ(record.folder, NativePath::withTrailingSeparator(m_root));
@@ -171,7 +171,7 @@ TEST_F(FolderLoadJobTest, LoadingTwice_DoublesTheRows)
     m_prompts.yesNoAnswers = {true, true};
     load();
     load(ids::cmd::LoadCamera);
-    EXPECT_EQ(m_view->photoCount(), 10);
+    EXPECT_EQ(m_view->collection().count(), 10);
     EXPECT_EQ(m_prompts.log.filter(QStringLiteral("folder: ")).size(), 2);
     EXPECT_EQ(m_prompts.log.filter(FolderLoadJob::kBrowserTitle).size(), 2); // the camera uses the same browser
     // ... opened at the home folder for a folder, where removable media are mounted for the camera.
@@ -193,7 +193,7 @@ TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)
     m_prompts.folderAnswers = {m_root};
     m_prompts.yesNoAnswers = {true};
     load();
-    EXPECT_EQ(m_view->photoCount(), 0);
+    EXPECT_EQ(m_view->collection().count(), 0);
     EXPECT_EQ(progress->windowTitle(), CFileProgressDlg::kReadyCaption);
     EXPECT_EQ(progress->m_bStop, 0);
 }
@@ -209,7 +209,7 @@ TEST_F(FolderLoadJobTest, ClosingDuringTheLoad_StopsItWithoutHanging)
     QObject::connect(progress, &QWidget::windowTitleChanged, progress, [&](const QString& title) {
         loadingSeen = loadingSeen || title.endsWith(QLatin1String(" loaded"));
     });
-    ASSERT_TRUE(m_view->onCommand(ids::cmd::LoadFolder));
+    ASSERT_TRUE(m_view->commands().onCommand(ids::cmd::LoadFolder));
     QElapsedTimer guard;
     guard.start();
     while (!loadingSeen && m_view->worker().isRunning() && guard.elapsed() < 60000)
@@ -221,8 +221,8 @@ TEST_F(FolderLoadJobTest, ClosingDuringTheLoad_StopsItWithoutHanging)
 TEST_F(FolderLoadJobTest, CancelledBrowser_LoadsNothingAndEnds)
 {
     load();
-    EXPECT_EQ(m_view->photoCount(), 0);
-    EXPECT_FALSE(m_view->isLoading());
+    EXPECT_EQ(m_view->collection().count(), 0);
+    EXPECT_FALSE(m_view->state().isLoading());
     EXPECT_TRUE(m_prompts.messages().isEmpty());
 }
 
@@ -237,11 +237,11 @@ TEST_F(FolderLoadJobTest, FailingBrowser_EndsTheLoad)
 {
     FailingBrowserPrompts prompts;
     const std::atomic<bool> closing{false};
-    m_view->setLoading(true);
+    m_view->state().setLoading(true);
     // Run on this thread, the browser's failure reaches the job itself.
-    EXPECT_NO_THROW(FolderLoadJob(*m_view, 1, m_root).run(closing));
-    EXPECT_FALSE(m_view->isLoading());
-    EXPECT_EQ(m_view->photoCount(), 0);
+    EXPECT_NO_THROW(FolderLoadJob(m_view->loadHost(), 1, m_root).run(closing));
+    EXPECT_FALSE(m_view->state().isLoading());
+    EXPECT_EQ(m_view->collection().count(), 0);
 }
 
 } // namespace

@@ -61,7 +61,7 @@ protected:
 
     void waitForTheEnd()
     {
-        ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
+        ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view()->state().isLoading() && !view()->worker().isRunning(); }));
         QCoreApplication::processEvents();
     }
 

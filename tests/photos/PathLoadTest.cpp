@@ -93,12 +93,12 @@ TEST_F(PathLoad, DropWhileLoadingOrReducing_IsRefusedAndNothingHappens)
     const QString photo = folder.writeJpeg(QStringLiteral("a.jpg"), 640, 480);
     for (const bool reducing : {false, true}) {
         SCOPED_TRACE(reducing ? "reducing" : "loading");
-        reducing ? view()->setReducing(true) : view()->setLoading(true);
+        reducing ? view()->state().setReducing(true) : view()->state().setLoading(true);
         bool entered = true;
         EXPECT_FALSE(drop({photo}, &entered));
         EXPECT_FALSE(entered);
         EXPECT_FALSE(view()->worker().isRunning());
-        reducing ? view()->setReducing(false) : view()->setLoading(false);
+        reducing ? view()->state().setReducing(false) : view()->state().setLoading(false);
     }
     EXPECT_EQ(collection().count(), 0);
     EXPECT_TRUE(prompts.log.isEmpty());
@@ -111,7 +111,7 @@ TEST_F(PathLoad, DropOfNothingLocal_IsRefused)
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&frame, &enter);
     EXPECT_FALSE(enter.isAccepted());
-    EXPECT_FALSE(view()->isLoading());
+    EXPECT_FALSE(view()->state().isLoading());
 }
 
 // The loading state holds from the first load to the last: a second drop in
@@ -128,7 +128,7 @@ TEST_F(PathLoad, SecondDropDuringASequenceOfLoads_IsRefused)
         if (!view()->worker().isRunning())
             return true;
         // Idle only once the last load has ended: a, x, q1 and q2 are in.
-        if (!view()->isLoading()) {
+        if (!view()->state().isLoading()) {
             EXPECT_EQ(collection().count(), 4);
         }
         EXPECT_FALSE(drop({other}));

@@ -53,7 +53,7 @@ Answer arriveInTheProgram(const std::function<void(CMainFrame&, ScriptedPrompts&
     CMainFrame frame;
     arrive(frame, prompts);
     CMainView* view = frame.view();
-    EXPECT_TRUE(snapwane::test::WaitUntil([view] { return !view->isLoading() && !view->worker().isRunning(); }));
+    EXPECT_TRUE(snapwane::test::WaitUntil([view] { return !view->state().isLoading() && !view->worker().isRunning(); }));
     QCoreApplication::processEvents();
     Answer answer;
     for (int i = 0; i < view->collection().count(); ++i)

@@ -44,7 +44,7 @@ TEST(WorkerHost, ClosingTheMainWindowStopsTheWorkerAfterTheFileInHand)
     CMainView* view = frame->view();
     appendUnloadedPhoto(view->collection(), QStringLiteral("/photos/a.jpg"));
     DummyLoad load;
-    view->setLoading(true);
+    view->state().setLoading(true);
     ASSERT_TRUE(view->worker().start([&](const std::atomic<bool>& stop) { load.run(stop, view); }));
     while (!load.running)
         std::this_thread::yield();

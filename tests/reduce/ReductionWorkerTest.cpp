@@ -126,7 +126,7 @@ TEST_F(ReductionRun, ReducesEveryPhotoIntoTheBoxUnderItsListedName)
     EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
     EXPECT_TRUE(shell.opened().isEmpty());
     EXPECT_TRUE(shell.started().isEmpty());
-    EXPECT_FALSE(view->isReducing());
+    EXPECT_FALSE(view->state().isReducing());
     EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "READY");
     EXPECT_FALSE(view->fileProgressDlg()->isVisible());
 }
@@ -217,7 +217,7 @@ TEST_F(ReductionRun, AnUnwritableOutputFolderEndsTheRunWithOneMessage)
         reduce();
         EXPECT_EQ(prompts.messages(), QStringList{folderFailure(row.folder, row.reason)});
         EXPECT_TRUE(shell.started().isEmpty());
-        EXPECT_FALSE(view->isReducing());
+        EXPECT_FALSE(view->state().isReducing());
     }
     EXPECT_FALSE(QFileInfo::exists(rows[0].folder));
     EXPECT_TRUE(outputs().isEmpty());
@@ -254,7 +254,7 @@ TEST_F(ReductionRun, ACancelledWizardTouchesNoPhoto)
     EXPECT_EQ(wizardRuns, 1);
     EXPECT_TRUE(outputs().isEmpty());
     EXPECT_TRUE(prompts.log.isEmpty());
-    EXPECT_FALSE(view->isReducing());
+    EXPECT_FALSE(view->state().isReducing());
     EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "READY");
 }
 
@@ -296,7 +296,7 @@ TEST_F(ReductionRun, AnEmptyListEndsBeforeTheWizard)
 {
     view->reduction().start();
     EXPECT_EQ(wizardRuns, 0);
-    EXPECT_FALSE(view->isReducing());
+    EXPECT_FALSE(view->state().isReducing());
 }
 
 TEST_F(ReductionRun, YesOpensTheFolder)
@@ -336,7 +336,7 @@ TEST_P(ReductionStop, EndsAfterThePhotoInHandWithoutTheQuestion)
     EXPECT_EQ(outputs().size(), 5);
     EXPECT_TRUE(prompts.log.isEmpty());
     EXPECT_TRUE(shell.started().isEmpty());
-    EXPECT_FALSE(view->isReducing());
+    EXPECT_FALSE(view->state().isReducing());
     EXPECT_EQ(view->fileProgressDlg()->m_bStop.load(), 0);
     EXPECT_FALSE(view->fileProgressDlg()->isVisible());
     EXPECT_EQ(view->fileProgressDlg()->windowTitle(), "");
@@ -385,7 +385,7 @@ TEST_P(FileErrorStop, ClosesTheFileErrorWindowAndEndsAfterThePhotoInHand)
     ASSERT_TRUE(snapwane::test::WaitUntil([&] { return !view->worker().isRunning() && !message; }));
     EXPECT_EQ(written.load(), 1);
     EXPECT_EQ(prompts.messages(), QStringList{"File error:\n" + output("img_0001.jpg") + "\nno space left"});
-    EXPECT_FALSE(view->isReducing());
+    EXPECT_FALSE(view->state().isReducing());
 }
 
 const StopRow kFileErrorStops[] = {
@@ -436,7 +436,7 @@ TEST_F(ReductionRun, ReducePressedWhileAStoppedRunFinishesItsPhotoChangesNothing
     EXPECT_EQ(wizardRuns, 1);
     EXPECT_EQ(outputs().size(), 2);
     EXPECT_TRUE(prompts.log.isEmpty());
-    EXPECT_FALSE(view->isReducing());
+    EXPECT_FALSE(view->state().isReducing());
 }
 
 TEST_F(ReductionRun, ClosingTheMainWindowStopsAfterThePhotoInHand)
@@ -504,7 +504,7 @@ TEST_F(ReductionRun, AStopWithPhotosReducedAheadWritesNothingAfterThePhotoInHand
     EXPECT_EQ(outputs().size(), 5);
     EXPECT_EQ(outputs().last(), "img_0005.jpg");
     EXPECT_TRUE(prompts.log.isEmpty());
-    EXPECT_FALSE(view->isReducing());
+    EXPECT_FALSE(view->state().isReducing());
 }
 
 struct PackerRow

@@ -1,13 +1,15 @@
-// CMainView: the command table, the command handlers and the enable rules.
+#include "app/MainCommands.h"
+
 #include "app/CAboutDlg.h"
 #include "app/CMainView.h"
 #include "app/CommandActions.h"
+#include "app/MainViewState.h"
+#include "app/PhotoNavigator.h"
 #include "imaging/CColorCorrectionDlg.h"
-#include "imaging/CFullScreenDlg.h"
 #include "imaging/CPhotoListView.h"
 #include "photos/CFileListView.h"
-#include "photos/FolderLoadJob.h"
 #include "photos/FileLoader.h"
+#include "photos/FolderLoadJob.h"
 #include "platform/NativePath.h"
 #include "platform/RemovableMedia.h"
 #include "platform/Shell.h"
@@ -20,7 +22,7 @@
 #include <QPointer>
 
 namespace {
-using M = CMainView;
+using M = MainCommands;
 constexpr CommandMark kNone = CommandMark::None;
 constexpr CommandMark kCheck = CommandMark::Check;
 constexpr CommandMark kRadio = CommandMark::Radio;
@@ -35,7 +37,7 @@ QKeySequence standardKey(QKeySequence::StandardKey standard, QKeyCombination pro
 }
 } // namespace
 
-const std::vector<CommandSpec>& CMainView::commandTable()
+const std::vector<CommandSpec>& MainCommands::commandTable()
 {
     namespace cmd = ids::cmd;
     // clang-format off
@@ -101,13 +103,19 @@ const std::vector<CommandSpec>& CMainView::commandTable()
     return table;
 }
 
-void CMainView::attachCommands(CommandActions* actions)
+MainCommands::MainCommands(CMainView& view, MainViewState& state)
+    : m_view(view)
+    , m_state(state)
+{
+}
+
+void MainCommands::attachCommands(CommandActions* actions)
 {
     m_actions = actions;
     updateCommands();
 }
 
-bool CMainView::onCommand(int id)
+bool MainCommands::onCommand(int id)
 {
     for (const CommandSpec& spec : commandTable()) {
         if (spec.id != id)
@@ -123,7 +131,7 @@ bool CMainView::onCommand(int id)
     return false;
 }
 
-void CMainView::updateCommands()
+void MainCommands::updateCommands()
 {
     const int count = photoCount();
     const QString status = count == 0 ? QStringLiteral("Empty")
@@ -148,144 +156,213 @@ void CMainView::updateCommands()
 
 // --- Enable rules and marks ---
 
-bool CMainView::isIdle() const
+int MainCommands::photoCount() const
 {
-    return !isBusy();
+    return m_view.collection().count();
 }
 
-bool CMainView::hasPhotosAndIdle() const
+bool MainCommands::isIdle() const
+{
+    return !m_state.isBusy();
+}
+
+bool MainCommands::hasPhotosAndIdle() const
 {
     return photoCount() > 0 && isIdle();
 }
 
 // Remove photo and View photo act on the selected row, the photo marked on the
 // screen: with none marked they would do nothing.
-bool CMainView::hasMarkedPhotoAndIdle() const
+bool MainCommands::hasMarkedPhotoAndIdle() const
 {
-    return hasPhotosAndIdle() && m_fileList->selectedRow() >= 0;
+    return hasPhotosAndIdle() && m_view.fileList()->selectedRow() >= 0;
 }
 
-bool CMainView::inSinglePhotoAndIdle() const
+bool MainCommands::inSinglePhotoAndIdle() const
 {
-    return hasPhotosAndIdle() && m_viewMode == SinglePhotoMode;
+    return hasPhotosAndIdle() && isSinglePhotoMode();
 }
 
-bool CMainView::canGoBack() const
+bool MainCommands::canGoBack() const
 {
-    return inSinglePhotoAndIdle() && m_currentIndex > 0;
+    return inSinglePhotoAndIdle() && m_state.currentIndex() > 0;
 }
 
-bool CMainView::canGoForward() const
+bool MainCommands::canGoForward() const
 {
-    return inSinglePhotoAndIdle() && m_currentIndex < photoCount() - 1;
+    return inSinglePhotoAndIdle() && m_state.currentIndex() < photoCount() - 1;
 }
 
 // A running show can always be switched off, on its last photo too.
-bool CMainView::canSwitchSlideShow() const
+bool MainCommands::canSwitchSlideShow() const
 {
-    if (m_slideShow)
+    if (m_state.isSlideShow())
         return inSinglePhotoAndIdle();
-    return inSinglePhotoAndIdle() && m_currentIndex >= 0 && m_currentIndex < photoCount() - 1;
+    const int current = m_state.currentIndex();
+    return inSinglePhotoAndIdle() && current >= 0 && current < photoCount() - 1;
 }
 
 // A current index left behind by a removal never reaches a photo.
-bool CMainView::hasCurrentPhotoInView() const
+bool MainCommands::hasCurrentPhotoInView() const
 {
-    return inSinglePhotoAndIdle() && m_currentIndex >= 0 && m_currentIndex < photoCount();
+    const int current = m_state.currentIndex();
+    return inSinglePhotoAndIdle() && current >= 0 && current < photoCount();
 }
 
-bool CMainView::canStop() const
+bool MainCommands::canStop() const
 {
-    return isReducing() && !isLoading();
+    return m_state.isReducing() && !m_state.isLoading();
 }
 
-bool CMainView::isColorCorrectionShown() const
+bool MainCommands::isPhotoListMode() const
 {
-    return m_colorCorrectionDlg && m_colorCorrectionDlg->isVisible();
+    return m_state.viewMode() == PhotoViewHost::PhotoListMode;
+}
+
+bool MainCommands::isFileListMode() const
+{
+    return m_state.viewMode() == PhotoViewHost::FileListMode;
+}
+
+bool MainCommands::isSinglePhotoMode() const
+{
+    return m_state.viewMode() == PhotoViewHost::SinglePhotoMode;
+}
+
+bool MainCommands::isColorCorrectionShown() const
+{
+    return m_view.colorCorrectionDlg() && m_view.colorCorrectionDlg()->isVisible();
+}
+
+bool MainCommands::isSlideShowOn() const
+{
+    return m_state.isSlideShow();
 }
 
 // --- Handlers ---
 
-void CMainView::onLoadFiles()
+void MainCommands::onLoadFiles()
 {
-    FileLoader::start(*this);
+    FileLoader::start(m_view.loadHost());
 }
 
-void CMainView::onLoadFolder()
+void MainCommands::onLoadFolder()
 {
-    FolderLoadJob::start(*this);
+    FolderLoadJob::start(m_view.loadHost());
 }
 
-void CMainView::onLoadCamera()
+void MainCommands::onLoadCamera()
 {
-    FolderLoadJob::start(*this, 0, RemovableMedia::cameraFolder());
+    FolderLoadJob::start(m_view.loadHost(), 0, RemovableMedia::cameraFolder());
 }
 
-void CMainView::onRemovePhoto()
+void MainCommands::onRemovePhoto()
 {
-    m_collectionEditor.removeSelected();
+    m_view.collectionEditor().removeSelected();
 }
 
-void CMainView::onRemoveAll()
+void MainCommands::onRemoveAll()
 {
-    m_collectionEditor.removeAll();
+    m_view.collectionEditor().removeAll();
 }
 
-void CMainView::onFileList()
+void MainCommands::onViewPhoto()
 {
-    setViewMode(FileListMode);
-    m_fileList->setFocus();
+    m_view.navigator().viewPhoto();
 }
 
-void CMainView::onPhotoList()
+void MainCommands::onFileList()
 {
-    setViewMode(PhotoListMode);
-    m_photoListView->setFocus();
+    m_state.setViewMode(PhotoViewHost::FileListMode);
+    m_view.fileList()->setFocus();
 }
 
-void CMainView::onColorCorrection()
+void MainCommands::onPhotoList()
 {
-    if (m_viewMode != SinglePhotoMode)
+    m_state.setViewMode(PhotoViewHost::PhotoListMode);
+    m_view.photoListView()->setFocus();
+}
+
+void MainCommands::onFirstPhoto()
+{
+    m_view.navigator().moveCurrentPhoto(PhotoViewHost::PhotoMove::First);
+}
+
+void MainCommands::onPreviousPhoto()
+{
+    m_view.navigator().moveCurrentPhoto(PhotoViewHost::PhotoMove::Previous);
+}
+
+void MainCommands::onNextPhoto()
+{
+    m_view.navigator().moveCurrentPhoto(PhotoViewHost::PhotoMove::Next);
+}
+
+void MainCommands::onLastPhoto()
+{
+    m_view.navigator().moveCurrentPhoto(PhotoViewHost::PhotoMove::Last);
+}
+
+void MainCommands::onRotateLeft()
+{
+    m_view.navigator().rotateCurrentPhoto(-90);
+}
+
+void MainCommands::onRotateRight()
+{
+    m_view.navigator().rotateCurrentPhoto(90);
+}
+
+void MainCommands::onColorCorrection()
+{
+    if (!isSinglePhotoMode())
         return;
-    m_colorCorrectionDlg->setVisible(!m_colorCorrectionDlg->isVisible());
+    CColorCorrectionDlg* dialog = m_view.colorCorrectionDlg();
+    dialog->setVisible(!dialog->isVisible());
 }
 
-void CMainView::onSlideShow()
+void MainCommands::onFullScreen()
 {
-    setSlideShow(!m_slideShow);
+    m_view.navigator().showFullScreen();
 }
 
-void CMainView::onRunAndPrint()
+void MainCommands::onSlideShow()
 {
-    Shell::openPath(currentPhotoPath());
+    m_state.setSlideShow(!m_state.isSlideShow());
 }
 
-void CMainView::onReduce()
+void MainCommands::onRunAndPrint()
 {
-    m_reduction.start();
+    Shell::openPath(m_view.currentPhotoPath());
 }
 
-void CMainView::onStop()
+void MainCommands::onReduce()
 {
-    m_reducing = false;
+    m_view.reduction().start();
+}
+
+// The run sees the cleared flag between two photos and ends.
+void MainCommands::onStop()
+{
+    m_state.setReducing(false);
 }
 
 // The start folder's help file when there is one, else the user guide. With
 // neither, the help file's path goes to the desktop, which says it cannot open
 // it. A guide no browser opens is shown in the program's own window.
-void CMainView::onHelp()
+void MainCommands::onHelp()
 {
-    const QString helpFile = NativePath::join(m_startFolder, kHelpFileName);
+    const QString helpFile = NativePath::join(m_view.startFolder(), CMainView::kHelpFileName);
     const QString guide = UserGuide::path(QCoreApplication::applicationDirPath());
     if (QFileInfo::exists(helpFile) || guide.isEmpty()) {
         Shell::openPath(helpFile);
         return;
     }
-    QPointer<CMainView> view(this);
+    QPointer<CMainView> view(&m_view);
     Shell::openPath(guide, [view, guide](const QString&) { UserGuide::showInWindow(guide, view ? view->window() : nullptr); });
 }
 
-void CMainView::onHomePage()
+void MainCommands::onHomePage()
 {
     CAboutDlg::openHomePage();
 }
