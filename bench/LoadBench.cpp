@@ -65,7 +65,7 @@ TEST_F(LoadBench, FolderThroughTheLoadFolderCommand)
     clock.start();
     const long long processor = ProcessorMs();
     frame.onCommand(ids::cmd::LoadFolder);
-    ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view()->isLoading() && !view()->worker().isRunning(); }));
+    ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view()->state().isLoading() && !view()->worker().isRunning(); }));
     const qint64 elapsed = clock.elapsed();
     EXPECT_EQ(collection().count(), files.size());
     std::printf("load folder command: %lld photos in %lld ms, processor %lld ms\n",

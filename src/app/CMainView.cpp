@@ -147,7 +147,7 @@ void CMainView::createModelessWindows()
     m_fileProgressDlg->hide();
     m_colorCorrectionDlg = new CColorCorrectionDlg(m_singlePhotoView, this);
     m_colorCorrectionDlg->hide();
-    connect(m_colorCorrectionDlg, &CColorCorrectionDlg::shownChanged, this, &m_commands, &MainCommands::updateCommands);
+    connect(m_colorCorrectionDlg, &CColorCorrectionDlg::shownChanged, &m_commands, &MainCommands::updateCommands);
     m_fullScreenDlg = new CFullScreenDlg(m_singlePhotoView, this);
     m_fullScreenDlg->hide();
 }

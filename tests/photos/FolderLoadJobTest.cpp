@@ -5,7 +5,11 @@
 #include "imaging/CPhotoListView.h"
 #include "photos/CFileListView.h"
 #include "photos/CFileProgressDlg.h"
+#include "photos/FileLoader.h"
 #include "photos/FolderLoadJob.h"
+#include "photos/LoadRun.h"
+#include "photos/PathLoadJob.h"
+#include "platform/GuiThreadCall.h"
 #include "platform/RemovableMedia.h"
 #include "platform/NativePath.h"
 #include "res/ids.h"
@@ -21,6 +25,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <thread>
 #include <new>
 #include <memory>
 
@@ -141,6 +147,46 @@ TEST_F(FolderLoadJobTest, ThreadsThatCannotStart_LoadOnFewerThreadsOrNotAtAll)
     EXPECT_EQ(listedNames(), FolderTreeSupport::nameOrder(m_root, true));
     EXPECT_FALSE(m_view->state().isLoading());
     EXPECT_FALSE(m_view->worker().isRunning());
+}
+
+// The three loaders start the same way: while a load or a reduction runs,
+// none starts, asks anything or touches the flags.
+TEST_F(FolderLoadJobTest, EveryLoader_RefusesToStartWhileTheProgramIsBusy)
+{
+    writePhoto(m_root + QStringLiteral("/r0.jpg"));
+    const std::pair<const char*, std::function<bool()>> starts[] = {
+        {"files", [&] { return FileLoader::start(m_view->loadHost()); }},
+        {"folder", [&] { return FolderLoadJob::start(m_view->loadHost(), 1); }},
+        {"paths", [&] { return PathLoadJob::start(m_view->loadHost(), {m_root}); }},
+    };
+    MainViewState& state = m_view->state();
+    for (const bool loading : {true, false}) {
+        state.setLoading(loading);
+        state.setReducing(!loading);
+        for (const auto& [name, start] : starts) {
+            EXPECT_FALSE(start()) << name;
+            EXPECT_FALSE(m_view->worker().isRunning()) << name;
+            EXPECT_EQ(state.isLoading(), loading) << name;
+            EXPECT_EQ(state.isReducing(), !loading) << name;
+        }
+    }
+    state.setReducing(false);
+    EXPECT_EQ(m_view->collection().count(), 0);
+    EXPECT_TRUE(m_prompts.messages().isEmpty());
+}
+
+// A load that ends while the main window closes (the GUI thread takes no
+// more calls) never leaves the program loading.
+TEST_F(FolderLoadJobTest, EndRefusedByTheGuiThread_StillClearsTheLoadingFlag)
+{
+    m_view->state().setLoading(true);
+    bool stepsRan = false;
+    GuiThreadCall::releaseWaiting();
+    std::thread worker([&] { LoadRun::end(m_view->loadHost(), [&](LoadHost&) { stepsRan = true; }); });
+    worker.join();
+    GuiThreadCall::reopen();
+    EXPECT_FALSE(stepsRan);
+    EXPECT_FALSE(m_view->state().isLoading());
 }
 
 TEST_F(FolderLoadJobTest, AnsweredNo_LoadsTheChosenFolderOnly)
