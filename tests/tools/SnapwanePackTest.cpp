@@ -173,7 +173,8 @@ TEST_F(SnapwanePack, PacksMoreNamesThanACommandLineHolds)
     EXPECT_EQ(EntryOrder(archive), names);
 }
 
-TEST_F(SnapwanePack, NeverPacksAnEarlierArchiveOrAHiddenFile)
+// An archive packed again is replaced, not added to.
+TEST_F(SnapwanePack, NeverPacksAnEarlierArchiveOrAHiddenFile_AndRepackingReplacesTheArchive)
 {
     ASSERT_EQ(Pack({"-ep1", "-sfx"}, Photos() / "morning.zip", Photos()).exitCode, 0);
     WriteFile(Photos() / "noon.EXE", "MZ old self-extracting archive");
@@ -185,6 +186,13 @@ TEST_F(SnapwanePack, NeverPacksAnEarlierArchiveOrAHiddenFile)
     ASSERT_EQ(Pack({"-ep1", "-sfx", "--"}, Photos() / "evening.zip", Photos(), names).exitCode, 0);
 
     EXPECT_EQ(Unzipped(Photos() / "evening.zip"), kPhotos);
+
+    fs::remove(Photos() / "a photo.jpg");
+    const ToolRun run = Pack({"-sfx", "-ep1"}, Photos() / "evening.zip", Photos());
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    std::map<std::string, std::string> expected = kPhotos;
+    expected.erase("a photo.jpg");
+    EXPECT_EQ(Unzipped(Photos() / "evening.zip"), expected);
 }
 
 TEST_F(SnapwanePack, FolderNamedLikeASwitchAfterTheEnd)
@@ -199,19 +207,6 @@ TEST_F(SnapwanePack, FolderNamedLikeASwitchAfterTheEnd)
 
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(Unzipped(dashed / "pics.zip"), (std::map<std::string, std::string>{{"a.jpg", "photo"}}));
-}
-
-TEST_F(SnapwanePack, RepackingReplacesTheOldArchive)
-{
-    const fs::path archive = Photos() / "pics.zip";
-    ASSERT_EQ(Pack({"-ep1", "-sfx"}, archive, Photos()).exitCode, 0);
-    fs::remove(Photos() / "a photo.jpg");
-    const ToolRun run = Pack({"-sfx", "-ep1"}, archive, Photos());
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-
-    std::map<std::string, std::string> expected = kPhotos;
-    expected.erase("a photo.jpg");
-    EXPECT_EQ(Unzipped(archive), expected);
 }
 
 struct RefusalCase {
