@@ -14,7 +14,8 @@
 # program run's outputs are compared byte for byte with the tool's.
 #
 # Environment: ROUNDS (default 5), BUILD_DIR (default build/), THREADS=1 prints each
-# thread's processor time of the program's last run (/proc/PID/task/*/stat).
+# thread's processor time over the program's last run (/proc/PID/task/*/stat),
+# PERF=FILE records one more program run, not counted, with perf (call graphs) into FILE.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -100,10 +101,19 @@ run_program() {
   wait_window "Reduce photos - size and quality"
   xdotool key Return
   wait_window "Reduce photos - output"
+  local recorder=""
+  if [[ -n ${recording:-} ]]; then
+    perf record -q -F 997 --call-graph dwarf,8192 -p "$program_pid" -o "$PERF" 2>/dev/null &
+    recorder=$!
+    nap 2 # perf attaches to every thread before Start
+  fi
+  declare -A thread_ticks=() thread_names=() thread_start=()
+  if [[ -n ${THREADS:-} ]]; then
+    for task in /proc/"$program_pid"/task/*; do thread_start[$task]=$(cpu_ticks "$task" 2>/dev/null) || true; done
+  fi
   start_ticks=$(cpu_ticks "/proc/$program_pid")
   start=$(now)
   xdotool key Return
-  declare -A thread_ticks=() thread_names=()
   for ((i = 0; ; i++)); do
     if [[ -n ${THREADS:-} ]]; then # threads end with the run: their last times seen
       for task in /proc/"$program_pid"/task/*; do
@@ -119,9 +129,11 @@ run_program() {
   done
   end=$(now)
   end_ticks=$(cpu_ticks "/proc/$program_pid")
+  [[ -n $recorder ]] && kill -INT "$recorder" && wait "$recorder" || true
   if [[ -n ${THREADS:-} ]]; then
-    for task in "${!thread_ticks[@]}"; do echo "${thread_ticks[$task]} ${thread_names[$task]} ${task##*/}"; done \
-      > "$scratch/threads"
+    for task in "${!thread_ticks[@]}"; do
+      echo "$((thread_ticks[$task] - ${thread_start[$task]:-0})) ${thread_names[$task]} ${task##*/}"
+    done > "$scratch/threads"
   fi
   # The last file may still be renamed into place: the files are compared once the run is over.
   nap 0.3
@@ -133,7 +145,7 @@ run_program() {
   kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
   program_pid=""
   awk -v s="$start" -v e="$end" -v c=$((end_ticks - start_ticks)) -v t="$ticks" 'BEGIN { print e - s, c / t }' \
-    >> "$scratch/program.times"
+    >> "$scratch/${recording:+recorded.}program.times"
 }
 
 echo "$count photos in $corpus; $cores cores; $rounds rounds after one warm-up round" >&2
@@ -145,6 +157,11 @@ for ((round = 1; round <= rounds; round++)); do
   run_tool
   run_program
 done
+
+if [[ -n ${PERF:-} ]]; then
+  echo "one more run of the program, recorded into $PERF" >&2
+  recording=1 run_program
+fi
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 tool_wall=$(cut -d' ' -f1 "$scratch/tool.times" | median)
@@ -161,6 +178,6 @@ awk -v tw="$tool_wall" -v tc="$tool_cpu" -v pw="$program_wall" -v pc="$program_c
 }'
 echo "outputs byte-identical in every run"
 if [[ -n ${THREADS:-} ]]; then
-  echo -e "\nthe program's threads in the last run, processor seconds since each started (last seen):"
+  echo -e "\nthe program's threads in the last run, processor seconds from Start to the last file:"
   sort -rn "$scratch/threads" | awk -v t="$ticks" '{ n = $1; $1 = ""; printf "  %6.2f %s\n", n / t, $0 }'
 fi
