@@ -1,31 +1,26 @@
 #include "reduce/ReductionProgress.h"
 
 #include "photos/CFileProgressDlg.h"
-#include "platform/GuiThreadCall.h"
+
+// The dialog's setters queue themselves onto the GUI thread when called from the worker.
 
 void ReductionProgress::begin(int count)
 {
     m_dialog->m_bStop = 0;
-    GuiThreadCall::run([dialog = m_dialog, count] {
-        dialog->ShowDialog();
-        dialog->SetRange(0, count);
-        dialog->SetPosition(0);
-    });
+    m_dialog->ShowDialog();
+    m_dialog->SetRange(0, count);
+    m_dialog->SetPosition(0);
 }
 
 void ReductionProgress::showFileName(const QString& name)
 {
-    GuiThreadCall::run([dialog = m_dialog, name] {
-        dialog->SetFileName(name);
-    });
+    m_dialog->SetFileName(name);
 }
 
 void ReductionProgress::showPrepared(int prepared, int count)
 {
-    GuiThreadCall::run([dialog = m_dialog, prepared, count] {
-        dialog->SetCaption(QStringLiteral("%1 of %2 prepared").arg(prepared).arg(count));
-        dialog->SetPosition(prepared);
-    });
+    m_dialog->SetCaption(QStringLiteral("%1 of %2 prepared").arg(prepared).arg(count));
+    m_dialog->SetPosition(prepared);
 }
 
 bool ReductionProgress::stopRequested() const
@@ -41,17 +36,13 @@ void ReductionProgress::endStopped()
 
 void ReductionProgress::endPhotos()
 {
-    GuiThreadCall::run([dialog = m_dialog] {
-        dialog->SetCaption(QString());
-        dialog->HideDialog();
-    });
+    m_dialog->SetCaption(QString());
+    m_dialog->HideDialog();
 }
 
 void ReductionProgress::showReady()
 {
-    GuiThreadCall::run([dialog = m_dialog] {
-        dialog->SetPosition(0);
-        dialog->SetFileName(QString());
-        dialog->SetCaption(CFileProgressDlg::kReadyCaption);
-    });
+    m_dialog->SetPosition(0);
+    m_dialog->SetFileName(QString());
+    m_dialog->SetCaption(CFileProgressDlg::kReadyCaption);
 }

@@ -3,11 +3,12 @@
 
 class CFileProgressDlg;
 
-// The reduction's side of the main view's progress dialog: the worker thread
-// drives it through calls that the GUI thread carries out while the worker
-// waits, so what the dialog shows keeps step with the photo in hand. After a
-// stop that releases waiting workers (the main window closing) the calls do
-// nothing.
+// The reduction's side of the main view's progress dialog. The worker thread
+// never waits for the window: each change is queued onto the GUI thread, which
+// carries them out in the order they were made (every photo's count and the name
+// of the photo the run waits for), while the run goes on with its photos. The
+// window lives as long as the main view, which waits for the worker before it
+// goes.
 class ReductionProgress
 {
 public:

@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <memory>
 #include <thread>
@@ -490,20 +492,48 @@ TEST_F(ReductionRun, SeveralThreadsWriteTheSameBytesAsOne)
     EXPECT_EQ(reducetest::photoSize(several.filePath("big.jpg")), QSize(640, 480));
 }
 
-// The stop comes while later photos may already be reduced ahead: none of them is written.
+// The run never waits for the window: every photo is written while the GUI thread
+// is busy elsewhere, and the dialog then counts each photo in turn.
+TEST_F(ReductionRun, WritesEveryPhotoWhileTheGuiThreadIsBusyAndCountsEachOne)
+{
+    addPhotos(12);
+    QStringList captions;
+    QObject::connect(view->fileProgressDlg(), &QWidget::windowTitleChanged, view->fileProgressDlg(),
+                     [&captions](const QString& title) { captions.append(title); });
+    frame->onCommand(ids::cmd::Reduce);
+    const QDeadlineTimer guard(60'000);
+    while (outputs().size() < 12 && !guard.hasExpired())
+        std::this_thread::sleep_for(std::chrono::milliseconds(5)); // no events handled meanwhile
+    EXPECT_EQ(outputs().size(), 12);
+    ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view->worker().isRunning(); }));
+    QCoreApplication::processEvents();
+    QStringList expected;
+    for (int i = 1; i <= 12; ++i)
+        expected.append(QStringLiteral("%1 of 12 prepared").arg(i));
+    expected << QString() << CFileProgressDlg::kReadyCaption;
+    EXPECT_EQ(captions, expected);
+}
+
+// The stop comes while later photos may already be reduced ahead: none of them is
+// written. The fifth photo's output is read-only, so its "File error:" window holds
+// the run at that photo while the later ones are reduced ahead; Stop is pressed there.
 TEST_F(ReductionRun, AStopWithPhotosReducedAheadWritesNothingAfterThePhotoInHand)
 {
     addPhotos(20);
     view->reduction().setThreadCount(4);
-    CFileProgressDlg* dialog = view->fileProgressDlg();
-    QObject::connect(dialog, &QWidget::windowTitleChanged, dialog, [dialog](const QString& title) {
-        if (title == QStringLiteral("5 of 20 prepared"))
-            dialog->m_bStop = 1;
-    });
-    reduce();
-    EXPECT_EQ(outputs().size(), 5);
-    EXPECT_EQ(outputs().last(), "img_0005.jpg");
-    EXPECT_TRUE(prompts.log.isEmpty());
+    QFile readOnly(output(QStringLiteral("img_0005.jpg")));
+    ASSERT_TRUE(readOnly.open(QIODevice::WriteOnly));
+    readOnly.close();
+    ASSERT_TRUE(readOnly.setPermissions(QFileDevice::ReadOwner));
+    prompts.realRunMessages = true;
+    frame->onCommand(ids::cmd::Reduce);
+    ASSERT_TRUE(snapwane::test::WaitUntil([] { return shownFileError() != nullptr; }));
+    WidgetId::find<QAbstractButton>(view->fileProgressDlg(), ids::fileProgress::Stop)->click();
+    ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view->worker().isRunning(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(outputs(), QStringList({"img_0001.jpg", "img_0002.jpg", "img_0003.jpg", "img_0004.jpg", "img_0005.jpg"}));
+    EXPECT_EQ(readOnly.size(), 0);
+    EXPECT_EQ(prompts.messages().size(), 1); // the file error, no question
     EXPECT_FALSE(view->state().isReducing());
 }
 
