@@ -49,14 +49,24 @@ trap cleanup EXIT
 exec {sleeper}<> <(:) # read -t on it waits without starting a process
 nap() { read -r -t "$1" -u "$sleeper" _ || true; }
 now() { echo "${EPOCHREALTIME/,/.}"; }
-# utime + stime of a process or thread, in clock ticks.
-cpu_ticks() {
+# utime + stime of a process or thread (its /proc folder), in clock ticks, into
+# the variable named first: no process is started, so polling costs little.
+read_ticks() {
+  local -n ticks_into=$1
   local stat
-  read -r stat < "$1/stat" || return 1
+  read -r stat < "$2/stat" 2>/dev/null || return 1
   stat=${stat##*) }
   # shellcheck disable=SC2086  # the fields after the name, split
   set -- $stat
-  echo $((${12} + ${13}))
+  ticks_into=$((${12} + ${13}))
+}
+cpu_ticks() { local t; read_ticks t "$1" && echo "$t"; }
+# The X server's and the window manager's ticks together (they draw what the program shows).
+desktop_pids=$(pgrep -d ' ' -P "$PPID" -x 'Xvfb|openbox' || true)
+desktop_ticks() {
+  local total=0 t pid
+  for pid in $desktop_pids; do read_ticks t "/proc/$pid" && total=$((total + t)); done
+  echo "$total"
 }
 
 # Waits until the program has used no processor time for 0.5 s after using some:
@@ -92,7 +102,7 @@ run_tool() {
 
 # Appends "wall cpu" of one program run to program.times.
 run_program() {
-  local home="$scratch/home" start_ticks start end end_ticks out files seen
+  local home="$scratch/home" start_ticks start end end_ticks out files seen desktop_start desktop_end
   rm -rf "$home" && mkdir "$home"
   HOME=$home XDG_CONFIG_HOME=$home/.config "$build/snapwane" "$corpus" >"$scratch/program.log" 2>&1 &
   program_pid=$!
@@ -109,15 +119,16 @@ run_program() {
   fi
   declare -A thread_ticks=() thread_names=() thread_start=()
   if [[ -n ${THREADS:-} ]]; then
-    for task in /proc/"$program_pid"/task/*; do thread_start[$task]=$(cpu_ticks "$task" 2>/dev/null) || true; done
+    for task in /proc/"$program_pid"/task/*; do read_ticks "thread_start[$task]" "$task" || true; done
   fi
+  desktop_start=$(desktop_ticks)
   start_ticks=$(cpu_ticks "/proc/$program_pid")
   start=$(now)
   xdotool key Return
   for ((i = 0; ; i++)); do
     if [[ -n ${THREADS:-} ]]; then # threads end with the run: their last times seen
       for task in /proc/"$program_pid"/task/*; do
-        seen=$(cpu_ticks "$task" 2>/dev/null) && [[ -n $seen ]] || continue
+        read_ticks seen "$task" || continue
         thread_ticks[$task]=$seen
         [[ -n ${thread_names[$task]:-} ]] || read -r "thread_names[$task]" < "$task/comm" || true
       done
@@ -129,6 +140,7 @@ run_program() {
   done
   end=$(now)
   end_ticks=$(cpu_ticks "/proc/$program_pid")
+  desktop_end=$(desktop_ticks)
   [[ -n $recorder ]] && kill -INT "$recorder" && wait "$recorder" || true
   if [[ -n ${THREADS:-} ]]; then
     for task in "${!thread_ticks[@]}"; do
@@ -144,7 +156,8 @@ run_program() {
   done
   kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
   program_pid=""
-  awk -v s="$start" -v e="$end" -v c=$((end_ticks - start_ticks)) -v t="$ticks" 'BEGIN { print e - s, c / t }' \
+  awk -v s="$start" -v e="$end" -v c=$((end_ticks - start_ticks)) -v d=$((desktop_end - desktop_start)) -v t="$ticks" \
+    'BEGIN { print e - s, c / t, d / t }' \
     >> "$scratch/${recording:+recorded.}program.times"
 }
 
@@ -168,10 +181,13 @@ tool_wall=$(cut -d' ' -f1 "$scratch/tool.times" | median)
 tool_cpu=$(cut -d' ' -f2 "$scratch/tool.times" | median)
 program_wall=$(cut -d' ' -f1 "$scratch/program.times" | median)
 program_cpu=$(cut -d' ' -f2 "$scratch/program.times" | median)
-awk -v tw="$tool_wall" -v tc="$tool_cpu" -v pw="$program_wall" -v pc="$program_cpu" -v cores="$cores" 'BEGIN {
+desktop_cpu=$(cut -d' ' -f3 "$scratch/program.times" | median)
+awk -v tw="$tool_wall" -v tc="$tool_cpu" -v pw="$program_wall" -v pc="$program_cpu" -v dc="$desktop_cpu" \
+  -v cores="$cores" 'BEGIN {
   printf "%-34s %9s %9s %12s\n", "reduce to 640 x 480, q75", "median s", "cpu s", "cores busy"
   printf "%-34s %9.2f %9.2f %12.2f\n", "snapwane-reduce -j " cores, tw, tc, tc / tw
   printf "%-34s %9.2f %9.2f %12.2f\n", "the program (Start to last file)", pw, pc, pc / pw
+  printf "%-34s %9s %9.2f\n", "  X server + window manager, then", "", dc
   print "\nratios, the program / snapwane-reduce"
   printf "  %-20s %6.2f   (goal <= 1.10)\n", "wall time", pw / tw
   printf "  %-20s %6.2f   (goal <= 1.05)\n", "processor time", pc / tc
