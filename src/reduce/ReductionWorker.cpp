@@ -1,6 +1,7 @@
 #include "reduce/ReductionWorker.h"
 
 #include "core/PackerCommand.h"
+#include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -87,7 +88,11 @@ void ReductionWorker::run(const std::atomic<bool>& stopRequested)
     if (m_photosWritten > 0)
         offerOutputFolder();
     m_progress.showReady();
-    m_host.setReducing(false);
+    // The flag goes down behind everything the run queued for the window: whoever
+    // sees the run ended sees all it showed and opened. A closing main window
+    // refuses the call; the flag goes down all the same.
+    if (!GuiThreadCall::run([host = &m_host] { host->setReducing(false); }))
+        m_host.setReducing(false);
 }
 
 // Each photo as it is written, in list order: read and write errors are
