@@ -16,7 +16,10 @@
 
 const QString CAboutDlg::kHomePage = QStringLiteral("https://www.quenfield.com");
 const QString CAboutDlg::kSupportAddress = QStringLiteral("support@quenfield.com");
-const QString CAboutDlg::kEmailSubject = QStringLiteral("About Snapwane software");
+QString CAboutDlg::emailSubject()
+{
+    return tr("About Snapwane software");
+}
 
 namespace {
 
@@ -76,5 +79,5 @@ void CAboutDlg::openHomePage()
 
 void CAboutDlg::writeEmail()
 {
-    Shell::openUrl(Shell::mailTo(kSupportAddress, kEmailSubject));
+    Shell::openUrl(Shell::mailTo(kSupportAddress, emailSubject()));
 }

@@ -11,7 +11,7 @@ class CAboutDlg : public QDialog
 public:
     static const QString kHomePage;
     static const QString kSupportAddress;
-    static const QString kEmailSubject;
+    static QString emailSubject();
 
     explicit CAboutDlg(QWidget* parent = nullptr);
 

@@ -33,16 +33,18 @@ const std::vector<MenuLayout>& menuLayout()
 {
     namespace cmd = ids::cmd;
     static const std::vector<MenuLayout> menus = {
-        {"&File",
+        {QT_TRANSLATE_NOOP("CMainFrame", "&File"),
          {cmd::LoadCamera, cmd::LoadFolder, cmd::LoadFiles, kSeparator, cmd::RunAndPrint, kSeparator,
           cmd::RemovePhoto, cmd::RemoveAll, kSeparator, cmd::Exit}},
-        {"&View",
+        {QT_TRANSLATE_NOOP("CMainFrame", "&View"),
          {cmd::ViewPhoto, cmd::PhotoList, cmd::FileList, kSeparator, cmd::FullScreen, kSeparator, cmd::SlideShow,
           kSeparator, cmd::ViewToolBar, cmd::ViewStatusBar}},
-        {"&Photo", {cmd::RotateLeft, cmd::RotateRight, kSeparator, cmd::ColorCorrection}},
-        {"&Browse", {cmd::FirstPhoto, cmd::PreviousPhoto, cmd::NextPhoto, cmd::LastPhoto}},
-        {"&Reduce", {cmd::Reduce, cmd::Stop}},
-        {"&Help", {cmd::HelpContents, cmd::HomePage, kSeparator, cmd::About}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "&Photo"),
+         {cmd::RotateLeft, cmd::RotateRight, kSeparator, cmd::ColorCorrection}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "&Browse"),
+         {cmd::FirstPhoto, cmd::PreviousPhoto, cmd::NextPhoto, cmd::LastPhoto}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "&Reduce"), {cmd::Reduce, cmd::Stop}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "&Help"), {cmd::HelpContents, cmd::HomePage, kSeparator, cmd::About}},
     };
     return menus;
 }

@@ -3,14 +3,17 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "core/Version.h"
+#include "platform/Translation.h"
 #include "res/AppResources.h"
 #include "res/ids.h"
 
 #include <QCommandLineParser>
 #include <QTimer>
 
-const QString CPhotoApp::kDescription =
-    QStringLiteral("Quickly prepares your photos for sending by email or via the Internet");
+QString CPhotoApp::description()
+{
+    return tr("Quickly prepares your photos for sending by email or via the Internet");
+}
 
 CPhotoApp::CPhotoApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -20,6 +23,7 @@ CPhotoApp::CPhotoApp(int& argc, char** argv)
     setApplicationVersion(QString::fromLatin1(snapwane::kVersion));
     setDesktopFileName(QStringLiteral("io.github.snapwane.Snapwane"));
     setWindowIcon(AppResources::appIcon());
+    Translation::install(*this, QLocale());
 }
 
 CPhotoApp::~CPhotoApp() = default;

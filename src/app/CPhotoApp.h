@@ -14,7 +14,7 @@ class CPhotoApp : public QApplication
     Q_OBJECT
 
 public:
-    static const QString kDescription;
+    static QString description();
 
     CPhotoApp(int& argc, char** argv);
     ~CPhotoApp() override;

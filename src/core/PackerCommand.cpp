@@ -63,23 +63,29 @@ std::optional<PackerCommand> PackerCommand::Build(const std::string& program, co
     return command;
 }
 
-std::string ArchiveNameFault(std::string_view name, Packer packer)
+UserText ArchiveNameFaultText(std::string_view name, Packer packer)
 {
     constexpr std::size_t kLongestFileName = 255; // bytes, on every common file system
     if (name.empty())
-        return "the name is empty";
+        return {SNAPWANE_TRANSLATE_NOOP("Engine", "the name is empty")};
     if (name == "." || name == "..")
-        return "\"" + std::string(name) + "\" names a folder";
+        return {SNAPWANE_TRANSLATE_NOOP("Engine", "\"%1\" names a folder"), {std::string(name)}};
     const std::string_view forbidden = packer == Packer::WindowsArchiver ? "/\\:*?\"<>|" : "/";
     for (const char c : name) {
         if (forbidden.find(c) != std::string_view::npos)
-            return std::string("a file name cannot hold \"") + c + "\"";
+            return {SNAPWANE_TRANSLATE_NOOP("Engine", "a file name cannot hold \"%1\""), {std::string(1, c)}};
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            return "a file name cannot hold control characters";
+            return {SNAPWANE_TRANSLATE_NOOP("Engine", "a file name cannot hold control characters")};
     }
     if (name.size() + std::strlen(ArchiveExtension(packer)) > kLongestFileName)
-        return "the name is longer than " + std::to_string(kLongestFileName) + " bytes";
+        return {SNAPWANE_TRANSLATE_NOOP("Engine", "the name is longer than %1 bytes"),
+                {std::to_string(kLongestFileName)}};
     return {};
+}
+
+std::string ArchiveNameFault(std::string_view name, Packer packer)
+{
+    return ArchiveNameFaultText(name, packer).English();
 }
 
 bool IsPlainEmailAddress(std::string_view address)

@@ -9,6 +9,8 @@
 // The program's reduction worker and the batch reducer both build it here, and
 // both check the archive name and the e-mail address with the rules below.
 
+#include "core/UserText.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,7 +79,8 @@ inline constexpr int kPackerMailNotOpened = 3;    // the archive was made, no ma
 // Why an archive name cannot be used as a file name, as the end of a sentence
 // ("a file name cannot hold \"/\""); empty when it can. The extension that is
 // appended counts towards the length.
-std::string ArchiveNameFault(std::string_view name, Packer packer = kNativePacker);
+UserText ArchiveNameFaultText(std::string_view name, Packer packer = kNativePacker);
+std::string ArchiveNameFault(std::string_view name, Packer packer = kNativePacker); // its English
 
 // A plain address, local@domain, and nothing else: no second "@", no "?", "&",
 // ",", "%", blanks, quotes or control characters that a mail program could read

@@ -4,7 +4,6 @@
 #include "core/FileIo.h"
 #include "core/FileNames.h"
 #include "core/JpegCodec.h"
-#include "core/TextFormat.h"
 
 #include <algorithm>
 #include <new>
@@ -13,22 +12,28 @@
 
 namespace snapwane {
 
-std::string DescribePhotoCheck(PhotoCheck check)
+UserText PhotoCheckText(PhotoCheck check)
 {
     switch (check) {
-    case PhotoCheck::Accepted: return "accepted";
-    case PhotoCheck::CannotOpen: return "cannot open the file";
-    case PhotoCheck::ReadError: return "read error";
-    case PhotoCheck::Empty: return "empty file";
-    case PhotoCheck::TooLarge: return "larger than the memory allowed";
-    case PhotoCheck::NotJpeg: return "not a JPEG photo or damaged";
+    case PhotoCheck::Accepted: return {SNAPWANE_TRANSLATE_NOOP("Engine", "accepted")};
+    case PhotoCheck::CannotOpen: return {SNAPWANE_TRANSLATE_NOOP("Engine", "cannot open the file")};
+    case PhotoCheck::ReadError: return {SNAPWANE_TRANSLATE_NOOP("Engine", "read error")};
+    case PhotoCheck::Empty: return {SNAPWANE_TRANSLATE_NOOP("Engine", "empty file")};
+    case PhotoCheck::TooLarge: return {SNAPWANE_TRANSLATE_NOOP("Engine", "larger than the memory allowed")};
+    case PhotoCheck::NotJpeg: return {SNAPWANE_TRANSLATE_NOOP("Engine", "not a JPEG photo or damaged")};
     case PhotoCheck::TooSmall:
-        return "smaller than " + FormatDimensions(kSmallestPhotoWidth, kSmallestPhotoHeight);
-    case PhotoCheck::NotDecodable: return "not a JPEG photo or damaged";
-    case PhotoCheck::NoMemory: return "not enough memory";
-    case PhotoCheck::NameNotUtf8: return "file name not valid UTF-8";
+        return {SNAPWANE_TRANSLATE_NOOP("Engine", "smaller than %1 x %2"),
+                {std::to_string(kSmallestPhotoWidth), std::to_string(kSmallestPhotoHeight)}};
+    case PhotoCheck::NotDecodable: return {SNAPWANE_TRANSLATE_NOOP("Engine", "not a JPEG photo or damaged")};
+    case PhotoCheck::NoMemory: return {SNAPWANE_TRANSLATE_NOOP("Engine", "not enough memory")};
+    case PhotoCheck::NameNotUtf8: return {SNAPWANE_TRANSLATE_NOOP("Engine", "file name not valid UTF-8")};
     }
-    return "unknown";
+    return {SNAPWANE_TRANSLATE_NOOP("Engine", "unknown")};
+}
+
+std::string DescribePhotoCheck(PhotoCheck check)
+{
+    return PhotoCheckText(check).English();
 }
 
 PhotoCheck CheckPhotoBytes(std::span<const std::uint8_t> jpeg, int& width, int& height)

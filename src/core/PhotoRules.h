@@ -16,6 +16,8 @@
 // Qt-free, thread-safe, never throws.
 #pragma once
 
+#include "core/UserText.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -50,9 +52,10 @@ struct PhotoFileCheck {
     std::uintmax_t fileBytes = 0;
 };
 
-// English text for reports, e.g. "smaller than 320 x 240"; the program's load
-// and the batch reducer give the same reasons.
-std::string DescribePhotoCheck(PhotoCheck check);
+// Why a photo was passed over, e.g. "smaller than 320 x 240": the program's load
+// and the batch reducer give the same reasons (the latter in English).
+UserText PhotoCheckText(PhotoCheck check);
+std::string DescribePhotoCheck(PhotoCheck check); // its English
 
 // The size rule alone (320 x 240 and up), on the size stored in the header.
 PhotoCheck CheckStoredSize(int width, int height);

@@ -196,23 +196,28 @@ ReduceResult ReducePhoto(const std::filesystem::path& source, const std::filesys
                            output);
 }
 
-std::string DescribeReduceOutcome(ReduceOutcome outcome)
+UserText ReduceOutcomeText(ReduceOutcome outcome)
 {
     switch (outcome) {
-    case ReduceOutcome::Reduced: return "reduced";
-    case ReduceOutcome::Copied: return "copied unchanged";
-    case ReduceOutcome::CannotOpenSource: return "cannot open the file";
-    case ReduceOutcome::ReadError: return "read error";
-    case ReduceOutcome::NotDecodable: return "not a JPEG photo or damaged";
-    case ReduceOutcome::NoMemory: return "not enough memory";
-    case ReduceOutcome::TooLargeToDecode: return "too large to decode in the memory allowed";
-    case ReduceOutcome::InvalidTarget: return "the target size must be positive";
-    case ReduceOutcome::DoesNotFit: return "too narrow or too tall for the box";
-    case ReduceOutcome::EncodeFailed: return "cannot be encoded as JPEG";
-    case ReduceOutcome::CannotCreateOutput: return "cannot create the output file";
-    case ReduceOutcome::WriteError: return "write error";
+    case ReduceOutcome::Reduced: return {SNAPWANE_TRANSLATE_NOOP("Engine", "reduced")};
+    case ReduceOutcome::Copied: return {SNAPWANE_TRANSLATE_NOOP("Engine", "copied unchanged")};
+    case ReduceOutcome::CannotOpenSource: return {SNAPWANE_TRANSLATE_NOOP("Engine", "cannot open the file")};
+    case ReduceOutcome::ReadError: return {SNAPWANE_TRANSLATE_NOOP("Engine", "read error")};
+    case ReduceOutcome::NotDecodable: return {SNAPWANE_TRANSLATE_NOOP("Engine", "not a JPEG photo or damaged")};
+    case ReduceOutcome::NoMemory: return {SNAPWANE_TRANSLATE_NOOP("Engine", "not enough memory")};
+    case ReduceOutcome::TooLargeToDecode: return {SNAPWANE_TRANSLATE_NOOP("Engine", "too large to decode in the memory allowed")};
+    case ReduceOutcome::InvalidTarget: return {SNAPWANE_TRANSLATE_NOOP("Engine", "the target size must be positive")};
+    case ReduceOutcome::DoesNotFit: return {SNAPWANE_TRANSLATE_NOOP("Engine", "too narrow or too tall for the box")};
+    case ReduceOutcome::EncodeFailed: return {SNAPWANE_TRANSLATE_NOOP("Engine", "cannot be encoded as JPEG")};
+    case ReduceOutcome::CannotCreateOutput: return {SNAPWANE_TRANSLATE_NOOP("Engine", "cannot create the output file")};
+    case ReduceOutcome::WriteError: return {SNAPWANE_TRANSLATE_NOOP("Engine", "write error")};
     }
-    return "unknown outcome";
+    return {SNAPWANE_TRANSLATE_NOOP("Engine", "unknown outcome")};
+}
+
+std::string DescribeReduceOutcome(ReduceOutcome outcome)
+{
+    return ReduceOutcomeText(outcome).English();
 }
 
 } // namespace snapwane

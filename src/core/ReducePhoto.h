@@ -34,6 +34,7 @@
 
 #include "core/Corrections.h"
 #include "core/PixelBuffer.h"
+#include "core/UserText.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -122,7 +123,8 @@ ReducedPixels ReduceJpegPlain(std::span<const std::uint8_t> jpeg, int targetWidt
 // into the fitted box. Empty on allocation failure.
 PixelBuffer ShrinkIntoFittedBox(PixelBuffer photo, int fittedWidth, int fittedHeight);
 
-// English text of an outcome without sizes, e.g. "not a JPEG photo or damaged".
+// An outcome without sizes, e.g. "not a JPEG photo or damaged", and its English.
+UserText ReduceOutcomeText(ReduceOutcome outcome);
 std::string DescribeReduceOutcome(ReduceOutcome outcome);
 
 } // namespace snapwane

@@ -4,6 +4,7 @@
 #include "imaging/CPhotoImage.h"
 #include "imaging/CPhotoProgressDlg.h"
 #include "imaging/GridGeometry.h"
+#include "platform/LocaleFormat.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -152,7 +153,7 @@ void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cel
     painter.setPen(palette().color(QPalette::Text));
     drawCaption(painter, GridGeometry::nameCaptionRect(cell), photo.GetDisplayName());
     drawCaption(painter, GridGeometry::sizeCaptionRect(cell),
-                QStringLiteral("%1 x %2").arg(source.width()).arg(source.height()));
+                LocaleFormat::dimensions(source.width(), source.height()));
 }
 
 void CPhotoListView::drawCaption(QPainter& painter, const QRect& area, const QString& caption)

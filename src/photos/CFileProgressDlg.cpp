@@ -13,8 +13,15 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-const QString CFileProgressDlg::kReadyCaption = QStringLiteral("READY");
-const QString CFileProgressDlg::kLoadingCaption = QStringLiteral("Loading photos...");
+QString CFileProgressDlg::readyCaption()
+{
+    return tr("READY");
+}
+
+QString CFileProgressDlg::loadingCaption()
+{
+    return tr("Loading photos...");
+}
 
 CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -27,7 +34,7 @@ CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     WidgetId::set(m_fileName, ids::fileProgress::FileName);
     WidgetId::set(m_stop, ids::fileProgress::Stop);
     setModal(false);
-    setWindowTitle(kLoadingCaption);
+    setWindowTitle(loadingCaption());
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);

@@ -23,8 +23,8 @@ class CFileProgressDlg : public QDialog
     Q_OBJECT
 
 public:
-    static const QString kReadyCaption;   // "READY", the caption after a normal end
-    static const QString kLoadingCaption; // "Loading photos...", until a loader has counted a photo
+    static QString readyCaption();   // "READY", the caption after a normal end
+    static QString loadingCaption(); // "Loading photos...", until a loader has counted a photo
 
     explicit CFileProgressDlg(QWidget* parent);
 

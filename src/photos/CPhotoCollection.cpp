@@ -1,11 +1,14 @@
 #include "photos/CPhotoCollection.h"
 
-#include "core/TextFormat.h"
+#include "platform/LocaleFormat.h"
 
 #include <QFileIconProvider>
 #include <QFileInfo>
 
-const QString CPhotoCollection::kCapacityMessage = QStringLiteral("You cannot load more than 1000 files");
+QString CPhotoCollection::capacityMessage()
+{
+    return tr("You cannot load more than 1000 files");
+}
 
 namespace {
 
@@ -121,7 +124,8 @@ QVariant CPhotoCollection::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
-    static const char* const headers[ColumnCount] = {"File", "Folder", "Size, bytes", "Modified", "Width x Height"};
+    static const char* const headers[ColumnCount] = {QT_TR_NOOP("File"), QT_TR_NOOP("Folder"), QT_TR_NOOP("Size, bytes"),
+                                                      QT_TR_NOOP("Modified"), QT_TR_NOOP("Width x Height")};
     if (role == Qt::DisplayRole)
         return tr(headers[section]);
     if (role == Qt::TextAlignmentRole)
@@ -134,11 +138,11 @@ QString CPhotoCollection::cellText(const PhotoRecord& held, int column) const
     switch (column) {
     case FileColumn: return held.name;
     case FolderColumn: return held.folder;
-    case SizeColumn: return QString::fromStdString(snapwane::FormatByteCount(held.fileBytes));
+    case SizeColumn: return LocaleFormat::byteCount(held.fileBytes);
     case ModifiedColumn: return held.modified;
     case DimensionsColumn: {
         const QSize size = held.image ? held.image->GetShownSize() : QSize();
-        return QString::fromStdString(snapwane::FormatDimensions(size.width(), size.height()));
+        return LocaleFormat::dimensions(size.width(), size.height());
     }
     default: return {};
     }

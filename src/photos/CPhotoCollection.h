@@ -23,7 +23,7 @@ class CPhotoCollection : public QAbstractTableModel
 
 public:
     static constexpr int kCapacity = 1000;
-    static const QString kCapacityMessage; // "You cannot load more than 1000 files"
+    static QString capacityMessage(); // "You cannot load more than 1000 files"
 
     enum Column { FileColumn, FolderColumn, SizeColumn, ModifiedColumn, DimensionsColumn, ColumnCount };
     static constexpr int kColumnWidths[ColumnCount] = {110, 250, 100, 110, 100};

@@ -10,7 +10,10 @@
 #include <algorithm>
 #include <memory>
 
-const QString CollectionEditor::kRemoveAllQuestion = QStringLiteral("Remove all files from the list, are you sure?");
+QString CollectionEditor::removeAllQuestion()
+{
+    return tr("Remove all files from the list, are you sure?");
+}
 
 bool CollectionEditor::appendFromWorker(PhotoRecord& record)
 {
@@ -63,7 +66,7 @@ void CollectionEditor::removeSelected()
 
 void CollectionEditor::removeAll()
 {
-    if (!Prompts::askYesNo(kRemoveAllQuestion))
+    if (!Prompts::askYesNo(removeAllQuestion()))
         return;
     m_host.collection().releaseAll();
     afterEmptied();

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 
 #include "photos/PhotoRecord.h"
@@ -12,8 +13,10 @@ class CollectionHost;
 // except appendFromWorker.
 class CollectionEditor
 {
+    Q_DECLARE_TR_FUNCTIONS(CollectionEditor)
+
 public:
-    static const QString kRemoveAllQuestion;
+    static QString removeAllQuestion();
 
     explicit CollectionEditor(CollectionHost& host) : m_host(host) {}
 

@@ -11,14 +11,28 @@
 
 #include <QSet>
 
+QString FileLoader::dialogTitle()
+{
+    return tr("Select and add JPEG photos");
+}
 
-const QString FileLoader::kDialogTitle = QStringLiteral("Select and add JPEG photos");
 // The name as the dialog shows it, then the patterns it matches (in any case):
 // the file dialog reads the last parentheses as a space-separated list, where a
 // comma would break the match.
-const QString FileLoader::kFilter = QStringLiteral("Jpeg photos (*.jpg, *.jpeg) (*.jpg *.jpeg)");
-const QString FileLoader::kNoMemoryMessage = QStringLiteral("There is no free memory");
-const QString FileLoader::kCountCaption = QStringLiteral("%1 of %2 loaded");
+QString FileLoader::filter()
+{
+    return tr("Jpeg photos (*.jpg, *.jpeg)") + QStringLiteral(" (*.jpg *.jpeg)");
+}
+
+QString FileLoader::noMemoryMessage()
+{
+    return tr("There is no free memory");
+}
+
+QString FileLoader::countCaption()
+{
+    return tr("%1 of %2 loaded");
+}
 
 namespace {
 
@@ -50,7 +64,7 @@ void FileLoader::run(const std::atomic<bool>& closing)
     QStringList files;
     try {
         m_progress.m_bStop = 0;
-        files = Prompts::chooseFiles(kDialogTitle, kFilter);
+        files = Prompts::chooseFiles(dialogTitle(), filter());
     } catch (...) {
         finish(true); // never leave the program in the loading state
         return;
@@ -127,7 +141,7 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
     for (int i = 0; i < chosen; ++i) {
         // The capacity is checked before each file, so a full collection never grows.
         if (CPhotoCollection::isFullAt(rowsHeld)) {
-            Prompts::inform(CPhotoCollection::kCapacityMessage);
+            Prompts::inform(CPhotoCollection::capacityMessage());
             return false;
         }
         const Choice& choice = choices[static_cast<std::size_t>(i)];
@@ -135,7 +149,7 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
         m_progress.SetFileName(choice.shownPath);
         if (!choice.passOver && appendNext(*ahead, taken++, choice.path)) {
             ++rowsHeld;
-            m_progress.SetCaption(kCountCaption.arg(rowsHeld).arg(expected));
+            m_progress.SetCaption(countCaption().arg(rowsHeld).arg(expected));
         }
         if (m_progress.m_bStop.load() != 0 || closing)
             return false;
@@ -151,7 +165,7 @@ bool FileLoader::appendNext(PhotosAhead& ahead, int index, const QString& path)
     switch (loaded.outcome) {
     case PhotoRecord::Outcome::Loaded: return m_host.collectionEditor().appendFromWorker(loaded.record);
     case PhotoRecord::Outcome::NoMemory:
-        Prompts::inform(kNoMemoryMessage);
+        Prompts::inform(noMemoryMessage());
         m_progress.m_bStop = 1;
         return false;
     case PhotoRecord::Outcome::Skipped: m_passedOver.add(path, loaded.refusal); break;
@@ -171,7 +185,7 @@ void FileLoader::finishNormally(LoadHost& host)
     CFileProgressDlg& progress = *host.fileProgressDlg();
     progress.SetPosition(0);
     progress.SetFileName(QString());
-    progress.SetCaption(CFileProgressDlg::kReadyCaption);
+    progress.SetCaption(CFileProgressDlg::readyCaption());
     progress.HideDialog();
     host.loadEnded(true);
 }

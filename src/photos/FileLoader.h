@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -25,11 +26,13 @@ class LoadHost;
 // (GuiThreadCall) and drives the progress dialog through its queued setters.
 class FileLoader
 {
+    Q_DECLARE_TR_FUNCTIONS(FileLoader)
+
 public:
-    static const QString kDialogTitle;     // "Select and add JPEG photos"
-    static const QString kFilter;          // "Jpeg photos (*.jpg, *.jpeg)", matching any case
-    static const QString kNoMemoryMessage; // "There is no free memory"
-    static const QString kCountCaption;    // "%1 of %2 loaded"
+    static QString dialogTitle();     // "Select and add JPEG photos"
+    static QString filter();          // "Jpeg photos (*.jpg, *.jpeg)", matching any case
+    static QString noMemoryMessage(); // "There is no free memory"
+    static QString countCaption();    // "%1 of %2 loaded"
 
     // Sets the loading flag and starts the load; false while the host loads or reduces.
     static bool start(LoadHost& host);

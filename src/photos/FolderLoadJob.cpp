@@ -12,10 +12,25 @@
 
 #include <QDir>
 
-const QString FolderLoadJob::kBrowserTitle = QStringLiteral("Select a folder with photos (*.jpg, *.jpeg)");
-const QString FolderLoadJob::kSearchCaption = QStringLiteral("Searching...");
-const QString FolderLoadJob::kLoadedCaption = QStringLiteral("%1 loaded");
-const QString FolderLoadJob::kNoMemoryMessage = QStringLiteral("No free memory");
+QString FolderLoadJob::browserTitle()
+{
+    return tr("Select a folder with photos (*.jpg, *.jpeg)");
+}
+
+QString FolderLoadJob::searchCaption()
+{
+    return tr("Searching...");
+}
+
+QString FolderLoadJob::loadedCaption()
+{
+    return tr("%1 loaded");
+}
+
+QString FolderLoadJob::noMemoryMessage()
+{
+    return tr("No free memory");
+}
 
 namespace {
 // The progress bar stands still on this range while the tree is searched.
@@ -42,7 +57,7 @@ void FolderLoadJob::run(const std::atomic<bool>& closing)
     m_closing = &closing;
     QString folder;
     try {
-        folder = Prompts::chooseFolder(kBrowserTitle, m_startFolder);
+        folder = Prompts::chooseFolder(browserTitle(), m_startFolder);
     } catch (...) {
         folder.clear(); // a browser that failed chose nothing, and the load still ends
     }
@@ -80,11 +95,11 @@ void FolderLoadJob::search(const QString& folder)
     m_progress.SetRange(0, kSearchRange);
     m_progress.SetPosition(0);
     m_progress.ShowDialog();
-    m_progress.SetCaption(kSearchCaption);
+    m_progress.SetCaption(searchCaption());
     m_progress.SetFileName(folder);
     m_loader.beginPass();
     m_loader.CountPhotosInFolder(folder);
-    m_progress.SetCaption(CFileProgressDlg::kReadyCaption);
+    m_progress.SetCaption(CFileProgressDlg::readyCaption());
 }
 
 void FolderLoadJob::load(const QString& folder)
@@ -94,7 +109,7 @@ void FolderLoadJob::load(const QString& folder)
     m_progress.SetPosition(0);
     m_loader.beginPass();
     // Until the first photo is appended (the subfolder question may come first).
-    m_progress.SetCaption(CFileProgressDlg::kLoadingCaption);
+    m_progress.SetCaption(CFileProgressDlg::loadingCaption());
     m_progress.SetFileName(folder);
     m_progress.ShowDialog();
     m_loader.LoadPhotosFromFolder(folder);
@@ -107,7 +122,7 @@ bool FolderLoadJob::finish()
     m_progress.m_bStop = 0;
     m_progress.SetPosition(0);
     m_progress.SetFileName(QString());
-    m_progress.SetCaption(CFileProgressDlg::kReadyCaption);
+    m_progress.SetCaption(CFileProgressDlg::readyCaption());
     m_progress.HideDialog();
     LoadRun::end(
         m_host,
@@ -142,7 +157,7 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
     const PhotoRecord::Outcome outcome = loaded.outcome;
     PhotoRecord& record = loaded.record;
     if (outcome == PhotoRecord::Outcome::NoMemory) {
-        Prompts::inform(kNoMemoryMessage);
+        Prompts::inform(noMemoryMessage());
         return FolderLoader::AppendOutcome::Stop;
     }
     if (outcome != PhotoRecord::Outcome::Loaded) {
@@ -158,7 +173,7 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
     });
     if (!rows || *rows < 0)
         return FolderLoader::AppendOutcome::Skipped;
-    m_progress.SetCaption(kLoadedCaption.arg(*rows));
+    m_progress.SetCaption(loadedCaption().arg(*rows));
     return FolderLoader::AppendOutcome::Appended;
 }
 

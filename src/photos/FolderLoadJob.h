@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 
 #include <atomic>
@@ -26,11 +27,13 @@ class LoadHost;
 // questions go through Prompts. The files left out are listed in one message at the end.
 class FolderLoadJob : private FolderLoader::Sink
 {
+    Q_DECLARE_TR_FUNCTIONS(FolderLoadJob)
+
 public:
-    static const QString kBrowserTitle;    // "Select a folder with photos (*.jpg, *.jpeg)"
-    static const QString kSearchCaption;   // "Searching..."
-    static const QString kLoadedCaption;   // "%1 loaded"
-    static const QString kNoMemoryMessage; // "No free memory"
+    static QString browserTitle();    // "Select a folder with photos (*.jpg, *.jpeg)"
+    static QString searchCaption();   // "Searching..."
+    static QString loadedCaption();   // "%1 loaded"
+    static QString noMemoryMessage(); // "No free memory"
 
     // Sets the loading flag and starts the load; false while the host loads or reduces.
     // threadCount: threads reading photos ahead; 0 for one per core.

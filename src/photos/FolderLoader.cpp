@@ -6,6 +6,7 @@
 #include "photos/PhotoRecord.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
+#include "platform/Translation.h"
 
 #include <QFileInfo>
 
@@ -73,8 +74,8 @@ void FolderLoader::LoadPhotosFromFolder(const QString& folder)
         return;
     const snapwane::PhotoFolderListing listing = listingOf(folder);
     if (listing.error)
-        m_sink.passOver(folder, QStringLiteral("cannot list the folder: ")
-                                    + QString::fromLocal8Bit(listing.error.message().c_str()));
+        m_sink.passOver(folder, tr("cannot list the folder: %1").arg(
+                                    QString::fromLocal8Bit(listing.error.message().c_str())));
     // The folder's photos are named to the sink first, so they can be read ahead
     // of their turn; its subfolders follow once they are all taken.
     QStringList photoPaths;
@@ -95,7 +96,7 @@ void FolderLoader::LoadPhotosFromFolder(const QString& folder)
             LoadPhotosFromFolder(NativePath::join(folder, NativePath::fromFileSystem(subfolder.filename())));
         else
             m_sink.passOver(NativePath::join(folder, printableName(subfolder)),
-                            QStringLiteral("folder name not valid UTF-8"));
+                            tr("folder name not valid UTF-8"));
     }
 }
 
@@ -105,7 +106,7 @@ void FolderLoader::loadPhotos(const QString& folder, const std::vector<fs::path>
         if (!isNameReachable(photo)) {
             ++m_foundCount; // met, and passed over
             m_sink.passOver(NativePath::join(folder, printableName(photo)),
-                            QString::fromStdString(snapwane::DescribePhotoCheck(snapwane::PhotoCheck::NameNotUtf8)));
+                            Translation::ofEngine(snapwane::PhotoCheckText(snapwane::PhotoCheck::NameNotUtf8)));
         } else {
             const QString name = NativePath::fromFileSystem(photo.filename());
             if (!loadFile(folder, name, PhotoRecord::lowerCased(name)))
@@ -121,7 +122,7 @@ bool FolderLoader::includeSubfolder()
 {
     if (m_subfoldersAccepted)
         return true;
-    if (Prompts::askYesNo(QStringLiteral("Would you like to include all subdirectories?")))
+    if (Prompts::askYesNo(tr("Would you like to include all subdirectories?")))
         m_subfoldersAccepted = true;
     else
         m_subfoldersDeclined = true;
@@ -132,7 +133,7 @@ bool FolderLoader::loadFile(const QString& folder, const QString& realName, cons
 {
     // A full collection takes no further photo: say so once and end the load.
     if (CPhotoCollection::isFullAt(m_sink.photoCount())) {
-        Prompts::inform(CPhotoCollection::kCapacityMessage);
+        Prompts::inform(CPhotoCollection::capacityMessage());
         m_sink.requestStop();
         return false;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@
 // subfolder question and the capacity message go through Prompts.
 class FolderLoader
 {
+    Q_DECLARE_TR_FUNCTIONS(FolderLoader)
+
 public:
     enum class AppendOutcome { Appended, Skipped, Stop };
 

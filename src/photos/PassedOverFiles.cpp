@@ -1,6 +1,7 @@
 #include "photos/PassedOverFiles.h"
 
 #include "platform/Prompts.h"
+#include "platform/Translation.h"
 
 void PassedOverFiles::add(const QString& path, const QString& reason)
 {
@@ -9,7 +10,7 @@ void PassedOverFiles::add(const QString& path, const QString& reason)
 
 void PassedOverFiles::add(const QString& path, snapwane::PhotoCheck refusal)
 {
-    add(path, QString::fromStdString(snapwane::DescribePhotoCheck(refusal)));
+    add(path, Translation::ofEngine(snapwane::PhotoCheckText(refusal)));
 }
 
 void PassedOverFiles::append(const PassedOverFiles& other)
@@ -20,14 +21,13 @@ void PassedOverFiles::append(const PassedOverFiles& other)
 QString PassedOverFiles::message() const
 {
     const qsizetype count = m_lines.size();
-    QString text = count == 1 ? QStringLiteral("1 file was not loaded:\n")
-                              : QStringLiteral("%1 files were not loaded:\n").arg(count);
+    QString text = tr("%n file(s) were not loaded:", nullptr, int(count)) + u'\n';
     // One more name rather than "and 1 more".
     const qsizetype shown = count <= kMostNamesShown + 1 ? count : kMostNamesShown;
     for (qsizetype i = 0; i < shown; ++i)
         text += u'\n' + m_lines.at(i);
     if (shown < count)
-        text += QStringLiteral("\n... and %1 more").arg(count - shown);
+        text += u'\n' + tr("... and %n more", nullptr, int(count - shown));
     return text;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@
 // Threads: filled and told on the loader's worker.
 class PassedOverFiles
 {
+    Q_DECLARE_TR_FUNCTIONS(PassedOverFiles)
+
 public:
     static constexpr int kMostNamesShown = 20;
 

@@ -2,7 +2,7 @@
 
 #include "core/DecodeMemory.h"
 #include "core/FileNames.h"
-#include "core/TextFormat.h"
+#include "platform/LocaleFormat.h"
 #include "platform/NativePath.h"
 
 #include <filesystem>
@@ -51,7 +51,7 @@ PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CPhotoProgressDlg* o
             return skipped(snapwane::PhotoCheck::CannotOpen);
         const auto written = std::filesystem::last_write_time(file, error);
         if (!error)
-            record.modified = QString::fromStdString(snapwane::FormatFileTime(written));
+            record.modified = LocaleFormat::fileTime(written);
         record.image->setOwner(owner);
         snapwane::PhotoCheck check = snapwane::PhotoCheck::NotDecodable;
         if (!record.image->LoadFromFile(path, 0, 0, &check))

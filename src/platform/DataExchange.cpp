@@ -30,7 +30,7 @@ void setControlText(QWidget* edit, const QString& text)
 
 QString DataExchange::rangeMessage(qlonglong minimum, qlonglong maximum)
 {
-    return QStringLiteral("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
+    return tr("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
 }
 
 void DataExchange::integer(QWidget* edit, int& value, int minimum, int maximum)
@@ -66,8 +66,8 @@ bool DataExchange::readNumber(QWidget* edit, bool allowSign, qlonglong minimum, 
     static const QRegularExpression unsignedPattern(QStringLiteral("^\\+?\\d+$"));
     const QString typed = controlText(edit).trimmed();
     if (!(allowSign ? signedPattern : unsignedPattern).match(typed).hasMatch()) {
-        refuse(edit, allowSign ? QStringLiteral("Please enter an integer.")
-                               : QStringLiteral("Please enter a positive integer."));
+        refuse(edit, allowSign ? tr("Please enter an integer.")
+                               : tr("Please enter a positive integer."));
         return false;
     }
     // Digits too many for any field are an integer out of range all the same.

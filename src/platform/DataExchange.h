@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -17,6 +18,8 @@ class QWidget;
 // Text controls are a QLineEdit or an IntegerEdit.
 class DataExchange
 {
+    Q_DECLARE_TR_FUNCTIONS(DataExchange)
+
 public:
     enum Direction { Read, Write }; // Read: controls into fields
 

@@ -15,7 +15,10 @@
 #include <windows.h>
 #endif
 
-const QString Shell::kCannotOpenMessage = QStringLiteral("%1 could not be opened: no program to open it was found.");
+QString Shell::cannotOpenMessage()
+{
+    return tr("%1 could not be opened: no program to open it was found.");
+}
 
 namespace {
 
@@ -36,7 +39,7 @@ void reportFailure(const QUrl& url, const Shell::Failure& onFailure)
     if (onFailure)
         onFailure(shownName(url));
     else
-        Prompts::inform(Shell::kCannotOpenMessage.arg(shownName(url)));
+        Prompts::inform(Shell::cannotOpenMessage().arg(shownName(url)));
 }
 
 // Qt only knows whether xdg-open started, not whether it found a program: its exit

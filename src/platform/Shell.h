@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,8 +13,10 @@
 // manager learns why nothing opened. Callable from any thread.
 class Shell
 {
+    Q_DECLARE_TR_FUNCTIONS(Shell)
+
 public:
-    static const QString kCannotOpenMessage; // %1: the path or address
+    static QString cannotOpenMessage(); // %1: the path or address
 
     // Called on the GUI thread with the path or address that could not be opened;
     // an empty one shows kCannotOpenMessage.

@@ -8,7 +8,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-const QString UserGuide::kWindowTitle = QStringLiteral("Snapwane user guide");
+QString UserGuide::windowTitle()
+{
+    return tr("Snapwane user guide");
+}
 
 QString UserGuide::path(const QString& programFolder)
 {
@@ -26,7 +29,7 @@ QDialog* UserGuide::showInWindow(const QString& page, QWidget* parent)
 {
     auto* window = new QDialog(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(kWindowTitle);
+    window->setWindowTitle(windowTitle());
     auto* browser = new QTextBrowser(window);
     browser->setOpenExternalLinks(false);
     browser->setSource(QUrl::fromLocalFile(page));

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 
 class QDialog;
@@ -9,8 +10,10 @@ class QWidget;
 // program run from its build tree opens the copy the build puts in docs/ beside it.
 class UserGuide
 {
+    Q_DECLARE_TR_FUNCTIONS(UserGuide)
+
 public:
-    static const QString kWindowTitle;
+    static QString windowTitle();
 
     // The guide's index page; empty when neither copy exists.
     static QString path(const QString& programFolder);

@@ -1,5 +1,6 @@
 #include "reduce/CViewPhotoSizesDlg.h"
 
+#include "platform/LocaleFormat.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
 
@@ -26,7 +27,7 @@ CViewPhotoSizesDlg::CViewPhotoSizesDlg(QSize box, const QString& photoPath, cons
     m_closeButton->setDefault(true);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
     // The caption names the box the user chose, not what the frame leaves of it.
-    setWindowTitle(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height()));
+    setWindowTitle(LocaleFormat::dimensions(box.width(), box.height()));
     resize(box);
 }
 

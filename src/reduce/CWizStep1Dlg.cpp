@@ -1,6 +1,5 @@
 #include "reduce/CWizStep1Dlg.h"
 
-#include "core/TextFormat.h"
 #include "platform/DataExchange.h"
 #include "platform/IntegerEdit.h"
 #include "platform/Prompts.h"
@@ -278,10 +277,12 @@ bool CWizStep1Dlg::mayReplaceFilesOf(const CWizStep2Dlg& step2) const
         = m_settings.filesReplacedIn ? m_settings.filesReplacedIn(folder, archive) : ReductionSettings::ReplacedFiles{};
     if (replaced.files == 0)
         return true;
-    const std::string text = snapwane::DescribeReplacedFiles(std::size_t(replaced.files),
-                                                             std::size_t(replaced.originals), folder.toStdString());
-    const QString question = replaced.files == 1 ? QStringLiteral(". Replace it?") : QStringLiteral(". Replace them?");
-    return Prompts::askYesNo(QString::fromStdString(text) + question);
+    // Nothing is said of originals when none would be replaced.
+    QString question = tr("%n file(s) in %1 would be replaced", nullptr, replaced.files).arg(folder);
+    if (replaced.originals > 0)
+        question += replaced.files == 1 ? tr(" (the original of one of your photos)")
+                                        : tr(" (%n of them original(s) of your photos)", nullptr, replaced.originals);
+    return Prompts::askYesNo(question + tr(". Replace them?", nullptr, replaced.files));
 }
 
 int CWizStep1Dlg::runStep2(CWizStep2Dlg& step2)

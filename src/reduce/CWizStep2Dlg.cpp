@@ -4,6 +4,7 @@
 #include "platform/DataExchange.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
+#include "platform/Translation.h"
 #include "platform/WidgetId.h"
 #include "res/ids.h"
 
@@ -21,14 +22,35 @@
 namespace ctl = ids::wizardStep2;
 
 const QString CWizStep2Dlg::kDefaultArchiveName = QStringLiteral("MyNewPhotos");
-const QString CWizStep2Dlg::kBrowseTitle = QStringLiteral("Select a folder for output files");
-const QString CWizStep2Dlg::kEmptyFieldMessage = QStringLiteral("Field is empty");
-const QString CWizStep2Dlg::kCannotCreateFolderMessage = QStringLiteral("The folder %1 cannot be created.");
-const QString CWizStep2Dlg::kRelativeFolderMessage
-    = QStringLiteral("Please enter the full path of the output folder, for example %1.");
-const QString CWizStep2Dlg::kArchiveNameMessage = QStringLiteral("The file name \"%1\" cannot be used: %2.");
-const QString CWizStep2Dlg::kEmailAddressMessage
-    = QStringLiteral("Please enter one plain e-mail address, such as name@example.org.");
+QString CWizStep2Dlg::browseTitle()
+{
+    return tr("Select a folder for output files");
+}
+
+QString CWizStep2Dlg::emptyFieldMessage()
+{
+    return tr("Field is empty");
+}
+
+QString CWizStep2Dlg::cannotCreateFolderMessage()
+{
+    return tr("The folder %1 cannot be created.");
+}
+
+QString CWizStep2Dlg::relativeFolderMessage()
+{
+    return tr("Please enter the full path of the output folder, for example %1.");
+}
+
+QString CWizStep2Dlg::archiveNameMessage()
+{
+    return tr("The file name \"%1\" cannot be used: %2.");
+}
+
+QString CWizStep2Dlg::emailAddressMessage()
+{
+    return tr("Please enter one plain e-mail address, such as name@example.org.");
+}
 
 namespace {
 
@@ -191,7 +213,7 @@ void CWizStep2Dlg::onEmailClicked()
 // changes nothing.
 void CWizStep2Dlg::onBrowse()
 {
-    const QString chosen = Prompts::chooseFolder(kBrowseTitle, m_folderEdit->text());
+    const QString chosen = Prompts::chooseFolder(browseTitle(), m_folderEdit->text());
     if (chosen.isEmpty())
         return;
     m_outputFolder = withSingleSeparators(NativePath::toNative(chosen));
@@ -215,22 +237,22 @@ void CWizStep2Dlg::onStart()
     m_emailAddress = m_emailAddress.trimmed();
     exchange(false);
     if (QDir::isRelativePath(m_outputFolder)) {
-        refuse(m_folderEdit, kRelativeFolderMessage.arg(defaultOutputFolder()));
+        refuse(m_folderEdit, relativeFolderMessage().arg(defaultOutputFolder()));
         return;
     }
     if (m_archiveEdit->isEnabled()) {
-        const std::string fault = snapwane::ArchiveNameFault(m_archiveName.toStdString());
-        if (!fault.empty()) {
-            refuse(m_archiveEdit, kArchiveNameMessage.arg(m_archiveName, QString::fromStdString(fault)));
+        const snapwane::UserText fault = snapwane::ArchiveNameFaultText(m_archiveName.toStdString());
+        if (!fault.Empty()) {
+            refuse(m_archiveEdit, archiveNameMessage().arg(m_archiveName, Translation::ofEngine(fault)));
             return;
         }
     }
     if (m_emailEdit->isEnabled() && !snapwane::IsPlainEmailAddress(m_emailAddress.toStdString())) {
-        refuse(m_emailEdit, kEmailAddressMessage);
+        refuse(m_emailEdit, emailAddressMessage());
         return;
     }
     if (!QDir().mkpath(m_outputFolder)) {
-        refuse(m_folderEdit, kCannotCreateFolderMessage.arg(m_outputFolder));
+        refuse(m_folderEdit, cannotCreateFolderMessage().arg(m_outputFolder));
         return;
     }
     accept();
@@ -240,7 +262,7 @@ bool CWizStep2Dlg::refuseIfEmpty(QLineEdit* edit)
 {
     if (!edit->isEnabled() || !edit->text().isEmpty())
         return false;
-    refuse(edit, kEmptyFieldMessage);
+    refuse(edit, emptyFieldMessage());
     return true;
 }
 

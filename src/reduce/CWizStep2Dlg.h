@@ -19,12 +19,12 @@ class CWizStep2Dlg : public QDialog
 
 public:
     static const QString kDefaultArchiveName;
-    static const QString kBrowseTitle;
-    static const QString kEmptyFieldMessage;
-    static const QString kCannotCreateFolderMessage; // %1: the folder
-    static const QString kRelativeFolderMessage;     // %1: an example of a full path
-    static const QString kArchiveNameMessage;        // %1: the name, %2: why it cannot be used
-    static const QString kEmailAddressMessage;
+    static QString browseTitle();
+    static QString emptyFieldMessage();
+    static QString cannotCreateFolderMessage(); // %1: the folder
+    static QString relativeFolderMessage();     // %1: an example of a full path
+    static QString archiveNameMessage();        // %1: the name, %2: why it cannot be used
+    static QString emailAddressMessage();
 
     explicit CWizStep2Dlg(QWidget* parent = nullptr);
 

@@ -2,6 +2,8 @@
 
 #include "photos/CFileProgressDlg.h"
 
+#include <QCoreApplication>
+
 // The dialog's setters queue themselves onto the GUI thread when called from the worker.
 
 void ReductionProgress::begin(int count)
@@ -19,7 +21,7 @@ void ReductionProgress::showFileName(const QString& name)
 
 void ReductionProgress::showPrepared(int prepared, int count)
 {
-    m_dialog->SetCaption(QStringLiteral("%1 of %2 prepared").arg(prepared).arg(count));
+    m_dialog->SetCaption(QCoreApplication::translate("ReductionProgress", "%1 of %2 prepared").arg(prepared).arg(count));
     m_dialog->SetPosition(prepared);
 }
 
@@ -44,5 +46,5 @@ void ReductionProgress::showReady()
 {
     m_dialog->SetPosition(0);
     m_dialog->SetFileName(QString());
-    m_dialog->SetCaption(CFileProgressDlg::kReadyCaption);
+    m_dialog->SetCaption(CFileProgressDlg::readyCaption());
 }

@@ -5,6 +5,7 @@
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
+#include "platform/Translation.h"
 #include "reduce/ReductionHost.h"
 
 #include <QCoreApplication>
@@ -12,14 +13,25 @@
 
 #include <system_error>
 
+QString ReductionWorker::openFolderQuestion()
+{
+    return tr("Would you like to open the output folder with new photos?");
+}
 
-const QString ReductionWorker::kOpenFolderQuestion
-    = QStringLiteral("Would you like to open the output folder with new photos?");
-const QString ReductionWorker::kArchiveFailedMessage = QStringLiteral("The file %1 could not be made:\n%2");
-const QString ReductionWorker::kNoMailProgramMessage
-    = QStringLiteral("The file %1 was made, but no mail program could be opened to send it.");
-const QString ReductionWorker::kNothingToPackMessage
-    = QStringLiteral("No photo was written, so the file %1 was not made.");
+QString ReductionWorker::archiveFailedMessage()
+{
+    return tr("The file %1 could not be made:\n%2");
+}
+
+QString ReductionWorker::noMailProgramMessage()
+{
+    return tr("The file %1 was made, but no mail program could be opened to send it.");
+}
+
+QString ReductionWorker::nothingToPackMessage()
+{
+    return tr("No photo was written, so the file %1 was not made.");
+}
 
 namespace {
 
@@ -164,20 +176,40 @@ bool ReductionWorker::reduceAll(const std::atomic<bool>& stopRequested)
     return !observer.stopped;
 }
 
+namespace {
+
+// The system's words for an error number, in the user's language where the
+// system has them.
+QString systemMessage(int error)
+{
+    return QString::fromLocal8Bit(std::generic_category().message(error));
+}
+
+// What went wrong with one photo, as the engine's reason says it: the outcome,
+// then the system's words.
+QString failureText(const snapwane::ReduceResult& result)
+{
+    QString text = Translation::ofEngine(snapwane::ReduceOutcomeText(result.outcome));
+    if (result.systemError != 0)
+        text += QStringLiteral(": ") + systemMessage(result.systemError);
+    return text;
+}
+
+} // namespace
+
 // A folder's failure names the folder, one photo's the file concerned: the
 // source for a read error, else the output; both with the system's reason.
 QString ReductionWorker::fileErrorText(std::size_t index, const snapwane::ReduceResult& result) const
 {
     if (result.outputFolderFailed) {
-        const std::string reason
-            = result.systemError != 0 ? std::generic_category().message(result.systemError) : result.reason;
-        return QStringLiteral("The photos cannot be written into the output folder\n%1\n%2.\nThe reduction has stopped.")
-            .arg(m_settings.outputFolder, QString::fromStdString(reason));
+        const QString reason = result.systemError != 0 ? systemMessage(result.systemError) : failureText(result);
+        return tr("The photos cannot be written into the output folder\n%1\n%2.\nThe reduction has stopped.")
+            .arg(m_settings.outputFolder, reason);
     }
     const QString file = result.outcome == snapwane::ReduceOutcome::ReadError
                            ? m_photos[index].sourcePath
                            : NativePath::fromFileSystem(m_batch.Photos()[index].output);
-    return QStringLiteral("File error:\n") + file + QLatin1Char('\n') + QString::fromStdString(result.reason);
+    return tr("File error:") + u'\n' + file + u'\n' + failureText(result);
 }
 
 bool ReductionWorker::shouldStop(const std::atomic<bool>& stopRequested) const
@@ -206,20 +238,20 @@ void ReductionWorker::runPacker() const
         arguments.append(QString::fromStdString(argument));
     const QString archive = arguments.at(arguments.size() - 2);
     if (m_written.empty()) {
-        Prompts::inform(kNothingToPackMessage.arg(archive));
+        Prompts::inform(nothingToPackMessage().arg(archive));
         return;
     }
     const QString program = QString::fromStdString(command->Program());
     const Shell::ProgramResult result
         = Shell::runProgram(program, arguments, QByteArray::fromStdString(command->Input()));
     if (result.exitCode == snapwane::kPackerMailNotOpened) {
-        Prompts::inform(kNoMailProgramMessage.arg(archive));
+        Prompts::inform(noMailProgramMessage().arg(archive));
     } else if (result.exitCode != snapwane::kPackerDone) {
         QString reason = result.errorOutput;
         reason.remove(QRegularExpression(QStringLiteral("^snapwane-pack: ")));
         if (result.exitCode < 0)
-            reason = QStringLiteral("the packer %1 could not be run. %2").arg(program, reason);
-        Prompts::inform(kArchiveFailedMessage.arg(archive, reason.trimmed()));
+            reason = tr("the packer %1 could not be run. %2").arg(program, reason);
+        Prompts::inform(archiveFailedMessage().arg(archive, reason.trimmed()));
     }
 }
 
@@ -227,7 +259,7 @@ void ReductionWorker::runPacker() const
 // main window stays where and as large as the user left it.
 void ReductionWorker::offerOutputFolder() const
 {
-    if (!Prompts::askYesNo(kOpenFolderQuestion))
+    if (!Prompts::askYesNo(openFolderQuestion()))
         return;
     Shell::openPath(m_settings.outputFolder);
 }

@@ -5,6 +5,8 @@
 #include "reduce/ReductionProgress.h"
 #include "reduce/ReductionSettings.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <cstddef>
 #include <filesystem>
@@ -26,6 +28,8 @@ class ReductionHost;
 // the GUI thread carries out.
 class ReductionWorker
 {
+    Q_DECLARE_TR_FUNCTIONS(ReductionWorker)
+
 public:
     // A reducer that does a whole photo at once (tests watch each photo through
     // one); with it the photos go one after the other.
@@ -33,10 +37,10 @@ public:
         const std::filesystem::path& source, const std::filesystem::path& output, int targetWidth,
         int targetHeight, int quality, const snapwane::Corrections& corrections)>;
 
-    static const QString kOpenFolderQuestion;
-    static const QString kArchiveFailedMessage; // %1: the archive, %2: why
-    static const QString kNoMailProgramMessage; // %1: the archive
-    static const QString kNothingToPackMessage; // %1: the archive
+    static QString openFolderQuestion();
+    static QString archiveFailedMessage(); // %1: the archive, %2: why
+    static QString noMailProgramMessage(); // %1: the archive
+    static QString nothingToPackMessage(); // %1: the archive
 
     // An empty reducer means the engine's own, prepared on `threads` threads.
     ReductionWorker(ReductionHost& host, ReductionSettings settings, std::vector<ReductionPhoto> photos,
@@ -54,7 +58,6 @@ public:
 
     // Output path of a listed name: the separator is always inserted.
     static QString outputPathOf(const QString& outputFolder, const QString& listedName);
-
 
 private:
     class Observer;

@@ -2,6 +2,8 @@
 
 #include "res/ids.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -17,12 +19,12 @@ struct Row
 
 // clang-format off
 const Row kRows[SizeChoice::Count] = {
-    {ids::wizardStep1::Size320,       "320 x 240     (~15 KBytes) ",   320, 240, 15},
-    {ids::wizardStep1::Size640,       "640 x 480     (~45 KBytes) ",   640, 480, 45},
-    {ids::wizardStep1::Size800,       "800 x 600     (~90 KBytes)  ",  800, 600, 90},
-    {ids::wizardStep1::Size1024,      "1024 x 768   (~130 KBytes) ",  1024, 768, 130},
-    {ids::wizardStep1::SizeCustom,    "Other: ",                         0,   0, 0},
-    {ids::wizardStep1::SizeUnchanged, "No change (copy only)",           0,   0, 0},
+    {ids::wizardStep1::Size320,       QT_TRANSLATE_NOOP("SizeChoice", "320 x 240     (~15 KBytes) "),   320, 240, 15},
+    {ids::wizardStep1::Size640,       QT_TRANSLATE_NOOP("SizeChoice", "640 x 480     (~45 KBytes) "),   640, 480, 45},
+    {ids::wizardStep1::Size800,       QT_TRANSLATE_NOOP("SizeChoice", "800 x 600     (~90 KBytes)  "),  800, 600, 90},
+    {ids::wizardStep1::Size1024,      QT_TRANSLATE_NOOP("SizeChoice", "1024 x 768   (~130 KBytes) "),  1024, 768, 130},
+    {ids::wizardStep1::SizeCustom,    QT_TRANSLATE_NOOP("SizeChoice", "Other: "),                         0,   0, 0},
+    {ids::wizardStep1::SizeUnchanged, QT_TRANSLATE_NOOP("SizeChoice", "No change (copy only)"),           0,   0, 0},
 };
 // clang-format on
 
@@ -33,14 +35,14 @@ const Row& rowOf(SizeChoice::Index choice)
 
 QString totalCaption(std::uint64_t kilobytes)
 {
-    return QStringLiteral("Output photo size:      Total ~ %1 KBytes").arg(kilobytes);
+    return QCoreApplication::translate("SizeChoice", "Output photo size:      Total ~ %1 KBytes").arg(kilobytes);
 }
 
 } // namespace
 
 QString SizeChoice::caption(Index choice)
 {
-    return QString::fromLatin1(rowOf(choice).caption);
+    return QCoreApplication::translate("SizeChoice", rowOf(choice).caption);
 }
 
 int SizeChoice::controlId(Index choice)
@@ -65,7 +67,7 @@ SizeChoice::Estimate SizeChoice::estimate(Index choice, int photoCount, std::uin
 {
     const std::uint64_t inputKilobytes = inputBytes / 1000;
     if (choice == Custom)
-        return {QStringLiteral("Output photo size"), 0};
+        return {QCoreApplication::translate("SizeChoice", "Output photo size"), 0};
     if (choice == Unchanged)
         return {totalCaption(inputKilobytes), 100};
     const std::uint64_t outputKilobytes = std::uint64_t(std::max(photoCount, 0)) * rowOf(choice).kilobytesPerPhoto;

@@ -203,7 +203,7 @@ TEST_F(MainFrame, HelpThatNoBrowserOpensShowsTheGuideInTheProgramsOwnWindow)
     action(cmd::Help)->trigger();
     QDialog* window = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->isVisible() && top->windowTitle() == UserGuide::kWindowTitle)
+        if (top->isVisible() && top->windowTitle() == UserGuide::windowTitle())
             window = qobject_cast<QDialog*>(top);
     }
     ASSERT_NE(window, nullptr);

@@ -1,4 +1,5 @@
 #include "core/TextFormat.h"
+#include "core/UserText.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,22 @@ TEST(DescribeReplacedFiles, OneOrManyFilesAndOriginals)
               "4 files in /p would be replaced (1 of them the original of one of your photos)");
     EXPECT_EQ(DescribeReplacedFiles(4, 2, "/p"),
               "4 files in /p would be replaced (2 of them originals of your photos)");
+}
+
+// The engine's texts reach the tools in English; the numbered places take their
+// arguments once, in any order, and what is no place stays as written.
+TEST(UserText, EnglishPutsEachArgumentInItsPlace)
+{
+    struct Row { const char* source; std::vector<std::string> arguments; const char* english; };
+    const Row rows[] = {
+        {"read error", {}, "read error"},
+        {"smaller than %1 x %2", {"320", "240"}, "smaller than 320 x 240"},
+        {"%2 before %1", {"one", "two"}, "two before one"},
+        {"100% of %1", {"a%2b"}, "100% of a%2b"}, // a lone '%' and an argument's own "%2" stay
+        {"%1 and %3", {"a"}, "a and %3"},         // a place with no argument stays
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ((UserText{row.source, row.arguments}.English()), row.english) << row.source;
 }
 
 } // namespace

@@ -54,7 +54,7 @@ TEST_F(LoadOnScreen, WindowGrownDuringALoad_ShowsTheEmptyGridNotABlackRectangle)
         const QRect corners[] = {QRect(0, 0, 120, 80), QRect(grid->width() - 120, grid->height() - 80, 120, 80)};
         for (const QRect& corner : corners)
             EXPECT_TRUE(waitForScreenColour(grid, corner, background)) << "grid corner at " << corner.x();
-        EXPECT_EQ(progress->windowTitle(), CFileProgressDlg::kLoadingCaption);
+        EXPECT_EQ(progress->windowTitle(), CFileProgressDlg::loadingCaption());
         EXPECT_EQ(progress->fileNameLine()->text(), card);
     };
 

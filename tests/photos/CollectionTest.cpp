@@ -160,7 +160,7 @@ TEST_F(Collection, RemoveAllAsksFirstAndNoChangesNothing)
     frame.onCommand(ids::cmd::RemoveAll);
     EXPECT_EQ(collection().count(), 3);
     EXPECT_EQ(view()->state().viewMode(), PhotoViewHost::FileListMode);
-    EXPECT_EQ(prompts.messages(), QStringList{CollectionEditor::kRemoveAllQuestion});
+    EXPECT_EQ(prompts.messages(), QStringList{CollectionEditor::removeAllQuestion()});
 
     prompts.yesNoAnswers = {true};
     frame.onCommand(ids::cmd::RemoveAll);

@@ -32,7 +32,7 @@ TEST_F(FileLoader_, CountsEachAppendedPhotoAgainstTheExpectedTotal)
     load(folder.writeMany(QStringLiteral("new"), 3));
     EXPECT_EQ(recorder.captions, (QStringList{QStringLiteral("11 of 13 loaded"), QStringLiteral("12 of 13 loaded"),
                                               QStringLiteral("13 of 13 loaded"), QStringLiteral("READY")}));
-    EXPECT_EQ(prompts.log.last(), QStringLiteral("files: Select and add JPEG photos | ") + FileLoader::kFilter);
+    EXPECT_EQ(prompts.log.last(), QStringLiteral("files: Select and add JPEG photos | ") + FileLoader::filter());
 }
 
 TEST_F(FileLoader_, AnUndecodableFileIsPassedOverAndNamedAtTheEnd)
@@ -191,8 +191,8 @@ TEST(FileDialogFilter, MatchesJpegNamesInAnyCase)
     for (const char* name : {"a.jpg", "B.JPG", "c.Jpeg", "d.jPeG", "e.png", "f.jpg.lnk", "g.jpgx", "h.txt", "i.jpe",
                              "j k \u00fc.jPg", "l.jpg.txt"})
         files.write(QString::fromUtf8(name), {1});
-    std::unique_ptr<QFileDialog> dialog(QtPrompts::createOpenFilesDialog(nullptr, FileLoader::kDialogTitle,
-                                                                         FileLoader::kFilter));
+    std::unique_ptr<QFileDialog> dialog(QtPrompts::createOpenFilesDialog(nullptr, FileLoader::dialogTitle(),
+                                                                         FileLoader::filter()));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     auto* model = dialog->findChild<QFileSystemModel*>();
     ASSERT_NE(model, nullptr);

@@ -125,7 +125,7 @@ TEST_F(FolderLoadJobTest, AnsweredYes_PhotosReadAheadOnSeveralThreadsAppendInNam
     EXPECT_EQ(prompts.messages(), QStringList{kSubfolderQuestion});
     EXPECT_EQ(m_view->state().currentIndex(), 0);
     EXPECT_EQ(m_view->fileList()->selectedRow(), 0);
-    EXPECT_EQ(m_view->fileProgressDlg()->windowTitle(), CFileProgressDlg::kReadyCaption);
+    EXPECT_EQ(m_view->fileProgressDlg()->windowTitle(), CFileProgressDlg::readyCaption());
     EXPECT_FALSE(m_view->fileProgressDlg()->isVisible());
 }
 
@@ -219,11 +219,11 @@ TEST_F(FolderLoadJobTest, LoadingTwice_DoublesTheRows)
     load(ids::cmd::LoadCamera);
     EXPECT_EQ(m_view->collection().count(), 10);
     EXPECT_EQ(m_prompts.log.filter(QStringLiteral("folder: ")).size(), 2);
-    EXPECT_EQ(m_prompts.log.filter(FolderLoadJob::kBrowserTitle).size(), 2); // the camera uses the same browser
+    EXPECT_EQ(m_prompts.log.filter(FolderLoadJob::browserTitle()).size(), 2); // the camera uses the same browser
     // ... opened at the home folder for a folder, where removable media are mounted for the camera.
-    EXPECT_TRUE(m_prompts.log.contains(QStringLiteral("folder: %1 | %2").arg(FolderLoadJob::kBrowserTitle, QDir::homePath())));
+    EXPECT_TRUE(m_prompts.log.contains(QStringLiteral("folder: %1 | %2").arg(FolderLoadJob::browserTitle(), QDir::homePath())));
     EXPECT_TRUE(m_prompts.log.contains(
-        QStringLiteral("folder: %1 | %2").arg(FolderLoadJob::kBrowserTitle, RemovableMedia::cameraFolder())));
+        QStringLiteral("folder: %1 | %2").arg(FolderLoadJob::browserTitle(), RemovableMedia::cameraFolder())));
 }
 
 TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)
@@ -233,14 +233,14 @@ TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)
         ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("Sub/s%1").arg(i)));
     CFileProgressDlg* progress = m_view->fileProgressDlg();
     QObject::connect(progress, &QWidget::windowTitleChanged, progress, [progress](const QString& title) {
-        if (title == FolderLoadJob::kSearchCaption)
+        if (title == FolderLoadJob::searchCaption())
             progress->m_bStop = 1;
     });
     m_prompts.folderAnswers = {m_root};
     m_prompts.yesNoAnswers = {true};
     load();
     EXPECT_EQ(m_view->collection().count(), 0);
-    EXPECT_EQ(progress->windowTitle(), CFileProgressDlg::kReadyCaption);
+    EXPECT_EQ(progress->windowTitle(), CFileProgressDlg::readyCaption());
     EXPECT_EQ(progress->m_bStop, 0);
 }
 

@@ -125,7 +125,7 @@ TEST_F(ReductionRun, ReducesEveryPhotoIntoTheBoxUnderItsListedName)
     EXPECT_EQ(reducetest::photoSize(output("wide.jpeg")), QSize(640, 320));
     // Not larger than the box: copied byte for byte.
     EXPECT_EQ(reducetest::fileBytes(output("small.jpg")), reducetest::fileBytes(sourceFolder() + "/small.jpg"));
-    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::openFolderQuestion()});
     EXPECT_TRUE(shell.opened().isEmpty());
     EXPECT_TRUE(shell.started().isEmpty());
     EXPECT_FALSE(view->state().isReducing());
@@ -162,7 +162,7 @@ TEST_F(ReductionRun, OddNamesAreReadUnderTheirRealNamesAndWrittenLowerCased)
     addPhoto(QStringLiteral("ÄÖÜ.jpeg"), 800, 600);
     reduce();
     EXPECT_EQ(outputs(), QStringList({QStringLiteral("äöü.jpeg"), QStringLiteral("été \"quoted\" 'n' spaced.jpg")}));
-    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::openFolderQuestion()});
 }
 
 TEST_F(ReductionRun, AFileErrorIsReportedWithTheOutputAndItsReasonAndTheRunGoesOn)
@@ -176,7 +176,7 @@ TEST_F(ReductionRun, AFileErrorIsReportedWithTheOutputAndItsReasonAndTheRunGoesO
     });
     reduce();
     EXPECT_EQ(prompts.messages(), QStringList({"File error:\n" + output("img_0002.jpg") + "\nwrite error: File too large",
-                                               ReductionWorker::kOpenFolderQuestion}));
+                                               ReductionWorker::openFolderQuestion()}));
     EXPECT_EQ(outputs(), QStringList({"img_0001.jpg", "img_0003.jpg"}));
 }
 
@@ -244,7 +244,7 @@ TEST_F(ReductionRun, AFullDiskEndsTheRunAfterThePhotoInHand)
     EXPECT_EQ(attempted.load(), 2);
     EXPECT_EQ(outputs(), QStringList{"img_0001.jpg"});
     EXPECT_EQ(prompts.messages(), QStringList({folderFailure(outputFolder(), "No space left on device"),
-                                               ReductionWorker::kOpenFolderQuestion}));
+                                               ReductionWorker::openFolderQuestion()}));
     EXPECT_TRUE(shell.started().isEmpty());
 }
 
@@ -510,7 +510,7 @@ TEST_F(ReductionRun, WritesEveryPhotoWhileTheGuiThreadIsBusyAndCountsEachOne)
     QStringList expected;
     for (int i = 1; i <= 12; ++i)
         expected.append(QStringLiteral("%1 of 12 prepared").arg(i));
-    expected << QString() << CFileProgressDlg::kReadyCaption;
+    expected << QString() << CFileProgressDlg::readyCaption();
     EXPECT_EQ(captions, expected);
 }
 
@@ -572,7 +572,7 @@ TEST_P(ReductionPacker, StartsThePackerBesideTheProgramAfterTheLastPhoto)
                                                             outputFolder()};
     EXPECT_EQ(started[0].arguments, expected);
     EXPECT_EQ(started[0].input, QByteArray("img_0001.jpg", 13));
-    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::openFolderQuestion()});
 }
 
 const PackerRow kPackers[] = {
@@ -602,7 +602,7 @@ TEST_F(ReductionRun, PacksExactlyThePhotosThisRunWroteInListOrder)
     settings.archiveName = QStringLiteral("pics");
     reduce();
     EXPECT_EQ(outputs(), QStringList({"apple.jpg", "earlier.jpg", "zebra.jpg"}));
-    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::kOpenFolderQuestion});
+    EXPECT_EQ(prompts.messages(), QStringList{ReductionWorker::openFolderQuestion()});
     const auto started = shell.started();
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0].input, QByteArray("zebra.jpg\0apple.jpg\0", 20));
@@ -627,17 +627,17 @@ TEST_P(ReductionPackerFailure, IsReportedBeforeTheQuestion)
     shell.programResult = GetParam().result;
     reduce();
     EXPECT_EQ(prompts.messages(),
-              (QStringList{GetParam().message().arg(output(QStringLiteral("pics.zip"))), ReductionWorker::kOpenFolderQuestion}));
+              (QStringList{GetParam().message().arg(output(QStringLiteral("pics.zip"))), ReductionWorker::openFolderQuestion()}));
 }
 
 const PackerFailureRow kPackerFailures[] = {
     {"NoZip", {1, QStringLiteral("snapwane-pack: zip is not installed\n")},
-     [] { return ReductionWorker::kArchiveFailedMessage.arg(QStringLiteral("%1"), QStringLiteral("zip is not installed")); }},
+     [] { return ReductionWorker::archiveFailedMessage().arg(QStringLiteral("%1"), QStringLiteral("zip is not installed")); }},
     {"NoMailProgram", {3, QStringLiteral("snapwane-pack: no mail program could be opened")},
-     [] { return ReductionWorker::kNoMailProgramMessage; }},
+     [] { return ReductionWorker::noMailProgramMessage(); }},
     {"PackerMissing", {-1, QStringLiteral("No such file or directory")},
      [] {
-         return ReductionWorker::kArchiveFailedMessage.arg(
+         return ReductionWorker::archiveFailedMessage().arg(
              QStringLiteral("%1"), QStringLiteral("the packer %1 could not be run. No such file or directory")
                                        .arg(QCoreApplication::applicationDirPath() + "/snapwane-pack"));
      }},
@@ -654,7 +654,7 @@ TEST_F(ReductionRun, AnOutputFolderNothingOpensIsReportedWithItsPath)
     reduce();
     EXPECT_TRUE(snapwane::test::WaitUntil([this] { return prompts.messages().size() == 2; }));
     EXPECT_EQ(prompts.messages(),
-              (QStringList{ReductionWorker::kOpenFolderQuestion, Shell::kCannotOpenMessage.arg(outputFolder())}));
+              (QStringList{ReductionWorker::openFolderQuestion(), Shell::cannotOpenMessage().arg(outputFolder())}));
     frame->hide();
 }
 

@@ -81,9 +81,9 @@ TEST_F(WizardStep2, StartRefusesAnArchiveNameOrAddressThatCannotBeUsed)
          QStringLiteral("The file name \"Trip 12/2024\" cannot be used: a file name cannot hold \"/\"."),
          ctl::ArchiveName},
         {QStringLiteral("Trip"), QStringLiteral("mailto:friend@x?attach=/etc/shadow"),
-         CWizStep2Dlg::kEmailAddressMessage, ctl::EmailAddress},
+         CWizStep2Dlg::emailAddressMessage(), ctl::EmailAddress},
         {QStringLiteral("Trip"), QStringLiteral("ann@example.org, bob@example.org"),
-         CWizStep2Dlg::kEmailAddressMessage, ctl::EmailAddress},
+         CWizStep2Dlg::emailAddressMessage(), ctl::EmailAddress},
     };
     for (const Row& row : rows) {
         prompts.log.clear();
@@ -236,7 +236,7 @@ const FolderRow kFolders[] = {
      [](const ScopedHome&, const QString& typed) { return QStringLiteral("The folder %1 cannot be created.").arg(typed); }},
     {"Empty", "", nullptr, [](const ScopedHome&, const QString&) { return QStringLiteral("Field is empty"); }},
     {"Relative", "ForMail", nullptr,
-     [](const ScopedHome& home, const QString&) { return CWizStep2Dlg::kRelativeFolderMessage.arg(home.datedFolder()); }},
+     [](const ScopedHome& home, const QString&) { return CWizStep2Dlg::relativeFolderMessage().arg(home.datedFolder()); }},
 };
 INSTANTIATE_TEST_SUITE_P(Typed, WizardStep2Folder, ::testing::ValuesIn(kFolders),
                          [](const auto& info) { return std::string(info.param.name); });
