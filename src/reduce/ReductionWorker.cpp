@@ -185,14 +185,15 @@ QString systemMessage(int error)
     return QString::fromLocal8Bit(std::generic_category().message(error));
 }
 
-// What went wrong with one photo, as the engine's reason says it: the outcome,
-// then the system's words.
+// The engine's reason for one photo: the outcome's English, then whatever it
+// added (the system's words). The outcome is shown in the user's language.
 QString failureText(const snapwane::ReduceResult& result)
 {
-    QString text = Translation::ofEngine(snapwane::ReduceOutcomeText(result.outcome));
-    if (result.systemError != 0)
-        text += QStringLiteral(": ") + systemMessage(result.systemError);
-    return text;
+    const snapwane::UserText outcome = snapwane::ReduceOutcomeText(result.outcome);
+    const std::string english = outcome.English();
+    if (!result.reason.starts_with(english))
+        return QString::fromStdString(result.reason);
+    return Translation::ofEngine(outcome) + QString::fromStdString(result.reason.substr(english.size()));
 }
 
 } // namespace
