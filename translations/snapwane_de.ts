@@ -479,6 +479,264 @@
         </message>
     </context>
     <context>
+        <name>MainCommands</name>
+        <message>
+            <source>&amp;Load JPEG photos...</source>
+            <translation>JPEG-Fotos &amp;laden …</translation>
+        </message>
+        <message>
+            <source>Load photos - JPEG files</source>
+            <translation>Fotos laden – JPEG-Dateien</translation>
+        </message>
+        <message>
+            <source>Load photos</source>
+            <translation>Fotos laden</translation>
+        </message>
+        <message>
+            <source>Load from &amp;folder...</source>
+            <translation>Aus &amp;Ordner laden …</translation>
+        </message>
+        <message>
+            <source>Load JPEG photos from folder</source>
+            <translation>JPEG-Fotos aus einem Ordner laden</translation>
+        </message>
+        <message>
+            <source>Load from folder</source>
+            <translation>Aus Ordner laden</translation>
+        </message>
+        <message>
+            <source>Load from &amp;camera...</source>
+            <translation>Von &amp;Kamera laden …</translation>
+        </message>
+        <message>
+            <source>Load JPEG photos from camera</source>
+            <translation>JPEG-Fotos von der Kamera laden</translation>
+        </message>
+        <message>
+            <source>Load from camera</source>
+            <translation>Von Kamera laden</translation>
+        </message>
+        <message>
+            <source>Re&amp;move photo</source>
+            <translation>Foto ent&amp;fernen</translation>
+        </message>
+        <message>
+            <source>Remove the selected photo</source>
+            <translation>Das gewählte Foto entfernen</translation>
+        </message>
+        <message>
+            <source>Remove photo</source>
+            <translation>Foto entfernen</translation>
+        </message>
+        <message>
+            <source>Remove &amp;all photos</source>
+            <translation>&amp;Alle Fotos entfernen</translation>
+        </message>
+        <message>
+            <source>Remove all photos from the list</source>
+            <translation>Alle Fotos aus der Liste entfernen</translation>
+        </message>
+        <message>
+            <source>Remove all photos</source>
+            <translation>Alle Fotos entfernen</translation>
+        </message>
+        <message>
+            <source>&amp;Photo</source>
+            <translation>&amp;Foto</translation>
+        </message>
+        <message>
+            <source>View the selected photo</source>
+            <translation>Das gewählte Foto ansehen</translation>
+        </message>
+        <message>
+            <source>View photo</source>
+            <translation>Foto ansehen</translation>
+        </message>
+        <message>
+            <source>&amp;File list</source>
+            <translation>&amp;Dateiliste</translation>
+        </message>
+        <message>
+            <source>List of files</source>
+            <translation>Liste der Dateien</translation>
+        </message>
+        <message>
+            <source>File list</source>
+            <translation>Dateiliste</translation>
+        </message>
+        <message>
+            <source>Photo &amp;list</source>
+            <translation>Foto&amp;liste</translation>
+        </message>
+        <message>
+            <source>List of photos</source>
+            <translation>Liste der Fotos</translation>
+        </message>
+        <message>
+            <source>Photo list</source>
+            <translation>Fotoliste</translation>
+        </message>
+        <message>
+            <source>&amp;First photo</source>
+            <translation>&amp;Erstes Foto</translation>
+        </message>
+        <message>
+            <source>First photo</source>
+            <translation>Erstes Foto</translation>
+        </message>
+        <message>
+            <source>&amp;Previous photo</source>
+            <translation>&amp;Vorheriges Foto</translation>
+        </message>
+        <message>
+            <source>Previous photo</source>
+            <translation>Vorheriges Foto</translation>
+        </message>
+        <message>
+            <source>&amp;Next photo</source>
+            <translation>&amp;Nächstes Foto</translation>
+        </message>
+        <message>
+            <source>Next photo</source>
+            <translation>Nächstes Foto</translation>
+        </message>
+        <message>
+            <source>&amp;Last photo</source>
+            <translation>&amp;Letztes Foto</translation>
+        </message>
+        <message>
+            <source>Last photo</source>
+            <translation>Letztes Foto</translation>
+        </message>
+        <message>
+            <source>Rotate &amp;-90 degrees</source>
+            <translation>Um &amp;-90 Grad drehen</translation>
+        </message>
+        <message>
+            <source>Rotate photo -90</source>
+            <translation>Foto um -90 Grad drehen</translation>
+        </message>
+        <message>
+            <source>Rotate -90</source>
+            <translation>Drehen -90</translation>
+        </message>
+        <message>
+            <source>Rotate &amp;+90 degrees</source>
+            <translation>Um &amp;+90 Grad drehen</translation>
+        </message>
+        <message>
+            <source>Rotate photo +90</source>
+            <translation>Foto um +90 Grad drehen</translation>
+        </message>
+        <message>
+            <source>Rotate +90</source>
+            <translation>Drehen +90</translation>
+        </message>
+        <message>
+            <source>&amp;Color correction...</source>
+            <translation>&amp;Farbkorrektur …</translation>
+        </message>
+        <message>
+            <source>Color correction</source>
+            <translation>Farbkorrektur</translation>
+        </message>
+        <message>
+            <source>F&amp;ull screen</source>
+            <translation>&amp;Vollbild</translation>
+        </message>
+        <message>
+            <source>&amp;Slide show</source>
+            <translation>&amp;Diashow</translation>
+        </message>
+        <message>
+            <source>&amp;Run and print</source>
+            <translation>&amp;Öffnen und drucken</translation>
+        </message>
+        <message>
+            <source>Run this file and print photo</source>
+            <translation>Diese Datei öffnen und das Foto drucken</translation>
+        </message>
+        <message>
+            <source>Run and Print</source>
+            <translation>Öffnen und drucken</translation>
+        </message>
+        <message>
+            <source>&amp;Start...</source>
+            <translation>&amp;Starten …</translation>
+        </message>
+        <message>
+            <source>Reduce photos</source>
+            <translation>Fotos verkleinern</translation>
+        </message>
+        <message>
+            <source>S&amp;top</source>
+            <translation>&amp;Anhalten</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Anhalten</translation>
+        </message>
+        <message>
+            <source>&amp;Contents	F1</source>
+            <translation>&amp;Inhalt	F1</translation>
+        </message>
+        <message>
+            <source>Help</source>
+            <translation>Hilfe</translation>
+        </message>
+        <message>
+            <source>&amp;Home page</source>
+            <translation>&amp;Homepage</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Beenden</translation>
+        </message>
+        <message>
+            <source>Quit the application; prompts to save documents</source>
+            <translation>Das Programm beenden</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Beenden</translation>
+        </message>
+        <message>
+            <source>&amp;About Snapwane...</source>
+            <translation>&amp;Über Snapwane …</translation>
+        </message>
+        <message>
+            <source>Show the program's version and the maker's addresses</source>
+            <translation>Version des Programms und Adressen des Herstellers zeigen</translation>
+        </message>
+        <message>
+            <source>&amp;Toolbar</source>
+            <translation>&amp;Werkzeugleiste</translation>
+        </message>
+        <message>
+            <source>Show or hide the toolbar</source>
+            <translation>Werkzeugleiste ein- oder ausblenden</translation>
+        </message>
+        <message>
+            <source>Status &amp;bar</source>
+            <translation>&amp;Statusleiste</translation>
+        </message>
+        <message>
+            <source>Show or hide the status bar</source>
+            <translation>Statusleiste ein- oder ausblenden</translation>
+        </message>
+        <message>
+            <source>Empty</source>
+            <translation>Leer</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n photo(s) loaded</source>
+            <translation>
+                <numerusform>%n Foto geladen</numerusform>
+                <numerusform>%n Fotos geladen</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>PassedOverFiles</name>
         <message numerus="yes">
             <source>%n file(s) were not loaded:</source>

@@ -479,6 +479,264 @@
         </message>
     </context>
     <context>
+        <name>MainCommands</name>
+        <message>
+            <source>&amp;Load JPEG photos...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load photos - JPEG files</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load photos</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load from &amp;folder...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load JPEG photos from folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load from folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load from &amp;camera...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load JPEG photos from camera</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load from camera</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Re&amp;move photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Remove the selected photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Remove photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Remove &amp;all photos</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Remove all photos from the list</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Remove all photos</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>View the selected photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>View photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;File list</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>List of files</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>File list</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Photo &amp;list</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>List of photos</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Photo list</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;First photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>First photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Previous photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Previous photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Next photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Next photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Last photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Last photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotate &amp;-90 degrees</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotate photo -90</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotate -90</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotate &amp;+90 degrees</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotate photo +90</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotate +90</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Color correction...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Color correction</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>F&amp;ull screen</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Slide show</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Run and print</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Run this file and print photo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Run and Print</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Start...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Reduce photos</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>S&amp;top</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Contents	F1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Help</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Home page</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Quit the application; prompts to save documents</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;About Snapwane...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show the program's version and the maker's addresses</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Toolbar</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show or hide the toolbar</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Status &amp;bar</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show or hide the status bar</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Empty</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%n photo(s) loaded</source>
+            <translation>
+                <numerusform>%n photo loaded</numerusform>
+                <numerusform>%n photos loaded</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>PassedOverFiles</name>
         <message numerus="yes">
             <source>%n file(s) were not loaded:</source>

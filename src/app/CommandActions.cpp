@@ -5,7 +5,17 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QWidget>
+
+namespace {
+
+QString translated(const char* text)
+{
+    return text ? QCoreApplication::translate(kCommandTextContext, text) : QString();
+}
+
+} // namespace
 
 CommandActions::CommandActions(const std::vector<CommandSpec>& table, QWidget* owner)
     : QObject(owner)
@@ -25,12 +35,12 @@ QAction* CommandActions::action(int id) const
 
 QAction* CommandActions::createAction(const CommandSpec& spec, QWidget* owner)
 {
-    auto* action = new QAction(QString::fromUtf8(spec.menuText), owner);
+    auto* action = new QAction(translated(spec.menuText), owner);
     WidgetId::set(action, spec.id);
     if (spec.icon)
         action->setIcon(AppResources::icon(QString::fromUtf8(spec.icon)));
-    action->setStatusTip(spec.prompt ? QString::fromUtf8(spec.prompt) : QString());
-    action->setToolTip(spec.toolTip ? QString::fromUtf8(spec.toolTip) : QString());
+    action->setStatusTip(translated(spec.prompt));
+    action->setToolTip(translated(spec.toolTip));
     if (!spec.shortcut.isEmpty()) {
         action->setShortcut(spec.shortcut);
         action->setShortcutContext(Qt::ApplicationShortcut);

@@ -3,6 +3,10 @@
 
 class MainCommands;
 
+// The translation context in which the command table marks its texts
+// (QT_TRANSLATE_NOOP), so that the actions show them in the user's language.
+inline constexpr char kCommandTextContext[] = "MainCommands";
+
 // How a command shows its state in the menu and on the toolbar.
 enum class CommandMark { None, Check, Radio };
 

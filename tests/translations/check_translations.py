@@ -54,6 +54,8 @@ def reads_as_words(literal):
         return False  # formats, separators, single letters
     if re.fullmatch(r'[\w.:/\\-]*', text) and not re.match(r'&?[A-Z][a-z]', text):
         return False  # identifiers, paths, file names, options
+    if re.fullmatch(r'(?:[A-Z]+[a-z0-9]+){2,}', text):
+        return False  # a class or context name, CamelCase
     return bool(re.search(r'[A-Za-z]{2,}\s+\S', text) or re.match(r'\W*&?[A-Z][a-z]', text))
 
 
