@@ -138,7 +138,7 @@ run_program() {
     # The photos are written in list order: the last one's file is looked for alone,
     # so that the polling takes next to nothing from the run it times.
     if [[ -z $folder ]]; then
-      for folder in "$home"/Photos/*/; do :; done
+      for folder in "$home"/Pictures/*/; do :; done
       [[ -d $folder ]] || folder=""
     elif [[ -e $folder$last ]]; then
       files=("$folder"*.jpg)
@@ -160,7 +160,7 @@ run_program() {
   nap 0.3
   for photo in "${photos[@]}"; do
     name=$(basename "$photo")
-    out=$(echo "$home"/Photos/*/"${name,,}")
+    out=$(echo "$home"/Pictures/*/"${name,,}")
     cmp -s "$out" "$scratch/tool/${name,,}" || { echo "bench/program_run.sh: $name differs from the tool's" >&2; exit 1; }
   done
   kill "$program_pid" && wait "$program_pid" 2>/dev/null || true

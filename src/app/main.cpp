@@ -1,11 +1,11 @@
 // Snapwane: quickly prepares your photos for sending by e-mail or via the Internet.
 #include "app/CPhotoApp.h"
 #include "core/PackerCommand.h"
+#include "core/ReductionRules.h"
 #include "core/Version.h"
 #include "platform/UserGuide.h"
 
 #include <cstdio>
-#include <filesystem>
 
 namespace {
 
@@ -31,20 +31,10 @@ QStringList argumentsOf(int argc, char** argv)
     return arguments;
 }
 
-// The folder of the running program, found without the application object.
-std::string programFolder(const char* argv0)
-{
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path().string();
-    return std::filesystem::absolute(argv0, error).parent_path().string();
-}
-
 // The version, then where this copy finds its packer and its guide.
 void printVersion(const char* argv0)
 {
-    const std::string folder = programFolder(argv0);
+    const std::string folder = snapwane::ProgramFolder(argv0).string();
     std::printf("snapwane %s\npacker: %s\nguide: %s\n", snapwane::kVersion,
                 snapwane::PackerProgramPath(folder).c_str(),
                 qPrintable(UserGuide::path(QString::fromStdString(folder))));

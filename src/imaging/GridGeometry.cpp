@@ -54,12 +54,12 @@ QPoint thumbnailOrigin(QPoint cellOrigin, QSize thumbnail)
 
 QRect nameCaptionRect(QPoint cellOrigin)
 {
-    return QRect(cellOrigin + QPoint(4, 148), QSize(192, 24));
+    return QRect(cellOrigin + QPoint(4, 148), QSize(kThumbnailAreaWidth, 24));
 }
 
 QRect sizeCaptionRect(QPoint cellOrigin)
 {
-    return QRect(cellOrigin + QPoint(4, 172), QSize(192, 24));
+    return QRect(cellOrigin + QPoint(4, 172), QSize(kThumbnailAreaWidth, 24));
 }
 
 bool isInDrawingBand(int cellY, int scrollY, int viewHeight)

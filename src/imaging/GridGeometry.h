@@ -1,4 +1,6 @@
 #pragma once
+#include "core/PhotoRules.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
@@ -17,8 +19,8 @@ namespace GridGeometry {
 
 inline constexpr int kCellSize = 200;
 inline constexpr int kGridMargin = 2;
-inline constexpr int kThumbnailAreaWidth = 192;
-inline constexpr int kThumbnailAreaHeight = 144;
+inline constexpr int kThumbnailAreaWidth = snapwane::kThumbnailBoxWidth;
+inline constexpr int kThumbnailAreaHeight = snapwane::kThumbnailBoxHeight;
 inline constexpr int kDrawingBandMargin = 250; // cells this far outside the visible band are still drawn
 
 // Cells a row holds in a view this wide; 0 when it is narrower than one cell.

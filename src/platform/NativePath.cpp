@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 QChar NativePath::separator()
 {
@@ -56,6 +57,6 @@ QString NativePath::defaultOutputBase()
 #ifdef Q_OS_WIN
     return QStringLiteral("C:\\Photos");
 #else
-    return toNative(QDir::homePath() + QStringLiteral("/Photos"));
+    return toNative(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
 #endif
 }

@@ -24,7 +24,7 @@ public:
     // The path of an engine's file function as text (the inverse of toFileSystem
     // for names in the file system's encoding).
     static QString fromFileSystem(const std::filesystem::path& path);
-    // Where the reduced photos go by default: the home folder + "/Photos";
-    // C:\Photos on Windows.
+    // Where the reduced photos go by default: the user's Pictures folder, as the
+    // desktop's other photo tools use; C:\Photos on Windows.
     static QString defaultOutputBase();
 };

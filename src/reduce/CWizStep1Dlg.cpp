@@ -1,5 +1,6 @@
 #include "reduce/CWizStep1Dlg.h"
 
+#include "core/ReductionRules.h"
 #include "platform/DataExchange.h"
 #include "platform/IntegerEdit.h"
 #include "platform/Prompts.h"
@@ -136,9 +137,9 @@ QLayout* CWizStep1Dlg::createSizeGroup()
             sizes->addWidget(button);
             continue;
         }
-        m_widthEdit = createNumberEdit(m_sizeGroup, ctl::CustomWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide,
+        m_widthEdit = createNumberEdit(m_sizeGroup, ctl::CustomWidth, snapwane::kMinBoxSide, snapwane::kMaxBoxSide,
                                        m_settings.customWidth);
-        m_heightEdit = createNumberEdit(m_sizeGroup, ctl::CustomHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide,
+        m_heightEdit = createNumberEdit(m_sizeGroup, ctl::CustomHeight, snapwane::kMinBoxSide, snapwane::kMaxBoxSide,
                                         m_settings.customHeight);
         auto* customRow = new QHBoxLayout;
         customRow->addWidget(button);
@@ -149,7 +150,7 @@ QLayout* CWizStep1Dlg::createSizeGroup()
         sizes->addLayout(customRow);
     }
 
-    m_qualityEdit = createNumberEdit(this, ctl::Quality, int(SizeChoice::kMinQuality), int(SizeChoice::kMaxQuality),
+    m_qualityEdit = createNumberEdit(this, ctl::Quality, snapwane::kMinQuality, snapwane::kMaxQuality,
                                      int(m_settings.quality));
     auto* quality = new QHBoxLayout;
     quality->addWidget(new QLabel(tr("JPEG quality:"), this));
@@ -185,10 +186,10 @@ bool CWizStep1Dlg::exchange(bool reading)
     dx.radio(m_sizeButtons, checked);
     m_settings.sizeChoice = SizeChoice::Index(checked);
     if (!reading || m_settings.sizeChoice == SizeChoice::Custom) {
-        dx.integer(m_widthEdit, m_settings.customWidth, SizeChoice::kMinSide, SizeChoice::kMaxSide);
-        dx.integer(m_heightEdit, m_settings.customHeight, SizeChoice::kMinSide, SizeChoice::kMaxSide);
+        dx.integer(m_widthEdit, m_settings.customWidth, snapwane::kMinBoxSide, snapwane::kMaxBoxSide);
+        dx.integer(m_heightEdit, m_settings.customHeight, snapwane::kMinBoxSide, snapwane::kMaxBoxSide);
     }
-    dx.positiveInteger(m_qualityEdit, m_settings.quality, SizeChoice::kMinQuality, SizeChoice::kMaxQuality);
+    dx.positiveInteger(m_qualityEdit, m_settings.quality, snapwane::kMinQuality, snapwane::kMaxQuality);
     return dx.ok();
 }
 
@@ -221,8 +222,8 @@ void CWizStep1Dlg::onSizeClicked(SizeChoice::Index choice)
 void CWizStep1Dlg::setTargetBox(bool makeEven)
 {
     if (makeEven && m_settings.sizeChoice == SizeChoice::Custom) {
-        m_settings.customWidth -= m_settings.customWidth % 2;
-        m_settings.customHeight -= m_settings.customHeight % 2;
+        m_settings.customWidth = snapwane::EvenSide(m_settings.customWidth);
+        m_settings.customHeight = snapwane::EvenSide(m_settings.customHeight);
         exchange(false);
     }
     const QSize box = SizeChoice::box(m_settings.sizeChoice, m_settings.customWidth, m_settings.customHeight);

@@ -1,6 +1,7 @@
 #include "reduce/CWizStep2Dlg.h"
 
 #include "core/PackerCommand.h"
+#include "core/ReductionRules.h"
 #include "platform/DataExchange.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
@@ -9,7 +10,6 @@
 #include "res/ids.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,7 +21,7 @@
 
 namespace ctl = ids::wizardStep2;
 
-const QString CWizStep2Dlg::kDefaultArchiveName = QStringLiteral("MyNewPhotos");
+const QString CWizStep2Dlg::kDefaultArchiveName = QString::fromLatin1(snapwane::kDefaultArchiveName);
 QString CWizStep2Dlg::browseTitle()
 {
     return tr("Select a folder for output files");
@@ -97,12 +97,13 @@ CWizStep2Dlg::CWizStep2Dlg(QWidget* parent)
 
 QString CWizStep2Dlg::todayText()
 {
-    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    return QString::fromStdString(snapwane::DateFolderName(std::time(nullptr)));
 }
 
 QString CWizStep2Dlg::defaultOutputFolder()
 {
-    return NativePath::join(NativePath::defaultOutputBase(), todayText());
+    return NativePath::fromFileSystem(
+        snapwane::DatedOutputFolder(NativePath::toFileSystem(NativePath::defaultOutputBase())));
 }
 
 void CWizStep2Dlg::createControls()

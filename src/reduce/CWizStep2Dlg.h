@@ -30,7 +30,7 @@ public:
 
     // Today's local date as "%Y%m%d", the name of every dated output folder.
     static QString todayText();
-    // The default output base + separator + today's date.
+    // Today's folder under the default output base (the user's Pictures folder).
     static QString defaultOutputFolder();
 
     // The fields as last read from the controls (after Start: what the user chose).

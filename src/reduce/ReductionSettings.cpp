@@ -1,12 +1,11 @@
 #include "reduce/ReductionSettings.h"
 
-#include "reduce/SizeChoice.h"
+#include "core/ReductionRules.h"
 
 bool ReductionSettings::hasUsableBox() const
 {
-    const auto inSideRange = [](int side) { return side >= SizeChoice::kMinSide && side <= SizeChoice::kMaxSide; };
-    return inSideRange(targetWidth) && inSideRange(targetHeight) && quality >= SizeChoice::kMinQuality
-        && quality <= SizeChoice::kMaxQuality;
+    return snapwane::IsBoxSideAllowed(targetWidth) && snapwane::IsBoxSideAllowed(targetHeight)
+        && snapwane::IsQualityAllowed(int(quality));
 }
 
 bool ReductionSettings::isUsable() const

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/Corrections.h"
+#include "core/ReductionRules.h"
 #include "reduce/SizeChoice.h"
 
 #include <QString>
@@ -43,7 +44,7 @@ struct ReductionSettings
     SizeChoice::Index sizeChoice = SizeChoice::Size640;
     int customWidth = 640;
     int customHeight = 480;
-    unsigned quality = 75;
+    unsigned quality = snapwane::kDefaultQuality;
 
     // The box lies within 50 ... 5000 and the quality within 10 ... 100.
     bool hasUsableBox() const;

@@ -1,6 +1,7 @@
 #include "reduce/ReductionWorker.h"
 
 #include "core/PackerCommand.h"
+#include "core/ReductionRules.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
@@ -8,7 +9,6 @@
 #include "platform/Translation.h"
 #include "reduce/ReductionHost.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <system_error>
@@ -50,10 +50,12 @@ std::vector<snapwane::BatchPhoto> batchPhotosOf(const QString& outputFolder, con
 {
     std::vector<snapwane::BatchPhoto> batch;
     for (const ReductionPhoto& photo : photos)
-        batch.push_back({NativePath::toFileSystem(photo.sourcePath),
-                         NativePath::toFileSystem(ReductionWorker::outputPathOf(outputFolder,
-                                                                                photo.listedName)),
+    {
+        const std::filesystem::path source = NativePath::toFileSystem(photo.sourcePath);
+        batch.push_back({source,
+                         snapwane::OutputPathOf(NativePath::toFileSystem(outputFolder), source.filename().string()),
                          photo.corrections});
+    }
     return batch;
 }
 
@@ -82,12 +84,7 @@ ReductionSettings::ReplacedFiles ReductionWorker::filesReplaced(const QString& o
 
 QString ReductionWorker::archivePathOf(const QString& outputFolder, const QString& archiveName)
 {
-    return outputPathOf(outputFolder, archiveName + QString::fromLatin1(snapwane::ArchiveExtension()));
-}
-
-QString ReductionWorker::outputPathOf(const QString& outputFolder, const QString& listedName)
-{
-    return outputFolder + NativePath::separator() + listedName;
+    return outputFolder + NativePath::separator() + archiveName + QString::fromLatin1(snapwane::ArchiveExtension());
 }
 
 void ReductionWorker::run(const std::atomic<bool>& stopRequested)
@@ -230,7 +227,7 @@ void ReductionWorker::runPacker() const
     request.emailAddress = m_settings.emailAddress.toStdString();
     for (const std::filesystem::path& file : m_written)
         request.fileNames.push_back(file.filename().string());
-    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::string programFolder = snapwane::ProgramFolder(nullptr).string();
     const auto command = snapwane::PackerCommand::Build(snapwane::PackerProgramPath(programFolder), request);
     if (!command)
         return;

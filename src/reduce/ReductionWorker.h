@@ -56,9 +56,6 @@ public:
     // The packed file of a run into outputFolder.
     static QString archivePathOf(const QString& outputFolder, const QString& archiveName);
 
-    // Output path of a listed name: the separator is always inserted.
-    static QString outputPathOf(const QString& outputFolder, const QString& listedName);
-
 private:
     class Observer;
 

@@ -1,5 +1,6 @@
 #include "reduce/SizeChoice.h"
 
+#include "core/ReductionRules.h"
 #include "res/ids.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,7 @@ QSize SizeChoice::box(Index choice, int customWidth, int customHeight)
     if (choice == Custom)
         return {customWidth, customHeight};
     if (choice == Unchanged)
-        return {kUnchangedSide, kUnchangedSide};
+        return {snapwane::kUnchangedBoxSide, snapwane::kUnchangedBoxSide};
     const Row& row = rowOf(choice);
     return {row.width, row.height};
 }

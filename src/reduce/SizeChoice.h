@@ -12,17 +12,11 @@ public:
     // The index of the checked radio button; -1 when none is checked.
     enum Index : int { Size320 = 0, Size640, Size800, Size1024, Custom, Unchanged, Count };
 
-    static constexpr int kMinSide = 50;
-    static constexpr int kMaxSide = 5000;
-    static constexpr unsigned kMinQuality = 10;
-    static constexpr unsigned kMaxQuality = 100;
-    // No change reduces into a box no camera photo exceeds, so every photo is copied.
-    static constexpr int kUnchangedSide = 5000;
-
     static QString caption(Index choice);
     static int controlId(Index choice);
 
-    // The box of a choice; the custom one is taken as given.
+    // The box of a choice; the custom one is taken as given, No change is the
+    // box every photo is copied into.
     static QSize box(Index choice, int customWidth, int customHeight);
 
     struct Estimate

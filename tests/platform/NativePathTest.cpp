@@ -2,6 +2,8 @@
 #include "platform/NativePath.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -35,9 +37,27 @@ TEST(NativePath, FolderColumnEndsWithOneSeparator)
     EXPECT_FALSE(NativePath::isRoot(QString()));
 }
 
-TEST(NativePath, DefaultOutputBaseIsPhotosInTheHomeFolder)
+// As snapwane-reduce finds it: ~/Pictures, or the folder the desktop's user-dirs.dirs names.
+TEST(NativePath, DefaultOutputBaseIsThePicturesFolder)
 {
-    EXPECT_EQ(NativePath::defaultOutputBase(), QDir::homePath() + QStringLiteral("/Photos"));
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString plain = NativePath::defaultOutputBase();
+    QDir(home.path()).mkpath(QStringLiteral(".config"));
+    QFile dirs(home.filePath(QStringLiteral(".config/user-dirs.dirs")));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+    dirs.close();
+    const QString named = NativePath::defaultOutputBase();
+    qputenv("HOME", oldHome);
+    if (!oldConfig.isNull())
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+
+    EXPECT_EQ(plain, home.path() + QStringLiteral("/Pictures"));
+    EXPECT_EQ(named, home.path() + QStringLiteral("/Bilder"));
 }
 #endif
 

@@ -27,18 +27,22 @@ QByteArray fileBytes(const QString& path)
 
 ScopedHome::ScopedHome()
     : m_previous(qgetenv("HOME"))
+    , m_previousConfig(qgetenv("XDG_CONFIG_HOME"))
 {
     qputenv("HOME", QFile::encodeName(m_folder.path()));
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 ScopedHome::~ScopedHome()
 {
     qputenv("HOME", m_previous);
+    if (!m_previousConfig.isNull())
+        qputenv("XDG_CONFIG_HOME", m_previousConfig);
 }
 
 QString ScopedHome::datedFolder() const
 {
-    return m_folder.path() + QStringLiteral("/Photos/") + CWizStep2Dlg::todayText();
+    return m_folder.path() + QStringLiteral("/Pictures/") + CWizStep2Dlg::todayText();
 }
 
 } // namespace reducetest

@@ -27,12 +27,13 @@ public:
     ScopedHome& operator=(const ScopedHome&) = delete;
 
     QString path() const { return m_folder.path(); }
-    // home + "/Photos" + "/" + today.
+    // home + "/Pictures" + "/" + today.
     QString datedFolder() const;
 
 private:
     QTemporaryDir m_folder;
     QByteArray m_previous;
+    QByteArray m_previousConfig;
 };
 
 } // namespace reducetest

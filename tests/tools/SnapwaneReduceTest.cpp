@@ -64,8 +64,10 @@ protected:
     fs::path Out() const { return m_scratch / "out"; }
 
     ScratchFolder m_scratch;
-    // The default output folder lies under the home folder: keep it inside the scratch folder.
+    // The default output folder lies under the home folder's Pictures, named by the
+    // desktop's settings: keep both inside the scratch folder.
     const ScopedVariable m_home{"HOME", (m_scratch / "home").string()};
+    const ScopedVariable m_config{"XDG_CONFIG_HOME", (m_scratch / "config").string()};
 };
 
 struct SizeCase {
@@ -475,7 +477,8 @@ TEST_F(SnapwaneReduce, OutputFolderThatRefusesEveryPhoto_EndsTheRunWithTheFolder
     EXPECT_TRUE(FolderEntries(locked).empty());
 }
 
-TEST_F(SnapwaneReduce, DefaultOutputIsTodaysFolderUnderHomePhotos)
+// ~/Pictures, or the Pictures folder the desktop's user-dirs.dirs names.
+TEST_F(SnapwaneReduce, DefaultOutputIsTodaysFolderUnderThePicturesFolder)
 {
     const fs::path photo = Photo("Holiday.jpg", 1280, 960);
     const std::time_t now = std::time(nullptr);
@@ -484,10 +487,15 @@ TEST_F(SnapwaneReduce, DefaultOutputIsTodaysFolderUnderHomePhotos)
     char today[16];
     std::strftime(today, sizeof today, "%Y%m%d", &local);
 
-    const ToolRun run = Reduce({photo.string()});
+    const ToolRun plain = Reduce({photo.string()});
+    WriteFile(m_scratch / "config" / "user-dirs.dirs", "# written by xdg-user-dirs-update\n"
+                                                       "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+    const ToolRun named = Reduce({photo.string()});
 
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(SizeOf(m_scratch / "home" / "Photos" / today / "holiday.jpg"), (PhotoSize{640, 480}));
+    ASSERT_EQ(plain.exitCode, 0) << plain.output;
+    EXPECT_EQ(SizeOf(m_scratch / "home" / "Pictures" / today / "holiday.jpg"), (PhotoSize{640, 480}));
+    ASSERT_EQ(named.exitCode, 0) << named.output;
+    EXPECT_EQ(SizeOf(m_scratch / "home" / "Bilder" / today / "holiday.jpg"), (PhotoSize{640, 480}));
 }
 
 struct RefusedLine {

@@ -1,7 +1,9 @@
 #include "OutputFolder.h"
 
+#include "core/ReductionRules.h"
+
 #include <cstdlib>
-#include <ctime>
+#include <fstream>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -18,33 +20,46 @@ fs::path HomeFolder()
     return {};
 }
 
-std::string TodaysDate()
+// The value of XDG_PICTURES_DIR in the desktop's user-dirs.dirs (quoted or not),
+// "$HOME" replaced by the home folder; empty when the file names none, or a relative one.
+fs::path PicturesFolderOfUserDirs(const fs::path& home)
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    char text[16] = {};
-    if (!localtime_r(&now, &local) || std::strftime(text, sizeof text, "%Y%m%d", &local) == 0)
-        return {};
-    return text;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const fs::path configFolder = config && *config == '/' ? fs::path(config) : home / ".config";
+    std::ifstream dirs(configFolder / "user-dirs.dirs");
+    const std::string key = "XDG_PICTURES_DIR=";
+    for (std::string line; std::getline(dirs, line);) {
+        if (!line.starts_with(key))
+            continue;
+        std::string value = line.substr(key.size());
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        if (value.starts_with("$HOME"))
+            value = home.string() + value.substr(5);
+        return value.starts_with('/') ? fs::path(value) : fs::path();
+    }
+    return {};
 }
 
 }  // namespace
 
-fs::path OutputFolder::TodaysDefault()
+fs::path OutputFolder::PicturesFolder()
 {
     const fs::path home = HomeFolder();
     if (home.empty())
         return {};
-    return home / "Photos" / TodaysDate();
+    const fs::path named = PicturesFolderOfUserDirs(home);
+    return named.empty() ? home / "Pictures" : named;
 }
 
 fs::path OutputFolder::Prepare(const std::string& given, std::string& reason)
 {
-    const fs::path folder = given.empty() ? TodaysDefault() : fs::path(given);
-    if (folder.empty()) {
-        reason = "no home folder is known for the default Photos folder";
+    const fs::path pictures = given.empty() ? PicturesFolder() : fs::path();
+    if (given.empty() && pictures.empty()) {
+        reason = "no home folder is known for the default Pictures folder";
         return {};
     }
+    const fs::path folder = given.empty() ? snapwane::DatedOutputFolder(pictures) : fs::path(given);
     std::error_code error;
     fs::create_directories(folder, error);
     if (fs::is_directory(folder))

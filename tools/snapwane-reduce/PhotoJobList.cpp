@@ -1,7 +1,7 @@
 #include "PhotoJobList.h"
 
-#include "core/FileNames.h"
 #include "core/PhotoRules.h"
+#include "core/ReductionRules.h"
 
 namespace fs = std::filesystem;
 
@@ -37,7 +37,7 @@ std::vector<PhotoJob> PhotoJobList::Collect(const std::vector<std::string>& path
     jobs.reserve(photos.size());
     for (const fs::path& photo : photos) {
         const std::string name = photo.filename().string();
-        jobs.push_back({photo, outputFolder / snapwane::LowerCasedName(name), name});
+        jobs.push_back({photo, snapwane::OutputPathOf(outputFolder, name), name});
     }
     return jobs;
 }

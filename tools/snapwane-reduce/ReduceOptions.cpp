@@ -23,7 +23,7 @@ const char* const kReduceUsage =
     "                       than 5000 pixels both ways is reduced, any other copied.\n"
     "  -q, --quality N      JPEG quality 10..100 (default 75)\n"
     "  -o, --output DIR     output folder, created if missing (default: today's folder\n"
-    "                       Photos/YYYYMMDD in your home folder)\n"
+    "                       YYYYMMDD in your Pictures folder)\n"
     "  -r, --recursive      also take the photos of subfolders of folder arguments\n"
     "                       (not of folders reached through links, as Snapwane)\n"
     "  -j, --jobs N         work on N photos at once (default: one per processor core);\n"
@@ -72,7 +72,8 @@ std::optional<int> ParseInteger(const std::string& text)
 // WxH with both sides in range, made even as the wizard's Next makes a custom size even.
 std::string ParseSize(const std::string& text, ReduceOptions& options)
 {
-    static const std::map<std::string, std::pair<int, int>> named = {{"original", {5000, 5000}}};
+    static const std::map<std::string, std::pair<int, int>> named = {
+        {"original", {snapwane::kUnchangedBoxSide, snapwane::kUnchangedBoxSide}}};
     int width = 0;
     int height = 0;
     if (const auto it = named.find(text); it != named.end()) {
@@ -86,18 +87,17 @@ std::string ParseSize(const std::string& text, ReduceOptions& options)
         width = *parsedWidth;
         height = *parsedHeight;
     }
-    if (width < ReduceOptions::kMinSide || width > ReduceOptions::kMaxSide || height < ReduceOptions::kMinSide ||
-        height > ReduceOptions::kMaxSide)
+    if (!snapwane::IsBoxSideAllowed(width) || !snapwane::IsBoxSideAllowed(height))
         return "the width and height must lie between 50 and 5000, not " + text;
-    options.targetWidth = width - width % 2;
-    options.targetHeight = height - height % 2;
+    options.targetWidth = snapwane::EvenSide(width);
+    options.targetHeight = snapwane::EvenSide(height);
     return {};
 }
 
 std::string ParseQuality(const std::string& text, ReduceOptions& options)
 {
     const auto quality = ParseInteger(text);
-    if (!quality || *quality < ReduceOptions::kMinQuality || *quality > ReduceOptions::kMaxQuality)
+    if (!quality || !snapwane::IsQualityAllowed(*quality))
         return "the quality must be an integer between 10 and 100, not \"" + text + "\"";
     options.quality = *quality;
     return {};
@@ -199,6 +199,6 @@ ReduceOptionsParse ReduceOptionsParse::Parse(const std::vector<std::string>& arg
     if (options.paths.empty() && !options.showHelp && !options.showVersion)
         return {std::nullopt, "no photo or folder given"};
     if (!options.emailAddress.empty() && options.archiveName.empty())
-        options.archiveName = "MyNewPhotos";
+        options.archiveName = snapwane::kDefaultArchiveName;
     return {std::move(options), {}};
 }

@@ -1,22 +1,20 @@
 #pragma once
 // The batch reducer's command line, read and checked before anything is written.
 
+#include "core/ReductionRules.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 struct ReduceOptions {
-    static constexpr int kMinSide = 50;
-    static constexpr int kMaxSide = 5000;
-    static constexpr int kMinQuality = 10;
-    static constexpr int kMaxQuality = 100;
     static constexpr int kMaxJobs = 256;
 
     int targetWidth = 640;
     int targetHeight = 480;
-    int quality = 75;
+    int quality = snapwane::kDefaultQuality;
     int jobs = 0;               // photos worked on at once; 0: one per processor core
-    std::string outputFolder;   // empty: today's dated folder under the default output base
+    std::string outputFolder;   // empty: today's dated folder under the Pictures folder
     bool recursive = false;
     bool replaceOriginals = false; // photos may replace their own source files
     bool overwrite = false;     // outputs may replace other existing files (and the archive an earlier one)

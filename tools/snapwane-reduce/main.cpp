@@ -12,6 +12,7 @@
 #include "core/FileIo.h"
 #include "core/FileNames.h"
 #include "core/PackerCommand.h"
+#include "core/ReductionRules.h"
 #include "core/TextFormat.h"
 
 #include <filesystem>
@@ -24,15 +25,6 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitRefused = 2;
-
-fs::path ProgramFolder(const char* argv0)
-{
-    std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path();
-    return fs::absolute(argv0, error).parent_path();
-}
 
 // Packs the files this run wrote, in list order, through the same command the
 // program builds; false when no archive was made or no mail program opened.
@@ -48,7 +40,7 @@ bool Pack(const ReduceOptions& options, const fs::path& outputFolder, const std:
     for (const fs::path& file : written)
         request.fileNames.push_back(file.filename().string());
     const auto command =
-        snapwane::PackerCommand::Build(snapwane::PackerProgramPath(ProgramFolder(argv0).string()), request);
+        snapwane::PackerCommand::Build(snapwane::PackerProgramPath(snapwane::ProgramFolder(argv0).string()), request);
     if (!command)
         return true;
     const fs::path archive = command->Arguments()[command->Arguments().size() - 2];
