@@ -28,11 +28,10 @@ CPhotoApp::CPhotoApp(int& argc, char** argv)
 
 CPhotoApp::~CPhotoApp() = default;
 
-bool CPhotoApp::initInstance()
+void CPhotoApp::initInstance()
 {
     m_mainFrame = std::make_unique<CMainFrame>();
     m_mainFrame->showMaximized();
-    return true;
 }
 
 void CPhotoApp::openPaths(const QStringList& paths)
@@ -50,8 +49,10 @@ CPhotoApp::StartArguments CPhotoApp::parseArguments(const QStringList& arguments
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption verbose(QStringLiteral("verbose"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(verbose);
     // Qt's own options are known here too (the application object takes them out
     // later), so that an unknown option is refused before a display is needed.
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
@@ -64,6 +65,7 @@ CPhotoApp::StartArguments CPhotoApp::parseArguments(const QStringList& arguments
 
     StartArguments start;
     start.paths = parser.positionalArguments();
+    start.verbose = parser.isSet(verbose);
     if (parser.isSet(help))
         start.action = StartArguments::Help;
     else if (parser.isSet(version))

@@ -19,17 +19,18 @@ public:
     CPhotoApp(int& argc, char** argv);
     ~CPhotoApp() override;
 
-    // Creates the main frame and shows it maximised; false when start-up failed.
-    bool initInstance();
+    // Creates the main frame and shows it maximised.
+    void initInstance();
     // Loads the files and folders named on the command line once the window is
     // shown, as if they were dropped onto it.
     void openPaths(const QStringList& paths);
     // What the command line asks (after the program's name): -h/--help and
     // -v/--version win over everything else; Qt's own options (-style fusion)
     // are taken, any other option is refused; every other argument is a path to
-    // load, and all after "--" are.
+    // load, and all after "--" are. --verbose switches the program's log on.
     struct StartArguments {
         enum Action { Run, Help, Version, Refused } action = Run;
+        bool verbose = false;
         QStringList paths;
         QString error; // with Refused: the message for the user
     };

@@ -3,6 +3,7 @@
 #include "core/PackerCommand.h"
 #include "core/ReductionRules.h"
 #include "core/Version.h"
+#include "platform/Logging.h"
 #include "platform/UserGuide.h"
 
 #include <cstdio>
@@ -17,6 +18,8 @@ const char* const kUsage =
     "\n"
     "  -h, --help       show this text\n"
     "  -v, --version    show the version, and where the packer and the guide are\n"
+    "      --verbose    log every photo passed over, file refused and action failed,\n"
+    "                   with the reason, on standard error (as QT_LOGGING_RULES=\"snapwane.*=true\")\n"
     "  --               take every later argument as a PATH\n"
     "Qt's own options (-platform, -style, ...) are taken too.\n"
     "\n"
@@ -59,9 +62,11 @@ int main(int argc, char** argv)
     case CPhotoApp::StartArguments::Run:
         break;
     }
+    Logging::routeEngineLog();
+    if (start.verbose)
+        Logging::enableAll();
     CPhotoApp app(argc, argv);
-    if (!app.initInstance())
-        return 1;
+    app.initInstance();
     app.openPaths(start.paths);
     return app.exec();
 }

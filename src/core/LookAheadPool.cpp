@@ -1,8 +1,11 @@
 #include "core/LookAheadPool.h"
 
+#include "core/Log.h"
 #include "core/Threads.h"
 
 #include <algorithm>
+#include <new>
+#include <string>
 
 namespace snapwane {
 
@@ -65,16 +68,31 @@ std::optional<std::size_t> LookAheadPool::MemoryOf(std::size_t job) const
 {
     try {
         return m_work.memoryOf ? m_work.memoryOf(job) : 0;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    } catch (const std::exception& error) {
+        LogUnexpected(LogArea::Worker, "estimating the memory of job " + std::to_string(job), &error);
+        return std::nullopt;
     } catch (...) {
+        LogUnexpected(LogArea::Worker, "estimating the memory of job " + std::to_string(job), nullptr);
         return std::nullopt;
     }
 }
 
 void LookAheadPool::PrepareGuarded(std::size_t job)
 {
+    // The outermost edge of a helper thread's job: nothing may end the process here.
     try {
         m_work.prepare(job);
+    } catch (const std::bad_alloc&) {
+        if (m_work.failed)
+            m_work.failed(job);
+    } catch (const std::exception& error) {
+        LogUnexpected(LogArea::Worker, "preparing job " + std::to_string(job), &error);
+        if (m_work.failed)
+            m_work.failed(job);
     } catch (...) {
+        LogUnexpected(LogArea::Worker, "preparing job " + std::to_string(job), nullptr);
         if (m_work.failed)
             m_work.failed(job);
     }

@@ -1,10 +1,24 @@
 #include "core/ReduceBatch.h"
 
 #include "core/LookAheadPool.h"
+#include "core/Log.h"
 
 #include <cstdint>
+#include <new>
 
 namespace snapwane {
+
+namespace {
+
+ReduceResult FailedWith(ReduceOutcome outcome)
+{
+    ReduceResult result;
+    result.outcome = outcome;
+    result.reason = DescribeReduceOutcome(outcome);
+    return result;
+}
+
+} // namespace
 
 ReduceBatch::ReduceBatch(std::vector<BatchPhoto> photos, BatchSettings settings)
     : m_photos(std::move(photos)), m_settings(settings)
@@ -42,9 +56,13 @@ ReduceBatch::Prepared ReduceBatch::Prepare(const BatchPhoto& photo) const
         }
         prepared.reduction = PrepareReduction(file, m_settings.targetWidth, m_settings.targetHeight,
                                               m_settings.quality, photo.corrections);
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         prepared.reduction = {};
         prepared.reduction.outcome = ReduceOutcome::NoMemory;
+    } catch (const std::exception& error) {
+        LogUnexpected(LogArea::Reduce, "reducing " + photo.source.string(), &error);
+        prepared.reduction = {};
+        prepared.reduction.outcome = ReduceOutcome::Failed;
     }
     return prepared;
 }
@@ -60,9 +78,11 @@ BatchOutcome ReduceBatch::Commit(const BatchPhoto& photo, const Prepared& prepar
     }
     try {
         outcome.result = CommitReduction(prepared.reduction, photo.source, photo.output);
-    } catch (...) {
-        outcome.result.outcome = ReduceOutcome::WriteError;
-        outcome.result.reason = DescribeReduceOutcome(ReduceOutcome::WriteError);
+    } catch (const std::bad_alloc&) {
+        outcome.result = FailedWith(ReduceOutcome::NoMemory);
+    } catch (const std::exception& error) {
+        LogUnexpected(LogArea::Reduce, "writing " + photo.output.string(), &error);
+        outcome.result = FailedWith(ReduceOutcome::Failed);
     }
     return outcome;
 }
@@ -102,13 +122,18 @@ std::size_t ReduceBatch::Run(BatchObserver& observer, const WholePhoto& wholePho
         } else if (wholePhoto) {
             try {
                 outcome.result = wholePhoto(m_photos[i]);
-            } catch (...) {
-                outcome.result.reason = DescribeReduceOutcome(outcome.result.outcome);
+            } catch (const std::bad_alloc&) {
+                outcome.result = FailedWith(ReduceOutcome::NoMemory);
+            } catch (const std::exception& error) {
+                LogUnexpected(LogArea::Reduce, "reducing " + m_photos[i].source.string(), &error);
+                outcome.result = FailedWith(ReduceOutcome::Failed);
             }
         } else
             outcome = Commit(m_photos[i], prepared[i]);
         prepared[i] = {}; // written: let the encoded photo go
         outcomes[i] = outcome;
+        if (!outcome.result.Succeeded() && outcome.sameAs < 0)
+            Log(LogArea::Reduce, m_photos[i].source.string() + ": " + outcome.result.reason);
         // A folder that refuses this photo refuses every later one: the run ends here.
         const bool goOn = observer.Finished(i, outcome) && !outcome.result.outputFolderFailed;
         if (goOn && i + 1 < count)

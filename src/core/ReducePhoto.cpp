@@ -211,6 +211,7 @@ UserText ReduceOutcomeText(ReduceOutcome outcome)
     case ReduceOutcome::EncodeFailed: return {SNAPWANE_TRANSLATE_NOOP("Engine", "cannot be encoded as JPEG")};
     case ReduceOutcome::CannotCreateOutput: return {SNAPWANE_TRANSLATE_NOOP("Engine", "cannot create the output file")};
     case ReduceOutcome::WriteError: return {SNAPWANE_TRANSLATE_NOOP("Engine", "write error")};
+    case ReduceOutcome::Failed: return {SNAPWANE_TRANSLATE_NOOP("Engine", "failed unexpectedly")};
     }
     return {SNAPWANE_TRANSLATE_NOOP("Engine", "unknown outcome")};
 }

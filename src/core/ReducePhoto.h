@@ -57,6 +57,7 @@ enum class ReduceOutcome {
     EncodeFailed,       // e.g. a tiny result whose stream exceeds w x h x 3 bytes
     CannotCreateOutput, // missing or read-only folder, read-only output file
     WriteError,         // file error while writing or copying the output (full disk, I/O error)
+    Failed,             // an error no step expected (logged with its description)
 };
 
 struct ReduceResult {

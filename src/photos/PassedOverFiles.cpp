@@ -1,11 +1,13 @@
 #include "photos/PassedOverFiles.h"
 
+#include "platform/Logging.h"
 #include "platform/Prompts.h"
 #include "platform/Translation.h"
 
 void PassedOverFiles::add(const QString& path, const QString& reason)
 {
     m_lines.append(path + QStringLiteral(": ") + reason);
+    qCInfo(lcLoad).noquote() << "passed over" << m_lines.last();
 }
 
 void PassedOverFiles::add(const QString& path, snapwane::PhotoCheck refusal)

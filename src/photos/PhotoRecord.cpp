@@ -3,6 +3,7 @@
 #include "core/DecodeMemory.h"
 #include "core/FileNames.h"
 #include "platform/LocaleFormat.h"
+#include "platform/Logging.h"
 #include "platform/NativePath.h"
 
 #include <filesystem>
@@ -59,8 +60,9 @@ PhotoRecord::Outcome PhotoRecord::Load(const QString& path, CPhotoProgressDlg* o
         return Outcome::Loaded;
     } catch (const std::bad_alloc&) {
         return skipped(snapwane::PhotoCheck::NoMemory);
-    } catch (...) {
+    } catch (const std::exception& error) {
         // Whatever went wrong with this photo stays with it; the load goes on.
+        qCWarning(lcLoad) << "loading" << path << "failed unexpectedly:" << error.what();
         return skipped(snapwane::PhotoCheck::NotDecodable);
     }
 }

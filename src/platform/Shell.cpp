@@ -1,11 +1,11 @@
 #include "platform/Shell.h"
 
 #include "platform/GuiThreadCall.h"
+#include "platform/Logging.h"
 #include "platform/Prompts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QUrlQuery>
 
@@ -22,8 +22,6 @@ QString Shell::cannotOpenMessage()
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcShell, "snapwane.shell")
-
 std::mutex g_handlersMutex;
 Shell::UrlOpener g_urlOpener;
 Shell::ProgramRunner g_programRunner;
@@ -35,7 +33,7 @@ QString shownName(const QUrl& url)
 
 void reportFailure(const QUrl& url, const Shell::Failure& onFailure)
 {
-    qCWarning(lcShell) << "could not open" << url;
+    qCInfo(lcShell) << "could not open" << url << ": no program to open it";
     if (onFailure)
         onFailure(shownName(url));
     else
@@ -140,7 +138,7 @@ Shell::ProgramResult Shell::runProgram(const QString& program, const QStringList
     }
     const ProgramResult result = runner ? runner(program, arguments, input) : runOnDesktop(program, arguments, input);
     if (result.exitCode != 0)
-        qCWarning(lcShell) << program << "ended with" << result.exitCode << result.errorOutput;
+        qCInfo(lcShell) << program << arguments << "ended with" << result.exitCode << result.errorOutput;
     return result;
 }
 

@@ -1,8 +1,11 @@
 #include "platform/WorkerHost.h"
 
 #include "platform/GuiThreadCall.h"
+#include "platform/Logging.h"
 
 #include "core/Threads.h"
+
+#include <exception>
 
 WorkerHost::~WorkerHost()
 {
@@ -20,10 +23,14 @@ bool WorkerHost::start(Work work)
     // cannot come before the mark; taken back when the thread cannot start.
     m_running = true;
     const bool started = snapwane::StartThread(m_thread, [this, work = std::move(work)] {
+        // The worker thread's outermost edge: a worker reports the failures it
+        // expects itself, and nothing may end the process here.
         try {
             work(m_stop);
+        } catch (const std::exception& error) {
+            qCWarning(lcWorker) << "the worker ended on an unexpected error:" << error.what();
         } catch (...) {
-            // A worker reports its failures itself; nothing may end the process here.
+            qCWarning(lcWorker) << "the worker ended on an unexpected error of unknown type";
         }
         m_running = false;
     });

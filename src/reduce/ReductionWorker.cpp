@@ -3,6 +3,7 @@
 #include "core/PackerCommand.h"
 #include "core/ReductionRules.h"
 #include "platform/GuiThreadCall.h"
+#include "platform/Logging.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -10,6 +11,8 @@
 #include "reduce/ReductionHost.h"
 
 #include <QRegularExpression>
+
+#include <exception>
 
 #include <system_error>
 
@@ -132,8 +135,9 @@ public:
             if (m_worker.m_settings.isUsable() && outcome.sameAs < 0 && result.IsFileError())
                 Prompts::informDuringRun(m_worker.fileErrorText(index, result),
                                          [this] { return m_worker.shouldStop(m_stopRequested); });
-        } catch (...) {
+        } catch (const std::exception& error) {
             // One photo's failure never ends the run.
+            qCWarning(lcReduce) << "reporting photo" << index << "failed unexpectedly:" << error.what();
         }
         // A file listed again was written by its first listing, which packs it.
         if (outcome.sameAs < 0

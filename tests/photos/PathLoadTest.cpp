@@ -181,6 +181,11 @@ TEST(StartArguments, PathsUntilAndAfterTheDoubleDash_UnknownOptionsRefused_HelpA
                                    QStringLiteral("a.jpg")});
     EXPECT_EQ(qtOptions.action, Start::Run);
     EXPECT_EQ(qtOptions.paths, QStringList{QStringLiteral("a.jpg")});
+    EXPECT_FALSE(qtOptions.verbose);
+    const Start verbose = parse({QStringLiteral("--verbose"), QStringLiteral("a.jpg")});
+    EXPECT_EQ(verbose.action, Start::Run);
+    EXPECT_TRUE(verbose.verbose);
+    EXPECT_EQ(verbose.paths, QStringList{QStringLiteral("a.jpg")});
 
     EXPECT_EQ(parse({QStringLiteral("-h")}).action, Start::Help);
     EXPECT_EQ(parse({QStringLiteral("--bogus"), QStringLiteral("--version")}).action, Start::Version);

@@ -540,6 +540,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedLine{"JobsNotANumber", {"--jobs=all"}, "number of jobs"},
         RefusedLine{"MissingValue", {"-o", "x", "-q"}, "needs a value"},
         RefusedLine{"UnknownOption", {"--fast"}, "unknown option --fast"},
+        RefusedLine{"UnknownShortOptionInABundle", {"-rx"}, "unknown option -x"},
+        RefusedLine{"ValueForAnOptionWithout", {"--overwrite=yes"}, "option --overwrite takes no value"},
         RefusedLine{"ArchiveNameWithFolder", {"--sfx", "Trip 12/2024"}, "cannot be used: a file name cannot hold \"/\""},
         RefusedLine{"AddressOfSpaces", {"--email", "  "}, "e-mail address"},
         RefusedLine{"AddressWithAnAttachment", {"--email", "mailto:friend@x?attach=/etc/shadow"}, "plain local@domain"}),
@@ -557,6 +559,21 @@ TEST_F(SnapwaneReduce, HelpVersionAndNoPaths)
     EXPECT_EQ(version.output, std::string("snapwane-reduce ") + snapwane::kVersion + "\n");
     EXPECT_EQ(nothing.exitCode, 2);
     EXPECT_FALSE(fs::exists(m_scratch / "home"));
+}
+
+// getopt_long's conventions: bundled short options, attached values, options
+// after the paths, and "--" before a path that starts with a dash.
+TEST_F(SnapwaneReduce, BundledAndAttachedOptionsAnywhere_DoubleDashEndsThem)
+{
+    Photo("Sub/Deep.jpg", 1280, 960);
+    WriteFile(m_scratch / "-dash.jpg", MakeJpeg(1280, 960));
+
+    const ToolRun run = Reduce({"-rq80", (m_scratch / "in").string(), "-s800x600", "--output=out", "--", "-dash.jpg"},
+                               m_scratch.Path());
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(SizeOf(Out() / "deep.jpg"), (PhotoSize{800, 600}));
+    EXPECT_EQ(SizeOf(Out() / "-dash.jpg"), (PhotoSize{800, 600}));
 }
 
 TEST_F(SnapwaneReduce, OutputFolderThatCannotBeCreated_NamesTheFolderAndTheReason)

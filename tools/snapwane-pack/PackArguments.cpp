@@ -1,36 +1,74 @@
 #include "PackArguments.h"
 
-std::optional<PackArguments> PackArguments::Parse(const std::vector<std::string>& arguments)
-{
-    if (arguments.empty() || arguments.front() != "a")
-        return std::nullopt;
+#include "common/OptionParser.h"
 
+namespace {
+
+enum LongOnly : int { BareNames = 256, SingleFile, Email };
+
+const struct option kLongOptions[] = {
+    {"bare-names", no_argument, nullptr, BareNames},
+    {"single-file", no_argument, nullptr, SingleFile},
+    {"email", required_argument, nullptr, Email},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+// The archiver's switches, written as getopt_long reads them: -ep1 is
+// --bare-names, -sfx --single-file, -ieml<address> --email=<address>. Those
+// after "--" are operands and stay.
+std::vector<std::string> InGetoptSpelling(const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> spelled;
+    bool ended = false;
+    for (const std::string& argument : arguments) {
+        ended = ended || argument == "--";
+        if (!ended && argument == "-ep1")
+            spelled.push_back("--bare-names");
+        else if (!ended && argument == "-sfx")
+            spelled.push_back("--single-file");
+        else if (!ended && argument.starts_with("-ieml"))
+            spelled.push_back("--email=" + argument.substr(5));
+        else
+            spelled.push_back(argument);
+    }
+    return spelled;
+}
+
+}  // namespace
+
+PackArgumentsParse PackArguments::Parse(const std::vector<std::string>& arguments)
+{
     PackArguments parsed;
     bool bareNames = false;
     bool selfExtracting = false;
-    std::vector<std::string> paths;
-    bool switchesEnded = false;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (switchesEnded || argument.empty() || argument.front() != '-') {
-            paths.push_back(argument);
-        } else if (argument == "--") {
-            switchesEnded = true;
-        } else if (argument == "-ep1") {
-            bareNames = true;
-        } else if (argument == "-sfx") {
-            selfExtracting = true;
-        } else if (argument.rfind("-ieml", 0) == 0) {
+    const snapwane::OptionParser parser{"hV", kLongOptions, [&](int code, const std::string& value) {
+        switch (code) {
+        case BareNames: bareNames = true; break;
+        case SingleFile: selfExtracting = true; break;
+        case Email:
             parsed.sendByEmail = true;
-            parsed.emailAddress = argument.substr(5);
-        } else {
-            return std::nullopt;
+            parsed.emailAddress = value;
+            break;
+        case 'h': parsed.showHelp = true; break;
+        case 'V': parsed.showVersion = true; break;
         }
-    }
+        return std::string();
+    }};
+    std::vector<std::string> operands;
+    if (std::string error = parser.Parse(InGetoptSpelling(arguments), operands); !error.empty())
+        return {std::nullopt, error};
+    if (parsed.showHelp || parsed.showVersion)
+        return {parsed, {}};
+    if (operands.empty() || operands.front() != "a")
+        return {std::nullopt, "the command must be a (add)"};
     // Only bare names in one archive file are made here.
-    if (!bareNames || !selfExtracting || paths.size() != 2 || paths[0].empty() || paths[1].empty())
-        return std::nullopt;
-    parsed.archive = paths[0];
-    parsed.folder = paths[1];
-    return parsed;
+    if (!bareNames || !selfExtracting)
+        return {std::nullopt, "-ep1 and -sfx are required"};
+    if (operands.size() != 3 || operands[1].empty() || operands[2].empty())
+        return {std::nullopt, "an archive and a folder are required"};
+    parsed.archive = operands[1];
+    parsed.folder = operands[2];
+    return {parsed, {}};
 }

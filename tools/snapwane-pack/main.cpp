@@ -9,13 +9,15 @@
 //   snapwane-pack a -ep1 -sfx ARCHIVE FOLDER < NAMES
 //   snapwane-pack a -ep1 -ieml<address> -sfx ARCHIVE FOLDER < NAMES
 //
-// Exit codes: 0 done, 1 the archive could not be made, 2 unusable arguments,
-// 3 the archive was made but no mail composer could be opened.
+// Exit codes, as every tool's: 0 done, 1 the archive could not be made, 2 the
+// command line was refused; and 3 the archive was made but no mail composer
+// could be opened.
 
 #include "PackArguments.h"
 #include "ZipArchiveWriter.h"
 
 #include "common/ChildProcess.h"
+#include "common/OptionParser.h"
 #include "core/FileNames.h"
 #include "core/PackerCommand.h"
 #include "core/Version.h"
@@ -31,7 +33,14 @@ const char* const kUsage =
     "in that order and under their bare names, into ARCHIVE, a plain zip file.\n"
     "Left out: links, subfolders, hidden files, and archives (.zip, .exe).\n"
     "With -ieml the mail composer opens afterwards with ARCHIVE attached; the address\n"
-    "must be a plain local@domain.\n";
+    "must be a plain local@domain.\n"
+    "  -ep1, --bare-names        pack the files under their bare names (required)\n"
+    "  -sfx, --single-file       make one archive file (required)\n"
+    "  -ieml[ADDRESS], --email=[ADDRESS]  open the mail composer afterwards\n"
+    "  -h, --help                show this text\n"
+    "  -V, --version             show the version\n"
+    "Exit status: 0 done, 1 the archive could not be made, 2 the command line was\n"
+    "refused, 3 the archive was made but no mail composer could be opened.\n";
 
 // The address was checked to be plain: it can be neither an option nor a mailto:
 // address carrying headers.
@@ -55,19 +64,19 @@ std::vector<std::string> NamesFromStandardInput()
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (arguments.size() == 1 && arguments[0] == "--help") {
-        std::cout << kUsage;
-        return 0;
-    }
-    if (arguments.size() == 1 && arguments[0] == "--version") {
-        std::cout << "snapwane-pack " << snapwane::kVersion << "\n";
-        return 0;
-    }
-    const std::optional<PackArguments> parsed = PackArguments::Parse(arguments);
+    const PackArgumentsParse parse = PackArguments::Parse(std::vector<std::string>(argv + 1, argv + argc));
+    const std::optional<PackArguments>& parsed = parse.arguments;
     if (!parsed) {
-        std::cerr << kUsage;
+        snapwane::PrintRefusal("snapwane-pack", parse.error);
         return snapwane::kPackerRefused;
+    }
+    if (parsed->showHelp) {
+        std::cout << kUsage;
+        return snapwane::kPackerDone;
+    }
+    if (parsed->showVersion) {
+        std::cout << "snapwane-pack " << snapwane::kVersion << "\n";
+        return snapwane::kPackerDone;
     }
     if (!parsed->emailAddress.empty() && !snapwane::IsPlainEmailAddress(parsed->emailAddress)) {
         std::cerr << "snapwane-pack: not a plain e-mail address: " << snapwane::PrintableName(parsed->emailAddress)

@@ -1,5 +1,6 @@
 #include "ReduceOptions.h"
 
+#include "common/OptionParser.h"
 #include "core/PackerCommand.h"
 
 #include <charconv>
@@ -39,8 +40,10 @@ const char* const kReduceUsage =
     "      --email ADDRESS  pack (as MyNewPhotos.zip unless --zip names it) and open the\n"
     "                       mail program with the archive attached; ADDRESS must be a\n"
     "                       plain local@domain\n"
-    "      --help           show this text\n"
-    "      --version        show the version\n"
+    "      --verbose        log each photo passed over or failed, and why, on standard error\n"
+    "  -h, --help           show this text\n"
+    "  -V, --version        show the version\n"
+    "Short options may be bundled (-rq80); -- ends the options.\n"
     "\n"
     "Photos are turned upright as their EXIF orientation tag says. A reduced photo keeps\n"
     "the source's colour profile (ICC) and no other metadata: no camera data, no date, no\n"
@@ -120,39 +123,48 @@ std::string ParseArchiveName(const std::string& text, ReduceOptions& options)
     return {};
 }
 
-// Sets the option that takes a value; returns an error message or nothing.
-std::string ApplyValue(const std::string& name, const std::string& value, ReduceOptions& options)
+enum LongOnly : int { Overwrite = 256, ReplaceOriginals, Zip, Sfx, Email, Verbose };
+
+const struct option kLongOptions[] = {
+    {"size", required_argument, nullptr, 's'},
+    {"quality", required_argument, nullptr, 'q'},
+    {"output", required_argument, nullptr, 'o'},
+    {"recursive", no_argument, nullptr, 'r'},
+    {"jobs", required_argument, nullptr, 'j'},
+    {"overwrite", no_argument, nullptr, Overwrite},
+    {"replace-originals", no_argument, nullptr, ReplaceOriginals},
+    {"zip", required_argument, nullptr, Zip},
+    {"sfx", required_argument, nullptr, Sfx},
+    {"email", required_argument, nullptr, Email},
+    {"verbose", no_argument, nullptr, Verbose},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+// Sets one option; returns an error message or nothing.
+std::string Apply(int code, const std::string& value, ReduceOptions& options)
 {
-    if (name == "-s" || name == "--size")
-        return ParseSize(value, options);
-    if (name == "-q" || name == "--quality")
-        return ParseQuality(value, options);
-    if (name == "-o" || name == "--output") {
+    switch (code) {
+    case 's': return ParseSize(value, options);
+    case 'q': return ParseQuality(value, options);
+    case 'o':
         options.outputFolder = value;
         return value.empty() ? "the output folder must not be empty" : "";
-    }
-    if (name == "-j" || name == "--jobs")
-        return ParseJobs(value, options);
-    if (name == "--zip" || name == "--sfx") {
-        options.oldArchiveOption = options.oldArchiveOption || name == "--sfx";
-        return ParseArchiveName(value, options);
-    }
-    if (name == "--email") {
+    case 'r': options.recursive = true; return {};
+    case 'j': return ParseJobs(value, options);
+    case Overwrite: options.overwrite = true; return {};
+    case ReplaceOriginals: options.replaceOriginals = true; return {};
+    case Sfx: options.oldArchiveOption = true; return ParseArchiveName(value, options);
+    case Zip: return ParseArchiveName(value, options);
+    case Email:
         options.emailAddress = value;
         return snapwane::IsPlainEmailAddress(value) ? "" : "the e-mail address must be a plain local@domain, not \"" + value + "\"";
+    case Verbose: options.verbose = true; return {};
+    case 'h': options.showHelp = true; return {};
+    case 'V': options.showVersion = true; return {};
     }
-    return "unknown option " + name;
-}
-
-bool TakesValue(const std::string& name)
-{
-    static const char* const withValue[] = {"-s", "--size", "-q", "--quality", "-o", "--output", "-j", "--jobs",
-                                              "--zip", "--sfx", "--email"};
-    for (const char* option : withValue) {
-        if (name == option)
-            return true;
-    }
-    return false;
+    return "unknown option";
 }
 
 }  // namespace
@@ -160,42 +172,10 @@ bool TakesValue(const std::string& name)
 ReduceOptionsParse ReduceOptionsParse::Parse(const std::vector<std::string>& arguments)
 {
     ReduceOptions options;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string argument = arguments[i];
-        if (optionsEnded || argument.size() < 2 || argument.front() != '-') {
-            options.paths.push_back(argument);
-            continue;
-        }
-        std::string error;
-        if (argument == "--") {
-            optionsEnded = true;
-        } else if (argument == "--replace-originals") {
-            options.replaceOriginals = true;
-        } else if (argument == "--overwrite") {
-            options.overwrite = true;
-        } else if (argument == "--help" || argument == "-h") {
-            options.showHelp = true;
-        } else if (argument == "--version") {
-            options.showVersion = true;
-        } else if (argument == "-r" || argument == "--recursive") {
-            options.recursive = true;
-        } else if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != std::string::npos) {
-            error = TakesValue(argument.substr(0, equals))
-                        ? ApplyValue(argument.substr(0, equals), argument.substr(equals + 1), options)
-                        : "unknown option " + argument.substr(0, equals);
-        } else if (argument[1] != '-' && argument.size() > 2 && TakesValue(argument.substr(0, 2))) {
-            error = ApplyValue(argument.substr(0, 2), argument.substr(2), options);  // -s800x600
-        } else if (!TakesValue(argument)) {
-            error = "unknown option " + argument;
-        } else if (i + 1 == arguments.size()) {
-            error = "option " + argument + " needs a value";
-        } else {
-            error = ApplyValue(argument, arguments[++i], options);
-        }
-        if (!error.empty())
-            return {std::nullopt, error};
-    }
+    const snapwane::OptionParser parser{"s:q:o:rj:hV", kLongOptions,
+                                        [&options](int code, const std::string& value) { return Apply(code, value, options); }};
+    if (const std::string error = parser.Parse(arguments, options.paths); !error.empty())
+        return {std::nullopt, error};
     if (options.paths.empty() && !options.showHelp && !options.showVersion)
         return {std::nullopt, "no photo or folder given"};
     if (!options.emailAddress.empty() && options.archiveName.empty())

@@ -22,6 +22,7 @@ struct ReduceOptions {
     bool oldArchiveOption = false; // given as --sfx, the old name of --zip
     std::string emailAddress;   // empty: no e-mail
     std::vector<std::string> paths;
+    bool verbose = false;       // the passed-over, refused and failed photos logged on standard error
     bool showHelp = false;
     bool showVersion = false;
 };

@@ -9,8 +9,10 @@
 #include "ReduceOptions.h"
 
 #include "common/ChildProcess.h"
+#include "common/OptionParser.h"
 #include "core/FileIo.h"
 #include "core/FileNames.h"
+#include "core/Log.h"
 #include "core/PackerCommand.h"
 #include "core/ReductionRules.h"
 #include "core/TextFormat.h"
@@ -23,8 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kExitFailed = 1;
-constexpr int kExitRefused = 2;
+using snapwane::kExitDone;
+using snapwane::kExitFailed;
+using snapwane::kExitRefused;
 
 // Packs the files this run wrote, in list order, through the same command the
 // program builds; false when no archive was made or no mail program opened.
@@ -93,21 +96,23 @@ int main(int argc, char** argv)
 {
     const ReduceOptionsParse parsed = ReduceOptionsParse::Parse(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
-        std::cerr << "snapwane-reduce: " << snapwane::PrintableName(parsed.error) << "\nTry snapwane-reduce --help.\n";
+        snapwane::PrintRefusal("snapwane-reduce", parsed.error);
         return kExitRefused;
     }
     const ReduceOptions& options = *parsed.options;
     if (options.showHelp) {
         std::cout << kReduceUsage;
-        return 0;
+        return kExitDone;
     }
     if (options.oldArchiveOption)
         std::cerr << "snapwane-reduce: --sfx is now --zip; the archive is " << options.archiveName << ".zip\n";
 
     if (options.showVersion) {
         std::cout << "snapwane-reduce " << snapwane::kVersion << "\n";
-        return 0;
+        return kExitDone;
     }
+    if (options.verbose)
+        snapwane::LogToStandardError("snapwane-reduce");
 
     std::string reason;
     const fs::path outputFolder = OutputFolder::Prepare(options.outputFolder, reason);
@@ -137,5 +142,5 @@ int main(int argc, char** argv)
     bool ok = !report.AnyFailed();
     if (!options.archiveName.empty())
         ok = Pack(options, outputFolder, written, argv[0]) && ok;
-    return ok ? 0 : kExitFailed;
+    return ok ? kExitDone : kExitFailed;
 }

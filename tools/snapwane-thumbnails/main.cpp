@@ -2,21 +2,16 @@
 // program's loading does (the acceptance rules, then the fitted copy in the
 // default 192 x 144 box), on several photos at once, for benchmarks and checks.
 //
-//   snapwane-thumbnails [-j N] [-o DIR] PHOTO...
-//
-// Thumbnails stay in memory unless -o names a folder, where each is written as
-// NAME.ppm the way the reducer writes (a temporary file renamed over the name,
-// never through a link there). Prints one line "N loaded, M refused" and one
-// line per thumbnail that could not be written, with the reason; exit code 1
-// when any photo was refused or any thumbnail not written, 2 for a bad command
-// line.
+// A developer tool, not installed; its --help is its manual.
 
+#include "common/OptionParser.h"
 #include "core/DecodeMemory.h"
 #include "core/FileIo.h"
 #include "core/Fitting.h"
 #include "core/LookAheadPool.h"
 #include "core/MemoryBudget.h"
 #include "core/PhotoRules.h"
+#include "core/Version.h"
 
 #include <charconv>
 #include <cstdio>
@@ -31,34 +26,64 @@ using namespace snapwane;
 
 namespace {
 
+const char* const kUsage =
+    "Usage: snapwane-thumbnails [options] PHOTO...\n"
+    "Makes the collection's thumbnails of the photos exactly as Snapwane's loading does\n"
+    "(its acceptance rules, then the fitted copy in the 192 x 144 box), on several photos\n"
+    "at once, for benchmarks and checks. A developer tool.\n"
+    "\n"
+    "  -j, --jobs N         work on N photos at once, 1..256 (default: one per processor core)\n"
+    "  -o, --output DIR     write each thumbnail as DIR/NAME.ppm (a temporary file renamed\n"
+    "                       over the name); without it the thumbnails stay in memory\n"
+    "  -h, --help           show this text\n"
+    "  -V, --version        show the version\n"
+    "\n"
+    "Prints \"N loaded, M refused\" and one line per thumbnail that could not be written.\n"
+    "Exit status: 0 when every photo was loaded (and written), 1 when a photo was refused\n"
+    "or a thumbnail not written, 2 when the command line was refused.\n";
+
 struct Options {
     int jobs = 0; // 0: one per processor core
     fs::path outputFolder;
     std::vector<fs::path> photos;
+    bool showHelp = false;
+    bool showVersion = false;
 };
 
-bool ParseJobs(const std::string& text, int& jobs)
+const struct option kLongOptions[] = {
+    {"jobs", required_argument, nullptr, 'j'},
+    {"output", required_argument, nullptr, 'o'},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+std::string Apply(int code, const std::string& value, Options& options)
 {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
-    return error == std::errc() && end == text.data() + text.size() && jobs >= 1 && jobs <= 256;
+    switch (code) {
+    case 'j': {
+        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.jobs);
+        const bool ok = !value.empty() && error == std::errc() && end == value.data() + value.size()
+                        && options.jobs >= 1 && options.jobs <= 256;
+        return ok ? "" : "the number of jobs must be an integer between 1 and 256, not \"" + value + "\"";
+    }
+    case 'o': options.outputFolder = value; return {};
+    case 'h': options.showHelp = true; return {};
+    case 'V': options.showVersion = true; return {};
+    }
+    return "unknown option";
 }
 
-bool Parse(int argc, char** argv, Options& options)
+// The options, or why the command line is refused.
+std::string Parse(int argc, char** argv, Options& options)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if ((argument == "-j" || argument == "-o") && i + 1 == argc)
-            return false;
-        if (argument == "-j") {
-            if (!ParseJobs(argv[++i], options.jobs))
-                return false;
-        } else if (argument == "-o") {
-            options.outputFolder = argv[++i];
-        } else {
-            options.photos.emplace_back(argument);
-        }
-    }
-    return !options.photos.empty();
+    const OptionParser parser{"j:o:hV", kLongOptions,
+                              [&options](int code, const std::string& value) { return Apply(code, value, options); }};
+    std::vector<std::string> operands;
+    if (std::string error = parser.Parse({argv + 1, argv + argc}, operands); !error.empty())
+        return error;
+    options.photos.assign(operands.begin(), operands.end());
+    return options.photos.empty() && !options.showHelp && !options.showVersion ? "no photo given" : "";
 }
 
 WriteResult WritePortablePixmap(const fs::path& path, const PixelBuffer& pixels)
@@ -75,9 +100,17 @@ WriteResult WritePortablePixmap(const fs::path& path, const PixelBuffer& pixels)
 int main(int argc, char** argv)
 {
     Options options;
-    if (!Parse(argc, argv, options)) {
-        std::cerr << "usage: snapwane-thumbnails [-j N] [-o DIR] PHOTO...\n";
-        return 2;
+    if (const std::string error = Parse(argc, argv, options); !error.empty()) {
+        PrintRefusal("snapwane-thumbnails", error);
+        return kExitRefused;
+    }
+    if (options.showHelp) {
+        std::cout << kUsage;
+        return kExitDone;
+    }
+    if (options.showVersion) {
+        std::cout << "snapwane-thumbnails " << kVersion << "\n";
+        return kExitDone;
     }
     std::vector<FittedPhoto> thumbnails(options.photos.size());
     std::size_t loaded = 0, refused = 0, unwritten = 0;
@@ -110,5 +143,5 @@ int main(int argc, char** argv)
     };
     LookAheadPool::RunInOrder(options.photos.size(), options.jobs, work, commit);
     std::cout << loaded << " loaded, " << refused << " refused\n";
-    return refused == 0 && unwritten == 0 ? 0 : 1;
+    return refused == 0 && unwritten == 0 ? kExitDone : kExitFailed;
 }
