@@ -41,20 +41,12 @@ std::optional<PackerCommand> PackerCommand::Build(const std::string& program, co
     PackerCommand command;
     command.m_program = program;
     command.m_arguments = {"a", "-ep1"};
-    if (byEmail) {
-        const std::string emailSwitch = "-ieml" + WithoutSpaces(request.emailAddress);
-        command.m_argumentText = "a -ep1 " + emailSwitch + " -sfx ";
-        command.m_arguments.push_back(emailSwitch);
-    } else {
-        command.m_argumentText = "a -ep1 -sfx ";
-    }
+    if (byEmail)
+        command.m_arguments.push_back("-ieml" + WithoutSpaces(request.emailAddress));
     command.m_arguments.push_back("-sfx");
-    if (packer == Packer::ZipPacker) {
-        // Our packer ends its switches here: a relative folder may start with a dash.
-        command.m_argumentText += "-- ";
+    // Our packer ends its switches here: a relative folder may start with a dash.
+    if (packer == Packer::ZipPacker)
         command.m_arguments.push_back("--");
-    }
-    command.m_argumentText += "\"" + archivePath + "\" \"" + request.outputFolder + "\"";
     command.m_arguments.insert(command.m_arguments.end(), {archivePath, request.outputFolder});
     for (const std::string& name : request.fileNames) {
         command.m_input += name;
@@ -132,31 +124,6 @@ std::string PackerProgramPath(const std::string& programFolder)
         return installed.string();
     return beside;
 #endif
-}
-
-std::vector<std::string> SplitCommandLine(std::string_view line)
-{
-    std::vector<std::string> arguments;
-    std::string current;
-    bool inArgument = false;  // true once a character or a quote has started an argument
-    bool quoted = false;
-    for (const char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-            inArgument = true;
-        } else if (!quoted && (c == ' ' || c == '\t' || c == '\n' || c == '\r')) {
-            if (inArgument)
-                arguments.push_back(std::move(current));
-            current.clear();
-            inArgument = false;
-        } else {
-            current += c;
-            inArgument = true;
-        }
-    }
-    if (inArgument)
-        arguments.push_back(std::move(current));
-    return arguments;
 }
 
 }  // namespace snapwane

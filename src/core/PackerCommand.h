@@ -52,20 +52,15 @@ public:
                                               Packer packer = kNativePacker);
 
     const std::string& Program() const { return m_program; }
-    // The switches and the two quoted paths, exactly as the command line writes them.
-    const std::string& ArgumentText() const { return m_argumentText; }
-    // The same arguments as the packer receives them. Built from the pieces rather than
-    // by splitting the text, so a quote inside a folder name cannot shift them.
+    // The arguments as the packer receives them, one by one (no shell, no quoting),
+    // so a quote inside a folder name cannot shift them.
     const std::vector<std::string>& Arguments() const { return m_arguments; }
-    // Program, one space, argument text. The program's path is not quoted.
-    std::string CommandLine() const { return m_program + " " + m_argumentText; }
     // What the packer reads on its standard input: each file name followed by a NUL
     // byte, so that any name a file system allows (a newline too) arrives whole.
     const std::string& Input() const { return m_input; }
 
 private:
     std::string m_program;
-    std::string m_argumentText;
     std::vector<std::string> m_arguments;
     std::string m_input;
 };
@@ -93,11 +88,5 @@ bool IsPlainEmailAddress(std::string_view address);
 // the install puts it relative to the program (libexec/snapwane); the path beside the
 // program when neither exists.
 std::string PackerProgramPath(const std::string& programFolder);
-
-// Splits a command line into arguments the way the packer's command line is written:
-// blanks separate arguments outside double quotes; a double quote opens or closes a
-// quoted stretch and is dropped; "" gives an empty argument; backslashes are ordinary
-// characters (a Windows folder may end with one). No shell is involved.
-std::vector<std::string> SplitCommandLine(std::string_view line);
 
 }  // namespace snapwane

@@ -8,7 +8,8 @@
 
 namespace snapwane {
 
-// One thread per processor core; 1 when the number of cores is unknown.
+// One thread per processor core this process may run on: the cores of its CPU
+// affinity, fewer when a container's CPU quota pays for fewer; 1 when unknown.
 int ThreadsPerCore();
 // `wanted` when positive, else ThreadsPerCore().
 int ThreadsOrPerCore(int wanted);

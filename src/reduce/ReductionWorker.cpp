@@ -41,7 +41,7 @@ namespace {
 snapwane::BatchSettings batchSettingsOf(const ReductionSettings& settings, int threads)
 {
     snapwane::BatchSettings batch;
-    // Unusable settings pass every photo over without reading it.
+    // Unusable settings fail every photo (no box to reduce into); nothing is written.
     batch.targetWidth = settings.isUsable() ? settings.targetWidth : 0;
     batch.targetHeight = settings.isUsable() ? settings.targetHeight : 0;
     batch.quality = int(settings.quality);

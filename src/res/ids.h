@@ -6,16 +6,6 @@
 
 namespace ids {
 
-// Main window resources (menu, toolbar, accelerators, icon) share one id.
-inline constexpr int MainResources = 128;
-inline constexpr int AppIcon = 128;
-
-// Strings.
-inline constexpr int StringAppTitle = 128;      // "Snapwane"
-inline constexpr int StringAppTitleAlt = 57344; // "Snapwane"
-inline constexpr int StringIdle = 57345;        // "Ready"
-inline constexpr int StringCountPane = 129;     // "0000 photos loaded"
-
 // Commands of the menu and the toolbar.
 namespace cmd {
 inline constexpr int LoadFiles = 130;
@@ -65,13 +55,8 @@ inline constexpr int PhotoListView = 135;   // thumbnail grid
 inline constexpr int SinglePhotoView = 136; // current photo at window size
 inline constexpr int FileListControl = 1014;
 
-// Timer of CMainView.
-inline constexpr int SlideShowTimer = 0;
+// The slide show's pace.
 inline constexpr int SlideShowPeriodMs = 4000;
-
-// Standard dialog buttons.
-inline constexpr int Ok = 1;
-inline constexpr int Cancel = 2;
 
 // Dialog templates.
 namespace tmpl {
@@ -120,10 +105,7 @@ inline constexpr int SizeCustom = 1005;
 inline constexpr int SizeUnchanged = 1001;
 inline constexpr int CustomWidth = 1014;
 inline constexpr int CustomHeight = 1015;
-inline constexpr int CustomWidthSpin = 1016;
-inline constexpr int CustomHeightSpin = 1017;
 inline constexpr int Quality = 1006;
-inline constexpr int QualitySpin = 1021;
 inline constexpr int SizeGroup = 1027;
 inline constexpr int InputBar = 1029;
 inline constexpr int OutputBar = 1028;
