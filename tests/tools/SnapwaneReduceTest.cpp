@@ -566,7 +566,7 @@ TEST_F(SnapwaneReduce, HelpVersionAndNoPaths)
 TEST_F(SnapwaneReduce, BundledAndAttachedOptionsAnywhere_DoubleDashEndsThem)
 {
     Photo("Sub/Deep.jpg", 1280, 960);
-    WriteFile(m_scratch / "-dash.jpg", MakeJpeg(1280, 960));
+    WriteFile(m_scratch / "-dash.jpg", GradientJpeg(1280, 960));
 
     const ToolRun run = Reduce({"-rq80", (m_scratch / "in").string(), "-s800x600", "--output=out", "--", "-dash.jpg"},
                                m_scratch.Path());
