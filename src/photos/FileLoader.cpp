@@ -7,6 +7,7 @@
 #include "photos/LoadRun.h"
 #include "photos/PhotoRecord.h"
 #include "platform/GuiThreadCall.h"
+#include "platform/Logging.h"
 #include "platform/Prompts.h"
 
 #include <QSet>
@@ -15,6 +16,8 @@ QString FileLoader::dialogTitle()
 {
     return tr("Select and add JPEG photos");
 }
+
+#include <exception>
 
 // The name as the dialog shows it, then the patterns it matches (in any case):
 // the file dialog reads the last parentheses as a space-separated list, where a
@@ -65,7 +68,8 @@ void FileLoader::run(const std::atomic<bool>& closing)
     try {
         m_progress.m_bStop = 0;
         files = Prompts::chooseFiles(dialogTitle(), filter());
-    } catch (...) {
+    } catch (const std::exception& error) {
+        qCWarning(lcLoad) << "the file dialog failed:" << error.what();
         finish(true); // never leave the program in the loading state
         return;
     }
@@ -83,7 +87,8 @@ bool FileLoader::load(const QStringList& files, const std::atomic<bool>& closing
             const std::vector<Choice> choices = planChoices(files, rowsHeld);
             stopped = !loadChoices(choices, rowsHeld, closing);
         }
-    } catch (...) {
+    } catch (const std::exception& error) {
+        qCWarning(lcLoad) << "loading the chosen files ended on an unexpected error:" << error.what();
         stopped = true; // never leave the program in the loading state
     }
     finish(stopped);

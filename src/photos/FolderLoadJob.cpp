@@ -7,6 +7,7 @@
 #include "photos/LoadRun.h"
 #include "photos/PhotoRecord.h"
 #include "platform/GuiThreadCall.h"
+#include "platform/Logging.h"
 #include "platform/NativePath.h"
 #include "platform/Prompts.h"
 
@@ -31,6 +32,8 @@ QString FolderLoadJob::noMemoryMessage()
 {
     return tr("No free memory");
 }
+
+#include <exception>
 
 namespace {
 // The progress bar stands still on this range while the tree is searched.
@@ -58,7 +61,8 @@ void FolderLoadJob::run(const std::atomic<bool>& closing)
     QString folder;
     try {
         folder = Prompts::chooseFolder(browserTitle(), m_startFolder);
-    } catch (...) {
+    } catch (const std::exception& error) {
+        qCWarning(lcLoad) << "the folder browser failed:" << error.what();
         folder.clear(); // a browser that failed chose nothing, and the load still ends
     }
     if (folder.isEmpty() || closing) {
@@ -81,8 +85,9 @@ bool FolderLoadJob::loadFolder(const QString& folder, const std::atomic<bool>& c
         search(root);
         if (!m_progress.m_bStop)
             load(root);
-    } catch (...) {
+    } catch (const std::exception& error) {
         // Whatever went wrong, the load ends: never leave the program loading.
+        qCWarning(lcLoad) << "loading" << folder << "ended on an unexpected error:" << error.what();
         m_foldersAhead.clear();
         m_progress.m_bStop = 1;
     }
