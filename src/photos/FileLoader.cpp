@@ -11,13 +11,13 @@
 #include "platform/Prompts.h"
 
 #include <QSet>
+#include <exception>
 
 QString FileLoader::dialogTitle()
 {
     return tr("Select and add JPEG photos");
 }
 
-#include <exception>
 
 // The name as the dialog shows it, then the patterns it matches (in any case):
 // the file dialog reads the last parentheses as a space-separated list, where a

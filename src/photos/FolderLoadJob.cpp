@@ -12,6 +12,7 @@
 #include "platform/Prompts.h"
 
 #include <QDir>
+#include <exception>
 
 QString FolderLoadJob::browserTitle()
 {
@@ -33,7 +34,6 @@ QString FolderLoadJob::noMemoryMessage()
     return tr("No free memory");
 }
 
-#include <exception>
 
 namespace {
 // The progress bar stands still on this range while the tree is searched.
