@@ -414,6 +414,10 @@
         <translation>Schreibfehler</translation>
     </message>
     <message>
+        <source>failed unexpectedly</source>
+        <translation>unerwartet fehlgeschlagen</translation>
+    </message>
+    <message>
         <source>unknown outcome</source>
         <translation>unbekanntes Ergebnis</translation>
     </message>

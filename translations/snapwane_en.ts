@@ -414,6 +414,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>failed unexpectedly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>unknown outcome</source>
         <translation type="unfinished"></translation>
     </message>
