@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # How long the program takes to load chosen photos (command 130) and the
-# folder of them (command 131), and the thumbnail pipeline alone on one thread
-# and on every core.
-#   bench/load_photos.sh [FOLDER]    FOLDER: JPEG photos (default: 100 camera
-#   photos copied from /tmp/snapwane-corpus into a temporary folder)
+# folder of them (command 131), the thumbnail pipeline alone on one thread
+# and on every core, and the floor: every photo decoded at the scale its
+# thumbnail starts from, on every core. Once for each device pixel ratio of
+# RATIOS (default "1 2", through QT_SCALE_FACTOR): thumbnails at ratio 2 hold
+# four times the pixels and start from the next larger decode scale (1/4
+# instead of 1/8 for a 12 MP photo). Also prints the memory the process holds
+# with the photos loaded.
+#   bench/load_photos.sh [FOLDER]    FOLDER: JPEG photos (default: PHOTOS camera
+#   photos, 100 unless set, copied from /tmp/snapwane-corpus into a temporary folder)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" >/dev/null
@@ -14,20 +19,23 @@ if [[ -z $folder ]]; then
   corpus=/tmp/snapwane-corpus
   compgen -G "$corpus/*.jpg" > /dev/null || { echo "no photos in $corpus (bench/make_corpus.sh)" >&2; exit 1; }
   i=0
-  while (( i < 100 )); do
+  count=${PHOTOS:-100}
+  while (( i < count )); do
     for photo in "$corpus"/*.jpg; do
-      (( i < 100 )) || break
+      (( i < count )) || break
       i=$((i + 1))
-      cp "$photo" "$folder/$(printf 'P%03d_' "$i")$(basename "$photo")"
+      cp "$photo" "$folder/$(printf 'P%04d_' "$i")$(basename "$photo")"
     done
   done
 fi
 cat "$folder"/*.jpg > /dev/null # read once, so the disk cache does not decide the first run
 rounds=${ROUNDS:-3}
 echo "$(ls "$folder" | wc -l) photos in $folder, $(nproc) cores, $rounds rounds"
+for ratio in ${RATIOS:-1 2}; do
+echo "== device pixel ratio $ratio"
 for ((round = 1; round <= rounds; round++)); do
-  QT_QPA_PLATFORM=offscreen SNAPWANE_LOAD_BENCH_DIR="$folder" \
-    "${BUILD_DIR:-$root/build}/load_bench" 2>&1 | grep -E '^(load|thumbnails)|FAILED'
+  QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$ratio SNAPWANE_LOAD_BENCH_DIR="$folder" \
+    "${BUILD_DIR:-$root/build}/load_bench" 2>&1 | grep -E '^(load|thumbnails|scale|memory)|FAILED'
 done | tee /dev/stderr | awk -F': ' '
   /FAILED/ { failed = 1 }
   /photos in/ { split($2, f, " "); n = ++runs[$1]; wall[$1, n] = f[4]; cpu[$1, n] = f[7]
@@ -44,8 +52,11 @@ done | tee /dev/stderr | awk -F': ' '
       job = order[i]; w[job] = median(wall, job, runs[job]); c[job] = median(cpu, job, runs[job])
       printf "%-32s %10d %14d\n", job, w[job], c[job]
     }
-    base = "thumbnails, every core"
-    print "\nratios to the thumbnails on every core (goal <= 1.10)"
-    for (i = 1; i <= jobs; i++) if (order[i] ~ /^load/)
-      printf "  %-30s wall %5.2f   processor %5.2f\n", order[i], w[order[i]] / w[base], c[order[i]] / c[base]
+    for (b = 1; b <= 2; b++) {
+      base = b == 1 ? "thumbnails, every core" : "scaled decode, every core"
+      print "\nratios to the " base " (goal <= 1.10)"
+      for (i = 1; i <= jobs; i++) if (order[i] ~ /^load/)
+        printf "  %-30s wall %5.2f   processor %5.2f\n", order[i], w[order[i]] / w[base], c[order[i]] / c[base]
+    }
   }'
+done

@@ -56,7 +56,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
             &QPushButton::clicked, this, &CAboutDlg::openHomePage);
     connect(addButton(buttons, tr("&E-mail"), ids::about::Email, QDialogButtonBox::ActionRole),
             &QPushButton::clicked, this, &CAboutDlg::writeEmail);
-    QPushButton* ok = addButton(buttons, tr("OK"), ids::about::Close, QDialogButtonBox::AcceptRole);
+    QPushButton* ok = addButton(buttons, tr("&OK"), ids::about::Close, QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

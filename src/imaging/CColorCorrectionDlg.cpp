@@ -26,11 +26,11 @@ CColorCorrectionDlg::CColorCorrectionDlg(CPhotoListView* singlePhotoView, QWidge
     m_contrastSlider = makeSlider(cc::Contrast);
     m_brightnessValue = makeValueLabel(m_brightnessSlider, &CColorCorrectionDlg::storeBrightness);
     m_contrastValue = makeValueLabel(m_contrastSlider, &CColorCorrectionDlg::storeContrast);
-    m_greyBox = new QCheckBox(tr("Grey scale"), this);
+    m_greyBox = new QCheckBox(tr("&Grey scale"), this);
     WidgetId::set(m_greyBox, cc::Grey);
     connect(m_greyBox, &QCheckBox::clicked, this, &CColorCorrectionDlg::storeGrey);
 
-    auto* hideButton = new QPushButton(tr("Hide"), this);
+    auto* hideButton = new QPushButton(tr("&Hide"), this);
     WidgetId::set(hideButton, cc::Hide);
     hideButton->setDefault(true);
     connect(hideButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -40,10 +40,16 @@ CColorCorrectionDlg::CColorCorrectionDlg(CPhotoListView* singlePhotoView, QWidge
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(tr("Brightness"), this), 0, 0);
+    auto* brightnessLabel = new QLabel(tr("&Brightness"), this);
+    brightnessLabel->setBuddy(m_brightnessSlider);
+    m_brightnessSlider->setAccessibleName(tr("Brightness"));
+    auto* contrastLabel = new QLabel(tr("C&ontrast"), this);
+    contrastLabel->setBuddy(m_contrastSlider);
+    m_contrastSlider->setAccessibleName(tr("Contrast"));
+    layout->addWidget(brightnessLabel, 0, 0);
     layout->addWidget(m_brightnessSlider, 0, 1, 1, 3);
     layout->addWidget(m_brightnessValue, 1, 1, 1, 3, Qt::AlignHCenter);
-    layout->addWidget(new QLabel(tr("Contrast"), this), 2, 0);
+    layout->addWidget(contrastLabel, 2, 0);
     layout->addWidget(m_contrastSlider, 2, 1, 1, 3);
     layout->addWidget(m_contrastValue, 3, 1, 1, 3, Qt::AlignHCenter);
     layout->addWidget(m_greyBox, 4, 0, 1, 2);

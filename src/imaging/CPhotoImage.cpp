@@ -7,11 +7,21 @@
 #include <QImage>
 #include <QPainter>
 #include <QPaintDevice>
+#include <QSizeF>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
+
+std::atomic<double> g_thumbnailPixelRatio{1.0};
+
+// A box in painter pixels as device pixels, never more than the screen shows.
+int devicePixels(int logical, qreal ratio)
+{
+    return static_cast<int>(std::floor(logical * ratio + 1e-6));
+}
 
 bool holdsPixels(int width, int height)
 {
@@ -115,6 +125,20 @@ bool CPhotoImage::loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidt
     m_heldWidth = m_heldHeight = m_bytesPerPixel = 0;
     m_bufferLength = 0;
     m_pixels = {};
+    // The thumbnail box keeps its meaning (0 x 0) at ratio 1, where it is the
+    // photo's own size for a small photo; at any ratio the box is never more
+    // than the photo.
+    const bool thumbnail = boxWidth == 0 && boxHeight == 0;
+    const qreal ratio = thumbnail ? thumbnailPixelRatio() : m_devicePixelRatio;
+    if (thumbnail && ratio != 1.0) {
+        boxWidth = snapwane::kThumbnailBoxWidth;
+        boxHeight = snapwane::kThumbnailBoxHeight;
+    }
+    if (ratio != 1.0) {
+        boxWidth = devicePixels(boxWidth, ratio);
+        boxHeight = devicePixels(boxHeight, ratio);
+    }
+    m_heldPixelRatio = ratio;
     snapwane::FittedPhoto photo = snapwane::LoadFittedPhoto(jpeg, boxWidth, boxHeight, corrections());
     check = photo.check;
     if (photo.check == snapwane::PhotoCheck::NotJpeg || photo.check == snapwane::PhotoCheck::TooSmall
@@ -155,7 +179,8 @@ bool CPhotoImage::Draw(QPainter& painter, int x, int y, int cx, int cy)
     const int width = std::clamp(cx, 0, m_pixels.width());
     const int height = std::clamp(cy, 0, m_pixels.height());
     if (width > 0 && height > 0) {
-        const QImage image = toDisplayImage(m_pixels, depth, width, height);
+        QImage image = toDisplayImage(m_pixels, depth, width, height);
+        image.setDevicePixelRatio(m_heldPixelRatio);
         if (!image.isNull())
             painter.drawImage(QPoint(x, y), image);
     }
@@ -168,6 +193,26 @@ QSize CPhotoImage::GetSize() const
     if (!holdsPixels(m_heldWidth, m_heldHeight))
         return QSize(0, 0);
     return QSize(m_heldWidth, m_heldHeight);
+}
+
+QSize CPhotoImage::drawnSize() const
+{
+    return (QSizeF(GetSize()) / m_heldPixelRatio).toSize();
+}
+
+void CPhotoImage::setDevicePixelRatio(qreal ratio)
+{
+    m_devicePixelRatio = ratio > 0 ? ratio : 1.0;
+}
+
+void CPhotoImage::setThumbnailPixelRatio(qreal ratio)
+{
+    g_thumbnailPixelRatio.store(ratio > 0 ? ratio : 1.0, std::memory_order_relaxed);
+}
+
+qreal CPhotoImage::thumbnailPixelRatio()
+{
+    return g_thumbnailPixelRatio.load(std::memory_order_relaxed);
 }
 
 QSize CPhotoImage::GetSourceSize() const

@@ -1,5 +1,6 @@
 #pragma once
 #include <QSize>
+#include <QtGlobal>
 #include <QString>
 
 #include <atomic>
@@ -56,11 +57,25 @@ public:
     // corrections; sets the held size. Empty when the bytes do not decode.
     snapwane::PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight);
 
-    // Draws the held pixels unscaled at (x, y), cut to cx x cy (callers pass
-    // GetSize()), converted to the format of the painter's device depth: 32, 24
-    // or 16 bits. false when there are no pixels, the object is busy or the
-    // depth is another one.
+    // Draws the held pixels at (x, y), one held pixel on each device pixel (the
+    // photo covers drawnSize() in the painter's own pixels), cut to cx x cy held
+    // pixels (callers pass GetSize()), converted to the format of the painter's
+    // device depth: 32, 24 or 16 bits. false when there are no pixels, the
+    // object is busy or the depth is another one.
     bool Draw(QPainter& painter, int x, int y, int cx, int cy);
+
+    // The device pixel ratio of the screen the photo is drawn on (1 unless
+    // set): a later load with a box holds up to box x ratio pixels, and Draw
+    // shows them at box size. A high-DPI screen so gets the photo's detail
+    // instead of stretched pixels.
+    void setDevicePixelRatio(qreal ratio);
+    // The same for the collection's thumbnails (the 0 x 0 box), whichever
+    // thread loads them: the ratio of the screen the grid is on.
+    static void setThumbnailPixelRatio(qreal ratio);
+    static qreal thumbnailPixelRatio();
+    // The held size in the painter's pixels: GetSize() divided by the device
+    // pixel ratio the pixels were made for (rounded).
+    QSize drawnSize() const;
 
     // The held size, whatever the box it was fitted into (a full screen of a 5K
     // display holds more than 5000 pixels a row); 0 x 0 without pixels.
@@ -106,6 +121,8 @@ private:
     int m_heldHeight = 0;
     int m_sourceHeight = 0;
     int m_bytesPerPixel = 0;
+    qreal m_devicePixelRatio = 1.0; // for the next load with a box
+    qreal m_heldPixelRatio = 1.0;   // device pixels per painter pixel of the held pixels
     std::uint64_t m_bufferLength = 0; // W x H x bytes per pixel after a good load
     QString m_path;
     std::atomic<bool> m_busy{false};

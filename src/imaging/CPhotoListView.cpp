@@ -4,12 +4,17 @@
 #include "imaging/CPhotoImage.h"
 #include "imaging/CPhotoProgressDlg.h"
 #include "imaging/GridGeometry.h"
+#include "imaging/PhotoGridAccessible.h"
 #include "platform/LocaleFormat.h"
 
+#include <QAccessible>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -47,8 +52,20 @@ void drawCellFrame(QPainter& painter, QPoint cell, const QColor& colour)
 
 } // namespace
 
-const QColor CPhotoListView::kFrameColour(75, 75, 75);
-const QColor CPhotoListView::kSelectionColour(0, 0, 255);
+QColor CPhotoListView::frameColour() const
+{
+    // Between the text and the background, so that it stands out on light and
+    // dark themes alike.
+    const QColor text = palette().color(QPalette::Text);
+    const QColor base = palette().color(QPalette::Base);
+    return QColor((text.red() * 3 + base.red() * 2) / 5, (text.green() * 3 + base.green() * 2) / 5,
+                  (text.blue() * 3 + base.blue() * 2) / 5);
+}
+
+QColor CPhotoListView::selectionColour() const
+{
+    return palette().color(QPalette::Highlight);
+}
 
 CPhotoListView::CPhotoListView(QWidget* parent)
     : QAbstractScrollArea(parent)
@@ -60,6 +77,9 @@ CPhotoListView::CPhotoListView(QWidget* parent)
     // thumbnails standing as they are.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     verticalScrollBar()->setSingleStep(20);
+    PhotoGridAccessible::installFactory();
+    // Until the grid first paints on its screen, the sharpest screen decides.
+    CPhotoImage::setThumbnailPixelRatio(qGuiApp->devicePixelRatio());
 }
 
 bool CPhotoListView::isMode(int mode) const
@@ -121,6 +141,8 @@ void CPhotoListView::paintEvent(QPaintEvent* event)
 void CPhotoListView::paintGrid(QPainter& painter, QSize target, const QRegion& exposed)
 {
     window()->setWindowTitle(m_host->title());
+    // Thumbnails loaded from now on are made for the screen the grid is on.
+    CPhotoImage::setThumbnailPixelRatio(devicePixelRatioF());
     const int scrollY = verticalScrollBar()->value();
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base)); // clipped to the exposed region
     painter.translate(0, -scrollY);
@@ -139,19 +161,28 @@ void CPhotoListView::paintGrid(QPainter& painter, QSize target, const QRegion& e
 
 void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cell, const QRegion& exposed)
 {
-    drawCellFrame(painter, cell, kFrameColour);
+    drawCellFrame(painter, cell, frameColour());
     if (photo.m_selected)
-        drawCellFrame(painter, cell, kSelectionColour);
+        drawCellFrame(painter, cell, selectionColour());
     if (exposed.intersects(GridGeometry::thumbnailArea(cell))) {
         const QSize held = photo.GetSize();
-        const QPoint at = GridGeometry::thumbnailOrigin(cell, held);
+        const QPoint at = GridGeometry::thumbnailOrigin(cell, photo.drawnSize());
         // A photo being loaded or without pixels keeps its frame alone.
         if (!photo.Draw(painter, at.x(), at.y(), held.width(), held.height()))
             return;
     }
     const QSize source = photo.GetShownSize();
+    // The keyboard's place: the marked photo's name stands highlighted while
+    // the grid has the focus.
+    const QRect nameRect = GridGeometry::nameCaptionRect(cell);
+    if (photo.m_selected && hasFocus()) {
+        painter.fillRect(nameRect, selectionColour());
+        painter.setPen(palette().color(QPalette::HighlightedText));
+    } else {
+        painter.setPen(palette().color(QPalette::Text));
+    }
+    drawCaption(painter, nameRect, photo.GetDisplayName());
     painter.setPen(palette().color(QPalette::Text));
-    drawCaption(painter, GridGeometry::nameCaptionRect(cell), photo.GetDisplayName());
     drawCaption(painter, GridGeometry::sizeCaptionRect(cell),
                 LocaleFormat::dimensions(source.width(), source.height()));
 }
@@ -212,10 +243,11 @@ void CPhotoListView::paintSinglePhoto(QPainter& painter, QSize target)
     shown.m_contrast = current->m_contrast;
     shown.m_grey = current->m_grey;
     shown.m_rotation = current->m_rotation;
+    shown.setDevicePixelRatio(painter.device()->devicePixelRatioF());
     if (!shown.LoadFromFile(current->GetPath(), target.width(), target.height()))
         return;
     const QSize held = shown.GetSize();
-    const QPoint at = GridGeometry::centredOrigin(target, held);
+    const QPoint at = GridGeometry::centredOrigin(target, shown.drawnSize());
     shown.Draw(painter, at.x(), at.y(), held.width(), held.height());
     const QSize source = shown.GetShownSize();
     window()->setWindowTitle(shown.GetDisplayName() + QStringLiteral(" %1x%2").arg(source.width()).arg(source.height())
@@ -258,6 +290,16 @@ void CPhotoListView::selectPhoto(int index)
     }
     Q_EMIT photoClicked(index);
     viewport()->update(changed);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(index);
+        QAccessible::updateAccessibility(&selection);
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(index);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
 }
 
 void CPhotoListView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -280,6 +322,10 @@ void CPhotoListView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CPhotoListView::keyPressEvent(QKeyEvent* event)
 {
+    if (isMode(PhotoViewHost::PhotoListMode) && !isIgnoringInput()) {
+        if (handleGridKey(event->key()))
+            return;
+    }
     handleKeyDown(event);
     if (!event->isAccepted())
         QAbstractScrollArea::keyPressEvent(event);
@@ -315,6 +361,79 @@ void CPhotoListView::handleKeyDown(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+int CPhotoListView::markedIndex() const
+{
+    for (int i = 0; m_host && i < m_host->photoCount(); ++i) {
+        if (m_host->photo(i).m_selected)
+            return i;
+    }
+    return -1;
+}
+
+// The grid's keys move the mark as a list of icons does: by a cell, a row, a
+// page of rows, to either end; Enter opens the marked photo. With none marked,
+// a move marks the first photo. A move past an edge stays where it is.
+bool CPhotoListView::handleGridKey(int key)
+{
+    const int count = m_host->photoCount();
+    const int marked = markedIndex();
+    if (count == 0)
+        return false;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (marked >= 0)
+            Q_EMIT photoDoubleClicked(marked);
+        return true;
+    }
+    const int columns = std::max(1, GridGeometry::columns(viewport()->width()));
+    const int page = columns * std::max(1, viewport()->height() / GridGeometry::kCellSize);
+    int target = -1;
+    switch (key) {
+    case Qt::Key_Left: target = marked - 1; break;
+    case Qt::Key_Right: target = marked + 1; break;
+    case Qt::Key_Up: target = marked - columns; break;
+    case Qt::Key_Down: target = marked + columns; break;
+    case Qt::Key_PageUp: target = std::max(0, marked - page); break;
+    case Qt::Key_PageDown: target = std::min(count - 1, marked + page); break;
+    case Qt::Key_Home: target = 0; break;
+    case Qt::Key_End: target = count - 1; break;
+    default: return false;
+    }
+    if (marked < 0)
+        target = key == Qt::Key_End ? count - 1 : 0;
+    if (target < 0 || target >= count || target == marked)
+        return true;
+    selectPhoto(target);
+    scrollToPhoto(target);
+    return true;
+}
+
+void CPhotoListView::scrollToPhoto(int index)
+{
+    const int columns = std::max(1, GridGeometry::columns(viewport()->width()));
+    const QRect cell = GridGeometry::cellRect(GridGeometry::cellOrigin(index, columns));
+    // The range may not have followed the last photos appended yet.
+    m_gridHeight = GridGeometry::gridHeight(m_host->photoCount(), columns);
+    updateScrollSizes(m_host->photoCount(), viewport()->size());
+    QScrollBar* bar = verticalScrollBar();
+    if (cell.top() < bar->value())
+        bar->setValue(cell.top() - GridGeometry::kGridMargin);
+    else if (cell.bottom() >= bar->value() + viewport()->height())
+        bar->setValue(cell.bottom() + 1 + GridGeometry::kGridMargin - viewport()->height());
+}
+
+// The highlighted name follows the focus.
+void CPhotoListView::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void CPhotoListView::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 // --- Selection and layout ---

@@ -20,7 +20,9 @@ class QPainter;
 //   its frame, the photo's thumbnail and two caption lines; only the cells
 //   within 250 pixels of the visible band are drawn; a click selects and
 //   redraws only the frames and captions of the cells it changes;
-//   a double click opens the photo;
+//   a double click or Enter opens the photo; the arrows, Page Up/Down and
+//   Home/End move the mark, whose name is highlighted while the grid has the
+//   focus;
 // - single photo: the current photo decoded from its file for every paint,
 //   fitted into the view (or, while the full-screen viewer is up, into the
 //   screen) and centred on black; a double click goes full screen, a right
@@ -32,8 +34,6 @@ class CPhotoListView : public QAbstractScrollArea
     Q_OBJECT
 
 public:
-    static const QColor kFrameColour;     // RGB(75, 75, 75)
-    static const QColor kSelectionColour; // RGB(0, 0, 255)
     static constexpr int kCaptionPixelSize = 16;         // as designed, for names that fit
     static constexpr int kSmallestCaptionPixelSize = 9; // still readable
 
@@ -43,13 +43,19 @@ public:
 
     explicit CPhotoListView(QWidget* parent = nullptr);
 
+    // A cell's frame, and the frame and the name of the marked photo: from the
+    // palette, so that dark themes keep their contrast.
+    QColor frameColour() const;
+    QColor selectionColour() const;
+
     void setHost(PhotoViewHost* host) { m_host = host; }
     PhotoViewHost* host() const { return m_host; }
     // The full-screen viewer this view draws into while it is up; may stay null.
     void setFullScreenDlg(CFullScreenDlg* fullScreen);
 
-    // Key handling of the single-photo mode; the main view and the full-screen
-    // viewer hand it their key presses.
+    // Key handling: the grid's own keys while it has the focus, and the
+    // single-photo mode's, which the main view and the full-screen viewer hand
+    // it.
     void handleKeyDown(QKeyEvent* event);
     // After a move of the current photo: asks for it and its file-list row to
     // be marked (selectionSyncRequested).
@@ -87,6 +93,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool isMode(int mode) const;
@@ -97,6 +105,9 @@ private:
     void drawCaption(QPainter& painter, const QRect& area, const QString& caption);
     void updateScrollSizes(int photoCount, QSize target);
     void selectPhoto(int index);
+    int markedIndex() const;
+    bool handleGridKey(int key);
+    void scrollToPhoto(int index);
 
     PhotoViewHost* m_host = nullptr;       // not owned
     QPointer<CFullScreenDlg> m_fullScreen; // not owned; null once it is gone

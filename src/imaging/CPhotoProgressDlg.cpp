@@ -16,6 +16,7 @@ CPhotoProgressDlg::CPhotoProgressDlg(QWidget* parent)
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Photo progress"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_progress);

@@ -27,7 +27,7 @@ CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_progress(new QProgressBar(this))
     , m_fileName(new QLabel(tr("File"), this))
-    , m_stop(new QPushButton(tr("Stop"), this))
+    , m_stop(new QPushButton(tr("&Stop"), this))
 {
     WidgetId::set(this, ids::tmpl::FileProgress);
     WidgetId::set(m_progress, ids::fileProgress::Bar);
@@ -38,6 +38,7 @@ CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Photos loaded"));
     m_fileName->setAlignment(Qt::AlignCenter);
     // A long path must not widen the window: it is cut at the label's edge.
     m_fileName->setMinimumWidth(1);

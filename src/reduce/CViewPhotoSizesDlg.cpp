@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSizeF>
 #include <QTimer>
 #include <QWindow>
 
@@ -21,7 +22,7 @@ CViewPhotoSizesDlg::CViewPhotoSizesDlg(QSize box, const QString& photoPath, cons
     m_photo.m_grey = corrections.grey ? 1 : 0;
     m_photo.m_rotation = corrections.rotation;
     WidgetId::set(this, ids::tmpl::PhotoSizes);
-    m_closeButton = new QPushButton(tr("Close"), this);
+    m_closeButton = new QPushButton(tr("&Close"), this);
     WidgetId::set(m_closeButton, ids::photoSizes::Close);
     m_closeButton->adjustSize();
     m_closeButton->setDefault(true);
@@ -39,7 +40,7 @@ QSize CViewPhotoSizesDlg::photoArea() const
 
 QPoint CViewPhotoSizesDlg::photoOrigin() const
 {
-    const QSize photo = m_photo.GetSize();
+    const QSize photo = m_photo.drawnSize();
     return {(photoArea().width() - photo.width()) / 2, (photoArea().height() - photo.height()) / 2};
 }
 
@@ -67,16 +68,21 @@ void CViewPhotoSizesDlg::changeEvent(QEvent* event)
 }
 
 // The outer size, frame and caption included, is the box at the screen's top
-// left: the client area is the box less the frame. The photo is fitted into the
-// client area above the Close button's strip (again whenever that changes)
-// exactly as a thumbnail is made, never enlarged, so the button never covers it.
+// left, in the screen's own pixels, so that a photo of that size shows as the
+// recipient sees it (on a high-DPI screen the window is smaller in the
+// desktop's units): the client area is the box less the frame. The photo is
+// fitted into the client area above the Close button's strip (again whenever
+// that changes) exactly as a thumbnail is made, never enlarged, one photo pixel
+// on each screen pixel, so the button never covers it.
 void CViewPhotoSizesDlg::fitFrameToBox()
 {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     // A box larger than the screen (No change is 5000 x 5000) gets what the
     // desktop leaves free, so the whole window and the photo stay in sight.
     const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), m_box);
-    const QSize outer = m_box.boundedTo(available.size());
+    const qreal ratio = devicePixelRatioF();
+    const QSize boxOnScreen = (QSizeF(m_box) / ratio).toSize();
+    const QSize outer = boxOnScreen.boundedTo(available.size());
     const QSize client(std::max(1, outer.width() - frame.left() - frame.right()),
                        std::max(1, outer.height() - frame.top() - frame.bottom()));
     // A top-level window's position is that of its frame. It is asked for once
@@ -95,6 +101,7 @@ void CViewPhotoSizesDlg::fitFrameToBox()
     m_clientSize = client;
     const QSize area = photoArea();
     m_closeButton->move((client.width() - m_closeButton->width()) / 2, area.height() + kButtonMargin);
+    m_photo.setDevicePixelRatio(ratio);
     m_photo.LoadFromFile(m_photoPath, area.width(), area.height());
     update();
 }

@@ -13,8 +13,8 @@
 class QPushButton;
 
 // Shows how large a reduced photo looks on the screen: a window whose outer
-// size, frame included, is the target box (no more than the screen leaves
-// free), at the top left of the screen's free area, with the
+// size, frame included, is the target box in screen pixels (no more than the
+// screen leaves free), at the top left of the screen's free area, with the
 // first photo of the list fitted into its client area (never enlarged) and
 // corrected exactly as its thumbnail is, drawn centred above the Close button.
 // The caption names the box. Run modally by step 1's Show size; GUI thread only.
@@ -29,9 +29,10 @@ public:
     QSize box() const { return m_box; }
     // The client size the photo was fitted into (known once the window is shown).
     QSize clientSize() const { return m_clientSize; }
-    // The size of the photo as drawn; 0 x 0 when it could not be loaded.
+    // The size of the photo as drawn, in screen pixels (one photo pixel on
+    // each); 0 x 0 when it could not be loaded.
     QSize photoSize() const { return m_photo.GetSize(); }
-    // The part of the client area the photo is fitted into: all of it but the
+    // The part of the client area (in the window's own units) the photo is fitted into: all of it but the
     // Close button's strip at the bottom.
     QSize photoArea() const;
     // Where the photo's top left corner is drawn in the client area.

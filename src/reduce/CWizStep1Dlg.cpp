@@ -49,6 +49,14 @@ QProgressBar* createBar(QWidget* parent, int id)
     return bar;
 }
 
+// The size's caption with its access key: the first digit of the width, the
+// first letter of Other, the h of No change (N is Next's).
+QString withMnemonic(SizeChoice::Index choice)
+{
+    QString caption = SizeChoice::caption(choice);
+    return caption.insert(choice == SizeChoice::Unchanged ? caption.indexOf(u'h') : 0, u'&');
+}
+
 } // namespace
 
 CWizStep1Dlg::CWizStep1Dlg(const ReductionSettings& settings, QWidget* parent)
@@ -97,12 +105,12 @@ void CWizStep1Dlg::createControls()
     top->addLayout(createSizeGroup(), 1);
     top->addLayout(createBars());
 
-    auto* showSize = new QPushButton(tr("Show size"), this);
+    auto* showSize = new QPushButton(tr("&Show size"), this);
     WidgetId::set(showSize, ctl::ShowSize);
-    auto* next = new QPushButton(tr("Next >>"), this);
+    auto* next = new QPushButton(tr("&Next >>"), this);
     WidgetId::set(next, ctl::Next);
     next->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     WidgetId::set(cancel, ctl::Cancel);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(showSize);
@@ -129,7 +137,7 @@ QLayout* CWizStep1Dlg::createSizeGroup()
     auto* sizes = new QVBoxLayout(m_sizeGroup);
     for (int index = 0; index < SizeChoice::Count; ++index) {
         const auto choice = SizeChoice::Index(index);
-        auto* button = new QRadioButton(SizeChoice::caption(choice), m_sizeGroup);
+        auto* button = new QRadioButton(withMnemonic(choice), m_sizeGroup);
         WidgetId::set(button, SizeChoice::controlId(choice));
         m_sizeButtons.append(button);
         connect(button, &QRadioButton::clicked, this, [this, choice] { onSizeClicked(choice); });
@@ -143,6 +151,8 @@ QLayout* CWizStep1Dlg::createSizeGroup()
                                         m_settings.customHeight);
         auto* customRow = new QHBoxLayout;
         customRow->addWidget(button);
+        m_widthEdit->setAccessibleName(tr("Width"));
+        m_heightEdit->setAccessibleName(tr("Height"));
         customRow->addWidget(m_widthEdit);
         customRow->addWidget(new QLabel(QStringLiteral("x "), m_sizeGroup));
         customRow->addWidget(m_heightEdit);
@@ -152,8 +162,11 @@ QLayout* CWizStep1Dlg::createSizeGroup()
 
     m_qualityEdit = createNumberEdit(this, ctl::Quality, snapwane::kMinQuality, snapwane::kMaxQuality,
                                      int(m_settings.quality));
+    m_qualityEdit->setAccessibleDescription(tr("10 to 100 percent"));
+    auto* qualityLabel = new QLabel(tr("JPEG &quality:"), this);
+    qualityLabel->setBuddy(m_qualityEdit);
     auto* quality = new QHBoxLayout;
-    quality->addWidget(new QLabel(tr("JPEG quality:"), this));
+    quality->addWidget(qualityLabel);
     quality->addWidget(m_qualityEdit);
     quality->addWidget(new QLabel(QStringLiteral("10 - 100 % "), this));
     quality->addStretch();
@@ -167,7 +180,11 @@ QLayout* CWizStep1Dlg::createSizeGroup()
 QLayout* CWizStep1Dlg::createBars()
 {
     m_inputBar = createBar(this, ctl::InputBar);
+    m_inputBar->setAccessibleName(tr("Input"));
+    m_inputBar->setAccessibleDescription(tr("The size of the photos now"));
     m_outputBar = createBar(this, ctl::OutputBar);
+    m_outputBar->setAccessibleName(tr("Output"));
+    m_outputBar->setAccessibleDescription(tr("The size of the reduced photos, against the input"));
     auto* grid = new QGridLayout;
     grid->addWidget(m_inputBar, 0, 0, Qt::AlignHCenter);
     grid->addWidget(m_outputBar, 0, 1, Qt::AlignHCenter);

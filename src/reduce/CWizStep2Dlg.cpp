@@ -112,34 +112,38 @@ void CWizStep2Dlg::createControls()
     m_folderEdit = new QLineEdit(folderGroup);
     WidgetId::set(m_folderEdit, ctl::OutputFolder);
     m_folderEdit->setMinimumWidth(320);
-    m_browseButton = new QPushButton(QStringLiteral("..."), folderGroup);
+    m_browseButton = new QPushButton(QStringLiteral("&..."), folderGroup);
     WidgetId::set(m_browseButton, ctl::Browse);
+    m_browseButton->setAccessibleName(tr("Choose the output folder"));
+    m_browseButton->setToolTip(tr("Choose the output folder"));
     m_browseButton->setFixedWidth(32);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folderEdit);
     folderRow->addWidget(m_browseButton);
     auto* folderLayout = new QVBoxLayout(folderGroup);
-    folderLayout->addWidget(new QLabel(tr("Where should the reduced photos be written?"), folderGroup));
+    auto* folderLabel = new QLabel(tr("&Where should the reduced photos be written?"), folderGroup);
+    folderLabel->setBuddy(m_folderEdit);
+    folderLayout->addWidget(folderLabel);
     folderLayout->addLayout(folderRow);
 
     m_singleFileBox = new QCheckBox(snapwane::kNativePacker == snapwane::Packer::WindowsArchiver
-                                        ? tr("Merge all photos into one file (self-extracting archive)")
-                                        : tr("Merge all photos into one file (zip archive)"),
+                                        ? tr("&Merge all photos into one file (self-extracting archive)")
+                                        : tr("&Merge all photos into one file (zip archive)"),
                                     this);
     WidgetId::set(m_singleFileBox, ctl::SingleFile);
     m_archiveEdit = new QLineEdit(this);
     WidgetId::set(m_archiveEdit, ctl::ArchiveName);
-    m_emailBox = new QCheckBox(tr("Create an e-mail with this file to"), this);
+    m_emailBox = new QCheckBox(tr("Create an &e-mail with this file to"), this);
     WidgetId::set(m_emailBox, ctl::MakeEmail);
     m_emailEdit = new QLineEdit(this);
     WidgetId::set(m_emailEdit, ctl::EmailAddress);
 
     auto* packing = new QGridLayout;
     packing->addWidget(m_singleFileBox, 0, 0, 1, 3);
-    m_archiveLabel = new QLabel(tr("File name:"), this);
+    m_archiveLabel = new QLabel(tr("File &name:"), this);
     m_archiveLabel->setBuddy(m_archiveEdit);
     m_archiveSuffixLabel = new QLabel(QString::fromLatin1(snapwane::ArchiveExtension()) + u' ', this);
-    m_emailLabel = new QLabel(tr("E-mail address:"), this);
+    m_emailLabel = new QLabel(tr("E-mail &address:"), this);
     m_emailLabel->setBuddy(m_emailEdit);
     packing->addWidget(m_archiveLabel, 1, 0);
     packing->addWidget(m_archiveEdit, 1, 1);
@@ -149,9 +153,9 @@ void CWizStep2Dlg::createControls()
     packing->addWidget(m_emailEdit, 3, 1);
     packing->setColumnMinimumWidth(0, 110);
 
-    auto* backButton = new QPushButton(tr("<< Back"), this);
+    auto* backButton = new QPushButton(tr("<< &Back"), this);
     WidgetId::set(backButton, ctl::Back);
-    auto* startButton = new QPushButton(tr("Start"), this);
+    auto* startButton = new QPushButton(tr("&Start"), this);
     WidgetId::set(startButton, ctl::Start);
     startButton->setDefault(true);
     auto* buttons = new QHBoxLayout;

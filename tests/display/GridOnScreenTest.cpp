@@ -120,15 +120,15 @@ TEST_F(GridOnScreen, DeleteInTheGrid_RemovesThePhotoMarkedOnTheScreen)
     click(grid(), cellRect(2).center());
 
     ASSERT_TRUE(pressKey(Qt::Key_Delete));
-    EXPECT_TRUE(frameShows(1, CPhotoListView::kSelectionColour));
-    EXPECT_TRUE(frameShows(0, CPhotoListView::kFrameColour));
+    EXPECT_TRUE(frameShows(1, view()->photoListView()->selectionColour()));
+    EXPECT_TRUE(frameShows(0, view()->photoListView()->frameColour()));
     ASSERT_TRUE(pressKey(Qt::Key_Delete));
     EXPECT_TRUE(thumbnailShown(1, 3)); // photo 1 went, the marked one
-    EXPECT_TRUE(frameShows(0, CPhotoListView::kSelectionColour));
+    EXPECT_TRUE(frameShows(0, view()->photoListView()->selectionColour()));
 
     // Row 0 removed: nothing is marked, and Delete has nothing to remove.
     ASSERT_TRUE(pressKey(Qt::Key_Delete));
-    EXPECT_TRUE(frameShows(0, CPhotoListView::kFrameColour));
+    EXPECT_TRUE(frameShows(0, view()->photoListView()->frameColour()));
     EXPECT_FALSE(action(ids::cmd::RemovePhoto)->isEnabled());
     ASSERT_TRUE(pressKey(Qt::Key_Delete));
     EXPECT_EQ(view()->collection().count(), 1);

@@ -89,7 +89,8 @@ TEST_F(NavigationTest, Keys_DoNothingOutsideTheSinglePhotoMode)
         m_view->state().setCurrentIndex(1);
         for (int key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_Right, Qt::Key_Space, Qt::Key_End}) {
             pressKey(m_view.get(), key);
-            pressKey(m_view->photoListView(), key);
+            if (command == cmd::FileList) // the grid's own keys move its mark
+                pressKey(m_view->photoListView(), key);
             EXPECT_EQ(m_view->state().currentIndex(), 1) << "command " << command << " key " << key;
         }
     }

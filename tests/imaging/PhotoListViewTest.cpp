@@ -8,7 +8,9 @@
 #include "res/ids.h"
 #include "support/QtTestSupport.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -31,10 +33,10 @@ TEST_F(PhotoListViewTest, Grid_DrawsFramesThumbnailsAndTheSelection)
     addPhotos(7, 640, 480);
     const QImage image = drawn(gridPane());
     ASSERT_GE(image.width(), 830 - grid()->verticalScrollBar()->width());
-    // Photo 0 is selected: blue frame; photo 4 sits at (2, 202) with a grey one.
-    EXPECT_EQ(QColor(image.pixel(4, 100)), CPhotoListView::kSelectionColour);
-    EXPECT_EQ(QColor(image.pixel(4, 300)), CPhotoListView::kFrameColour);
-    EXPECT_EQ(QColor(image.pixel(200, 300)), CPhotoListView::kFrameColour);
+    // Photo 0 is selected: a frame in the highlight colour; photo 4 sits at (2, 202) with a plain one.
+    EXPECT_EQ(QColor(image.pixel(4, 100)), grid()->selectionColour());
+    EXPECT_EQ(QColor(image.pixel(4, 300)), grid()->frameColour());
+    EXPECT_EQ(QColor(image.pixel(200, 300)), grid()->frameColour());
     // Its 192 x 144 thumbnail fills the thumbnail area.
     const QColor thumbnail(image.pixel(2 + 4 + 96, 202 + 4 + 72));
     EXPECT_GT(thumbnail.saturation(), 100);
@@ -102,8 +104,8 @@ TEST_F(PhotoListViewTest, Click_RedrawsFramesAndCaptionsButNoThumbnail)
         EXPECT_FALSE(recorder.painted.intersects(GridGeometry::thumbnailArea(cell))) << index;
     }
     const QImage image = drawn(gridPane());
-    EXPECT_EQ(QColor(image.pixel(4, 100)), CPhotoListView::kFrameColour);
-    EXPECT_EQ(QColor(image.pixel(4, 300)), CPhotoListView::kSelectionColour);
+    EXPECT_EQ(QColor(image.pixel(4, 100)), grid()->frameColour());
+    EXPECT_EQ(QColor(image.pixel(4, 300)), grid()->selectionColour());
 }
 
 TEST_F(PhotoListViewTest, DoubleClick_OpensThePhoto_ClicksAreIgnoredWhileALoadRuns)
@@ -119,6 +121,66 @@ TEST_F(PhotoListViewTest, DoubleClick_OpensThePhoto_ClicksAreIgnoredWhileALoadRu
     doubleClick(gridPane(), cellPoint(2));
     EXPECT_EQ(m_view->state().viewMode(), PhotoViewHost::SinglePhotoMode);
     EXPECT_EQ(m_view->state().currentIndex(), 2);
+}
+
+// The keys walk a 4-column grid of three visible rows; a move past an edge
+// stays put, and the grid scrolls to the mark.
+TEST_F(PhotoListViewTest, GridKeys_MoveTheMarkAndEnterOpensIt)
+{
+    addPhotos(14, 320, 240);
+    click(gridPane(), cellPoint(0));
+    const struct
+    {
+        int key;
+        int marked;
+    } steps[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_Down, 5},   {Qt::Key_Left, 4},     {Qt::Key_Up, 0},
+        {Qt::Key_Up, 0},    {Qt::Key_Left, 0},   {Qt::Key_End, 13},     {Qt::Key_Right, 13},
+        {Qt::Key_Home, 0},  {Qt::Key_PageDown, 12}, {Qt::Key_PageDown, 13}, {Qt::Key_PageUp, 1},
+    };
+    for (const auto& step : steps) {
+        pressKey(grid(), step.key);
+        EXPECT_EQ(markedPhotos(), QList<int>{step.marked}) << QKeySequence(step.key).toString().toStdString();
+        EXPECT_EQ(selectedRow(), step.marked);
+        if (step.key == Qt::Key_End) {
+            const int top = GridGeometry::cellOrigin(13, 4).y() - grid()->verticalScrollBar()->value();
+            EXPECT_TRUE(gridPane()->rect().contains(QRect(0, top, 10, GridGeometry::kCellSize)));
+        }
+    }
+    pressKey(grid(), Qt::Key_Return);
+    EXPECT_EQ(m_view->viewMode(), CMainView::SinglePhotoMode);
+    EXPECT_EQ(m_view->currentIndex(), 1);
+}
+
+// A screen reader sees the grid as a list of its photos, and the single view
+// as the picture it shows.
+TEST_F(PhotoListViewTest, Accessible_GridListsItsPhotosWithNameSizeAndPlace)
+{
+    addPhotos(3, 640, 480);
+    click(gridPane(), cellPoint(1));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(grid());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Photos"));
+    ASSERT_EQ(list->childCount(), 3);
+    QAccessibleInterface* second = list->child(1);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->role(), QAccessible::ListItem);
+    EXPECT_EQ(second->text(QAccessible::Name), QStringLiteral("photo01.jpg"));
+    EXPECT_EQ(second->text(QAccessible::Description), QStringLiteral("640 x 480 pixels, photo 2 of 3"));
+    EXPECT_EQ(second->parent(), list);
+    EXPECT_EQ(list->indexOfChild(second), 1);
+    EXPECT_TRUE(second->state().selected);
+    EXPECT_FALSE(list->child(0)->state().selected);
+    EXPECT_EQ(list->childAt(gridPane()->mapToGlobal(cellPoint(2)).x(), gridPane()->mapToGlobal(cellPoint(2)).y()),
+              list->child(2));
+    EXPECT_EQ(second->rect().center(), gridPane()->mapToGlobal(GridGeometry::cellRect(GridGeometry::cellOrigin(1, 4)).center()));
+
+    openPhoto(2);
+    EXPECT_EQ(list->childCount(), 0);
+    QAccessibleInterface* single = QAccessible::queryAccessibleInterface(m_view->singlePhotoView());
+    EXPECT_EQ(single->role(), QAccessible::Graphic);
+    EXPECT_EQ(single->text(QAccessible::Description), QStringLiteral("photo02.jpg, 640 x 480 pixels"));
 }
 
 TEST_F(PhotoListViewTest, SinglePhoto_CentredOnBlackNeverEnlarged_WithItsCaption)

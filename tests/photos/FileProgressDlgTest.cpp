@@ -28,7 +28,7 @@ TEST(FileProgressDlg, StopHidesAtOnceAndOnlyStopDoes)
     ASSERT_NE(WidgetId::find<QLabel>(&dialog, fp::FileName), nullptr);
     auto* stop = WidgetId::find<QPushButton>(&dialog, fp::Stop);
     ASSERT_NE(stop, nullptr);
-    EXPECT_EQ(stop->text(), QStringLiteral("Stop"));
+    EXPECT_EQ(stop->text(), QStringLiteral("&Stop"));
 
     dialog.show();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

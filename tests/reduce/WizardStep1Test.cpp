@@ -98,8 +98,8 @@ TEST_F(WizardStep1, OpensWith640x480Quality75AndTheCustomBoxDisabled)
     EXPECT_EQ(groupCaption(), "Output photo size:      Total ~ 135 KBytes");
     EXPECT_EQ(outputBar(), 3);
     EXPECT_EQ(dialog.settings().sizeChoice, SizeChoice::Size640);
-    EXPECT_EQ(control<QAbstractButton>(ctl::Size320)->text(), "320 x 240     (~15 KBytes) ");
-    EXPECT_EQ(control<QAbstractButton>(ctl::Size1024)->text(), "1024 x 768   (~130 KBytes) ");
+    EXPECT_EQ(control<QAbstractButton>(ctl::Size320)->text(), "&320 x 240     (~15 KBytes) ");
+    EXPECT_EQ(control<QAbstractButton>(ctl::Size1024)->text(), "&1024 x 768   (~130 KBytes) ");
 }
 
 struct EstimateRow
