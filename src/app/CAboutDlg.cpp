@@ -41,6 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(AppResources::appIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignTop);
+    icon->setAccessibleName(tr("Snapwane"));
     auto* product = new QLabel(tr("<b>Quenfield Snapwane</b>, version %1").arg(QLatin1String(snapwane::kShortVersion)),
                                this);
     const QDate releaseDate(snapwane::kReleaseYear, snapwane::kReleaseMonth, snapwane::kReleaseDay);

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -121,6 +122,9 @@ void CMainFrame::createToolBar()
             m_toolBar->addAction(m_commands->action(id));
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    // The button that shows the commands a narrow window has no room for.
+    if (auto* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More commands"));
     connect(m_toolBar, &QToolBar::visibilityChanged, this, &CMainFrame::showBarMarks);
 }
 

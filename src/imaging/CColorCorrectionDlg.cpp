@@ -34,7 +34,7 @@ CColorCorrectionDlg::CColorCorrectionDlg(CPhotoListView* singlePhotoView, QWidge
     WidgetId::set(hideButton, cc::Hide);
     hideButton->setDefault(true);
     connect(hideButton, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("&Cancel"), this);
     WidgetId::set(cancelButton, cc::Cancel);
     cancelButton->setVisible(false); // Escape still cancels
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

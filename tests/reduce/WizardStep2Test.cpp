@@ -105,7 +105,7 @@ TEST_F(WizardStep2, StartRefusesAnArchiveNameOrAddressThatCannotBeUsed)
 #ifndef Q_OS_WIN
 TEST_F(WizardStep2, TheSingleFileIsAZipArchive)
 {
-    EXPECT_EQ(control<QCheckBox>(ctl::SingleFile)->text(), "Merge all photos into one file (zip archive)");
+    EXPECT_EQ(control<QCheckBox>(ctl::SingleFile)->text(), "&Merge all photos into one file (zip archive)");
     QStringList labels;
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         labels << label->text();
