@@ -135,6 +135,26 @@ TEST_F(GridOnScreen, DeleteInTheGrid_RemovesThePhotoMarkedOnTheScreen)
     EXPECT_TRUE(thumbnailShown(0, 3));
 }
 
+// The keyboard's place shows: the marked frame moves with the arrows, and the
+// marked name stands highlighted while the grid has the focus.
+TEST_F(GridOnScreen, Keys_MoveTheMarkVisiblyAndEnterOpensIt)
+{
+    addPhotos(3);
+    ASSERT_TRUE(thumbnailShown(2, 2));
+    click(grid(), cellRect(0).center());
+    const QColor highlight = view()->photoListView()->selectionColour();
+
+    ASSERT_TRUE(pressKey(Qt::Key_Right));
+    EXPECT_TRUE(frameShows(1, highlight));
+    EXPECT_TRUE(frameShows(0, view()->photoListView()->frameColour()));
+    const QRect name = GridGeometry::nameCaptionRect(cellOrigin(1));
+    EXPECT_TRUE(waitForScreenColour(grid(), QRect(name.topLeft(), QSize(3, name.height())), highlight));
+
+    ASSERT_TRUE(pressKey(Qt::Key_Return));
+    EXPECT_EQ(view()->viewMode(), CMainView::SinglePhotoMode);
+    EXPECT_TRUE(singlePhotoShows(1));
+}
+
 TEST_F(GridOnScreen, DeleteInTheSingleView_RemovesThePhotoShownEachTime)
 {
     addPhotos(3);
