@@ -151,7 +151,7 @@ TEST_F(GridOnScreen, Keys_MoveTheMarkVisiblyAndEnterOpensIt)
     EXPECT_TRUE(waitForScreenColour(grid(), QRect(name.topLeft(), QSize(3, name.height())), highlight));
 
     ASSERT_TRUE(pressKey(Qt::Key_Return));
-    EXPECT_EQ(view()->viewMode(), CMainView::SinglePhotoMode);
+    EXPECT_EQ(view()->state().viewMode(), PhotoViewHost::SinglePhotoMode);
     EXPECT_TRUE(singlePhotoShows(1));
 }
 

@@ -49,11 +49,11 @@ TEST_F(HighDpiOnScreen, Thumbnail_ShowsEveryPixelOfItsPhoto)
     // Exactly the thumbnail box at ratio 2: the thumbnail is the photo itself.
     const QString path = m_dir.filePath(QStringLiteral("striped.jpg"));
     ASSERT_TRUE(snapwane::test::WriteJpeg(path, finelyStriped(384, 288), 95));
-    view()->setLoading(true);
+    view()->state().setLoading(true);
     PhotoRecord record;
     ASSERT_EQ(PhotoRecord::Load(path, view()->photoProgressDlg(), record), PhotoRecord::Outcome::Loaded);
     ASSERT_TRUE(view()->collectionEditor().append(std::move(record)));
-    view()->setLoading(false);
+    view()->state().setLoading(false);
     ASSERT_EQ(view()->photo(0).GetSize(), QSize(384, 288));
     ASSERT_EQ(view()->photo(0).drawnSize(), QSize(192, 144));
 

@@ -148,8 +148,8 @@ TEST_F(PhotoListViewTest, GridKeys_MoveTheMarkAndEnterOpensIt)
         }
     }
     pressKey(grid(), Qt::Key_Return);
-    EXPECT_EQ(m_view->viewMode(), CMainView::SinglePhotoMode);
-    EXPECT_EQ(m_view->currentIndex(), 1);
+    EXPECT_EQ(m_view->state().viewMode(), PhotoViewHost::SinglePhotoMode);
+    EXPECT_EQ(m_view->state().currentIndex(), 1);
 }
 
 // A screen reader sees the grid as a list of its photos, and the single view
