@@ -54,8 +54,8 @@ TEST_F(HighDpiOnScreen, Thumbnail_ShowsEveryPixelOfItsPhoto)
     ASSERT_EQ(PhotoRecord::Load(path, view()->photoProgressDlg(), record), PhotoRecord::Outcome::Loaded);
     ASSERT_TRUE(view()->collectionEditor().append(std::move(record)));
     view()->state().setLoading(false);
-    ASSERT_EQ(view()->photo(0).GetSize(), QSize(384, 288));
-    ASSERT_EQ(view()->photo(0).drawnSize(), QSize(192, 144));
+    ASSERT_EQ(view()->collection().photo(0).GetSize(), QSize(384, 288));
+    ASSERT_EQ(view()->collection().photo(0).drawnSize(), QSize(192, 144));
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
