@@ -28,12 +28,16 @@
         <translation>&amp;E-Mail</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>About Snapwane software</source>
         <translation>Zur Software Snapwane</translation>
+    </message>
+    <message>
+        <source>Snapwane</source>
+        <translation>Snapwane</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -43,24 +47,32 @@
         <translation>Farbkorrektur</translation>
     </message>
     <message>
-        <source>Grey scale</source>
-        <translation>Graustufen</translation>
-    </message>
-    <message>
-        <source>Hide</source>
-        <translation>Ausblenden</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Brightness</source>
         <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Contrast</source>
         <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>&amp;Grey scale</source>
+        <translation>&amp;Graustufen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>&amp;Brightness</source>
+        <translation>&amp;Helligkeit</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrast</source>
+        <translation>&amp;Kontrast</translation>
     </message>
 </context>
 <context>
@@ -70,16 +82,20 @@
         <translation>Datei</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Anhalten</translation>
-    </message>
-    <message>
         <source>READY</source>
         <translation>FERTIG</translation>
     </message>
     <message>
         <source>Loading photos...</source>
         <translation>Fotos werden geladen …</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Photos loaded</source>
+        <translation>Geladene Fotos</translation>
     </message>
 </context>
 <context>
@@ -132,6 +148,10 @@
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
 </context>
 <context>
     <name>CPhotoApp</name>
@@ -168,10 +188,36 @@
     </message>
 </context>
 <context>
+    <name>CPhotoListView</name>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>%1, photo %2 of %3</source>
+        <translation>%1, Foto %2 von %3</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
+    <name>CPhotoProgressDlg</name>
+    <message>
+        <source>Photo progress</source>
+        <translation>Fortschritt des Fotos</translation>
+    </message>
+</context>
+<context>
     <name>CViewPhotoSizesDlg</name>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -179,22 +225,6 @@
     <message>
         <source>Reduce photos - size and quality</source>
         <translation>Fotos verkleinern – Größe und Qualität</translation>
-    </message>
-    <message>
-        <source>Show size</source>
-        <translation>Größe zeigen</translation>
-    </message>
-    <message>
-        <source>Next &gt;&gt;</source>
-        <translation>Weiter &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>JPEG quality:</source>
-        <translation>JPEG-Qualität:</translation>
     </message>
     <message>
         <source>Input</source>
@@ -229,6 +259,42 @@
             <numerusform>. Ersetzen?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Show size</source>
+        <translation>&amp;Größe zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;&gt;</source>
+        <translation>&amp;Weiter &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>10 to 100 percent</source>
+        <translation>10 bis 100 Prozent</translation>
+    </message>
+    <message>
+        <source>JPEG &amp;quality:</source>
+        <translation>JPEG-&amp;Qualität:</translation>
+    </message>
+    <message>
+        <source>The size of the photos now</source>
+        <translation>Die Größe der Fotos jetzt</translation>
+    </message>
+    <message>
+        <source>The size of the reduced photos, against the input</source>
+        <translation>Die Größe der verkleinerten Fotos, gemessen an der Eingabe</translation>
+    </message>
 </context>
 <context>
     <name>CWizStep2Dlg</name>
@@ -239,38 +305,6 @@
     <message>
         <source>Output folder</source>
         <translation>Ausgabeordner</translation>
-    </message>
-    <message>
-        <source>Where should the reduced photos be written?</source>
-        <translation>Wohin sollen die verkleinerten Fotos geschrieben werden?</translation>
-    </message>
-    <message>
-        <source>Merge all photos into one file (self-extracting archive)</source>
-        <translation>Alle Fotos in einer Datei zusammenfassen (selbstentpackendes Archiv)</translation>
-    </message>
-    <message>
-        <source>Merge all photos into one file (zip archive)</source>
-        <translation>Alle Fotos in einer Datei zusammenfassen (ZIP-Archiv)</translation>
-    </message>
-    <message>
-        <source>Create an e-mail with this file to</source>
-        <translation>Eine E-Mail mit dieser Datei erstellen an</translation>
-    </message>
-    <message>
-        <source>File name:</source>
-        <translation>Dateiname:</translation>
-    </message>
-    <message>
-        <source>E-mail address:</source>
-        <translation>E-Mail-Adresse:</translation>
-    </message>
-    <message>
-        <source>&lt;&lt; Back</source>
-        <translation>&lt;&lt; Zurück</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Starten</translation>
     </message>
     <message>
         <source>Select a folder for output files</source>
@@ -295,6 +329,42 @@
     <message>
         <source>Please enter one plain e-mail address, such as name@example.org.</source>
         <translation>Bitte geben Sie eine einfache E-Mail-Adresse ein, etwa name@example.org.</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Where should the reduced photos be written?</source>
+        <translation>&amp;Wohin sollen die verkleinerten Fotos geschrieben werden?</translation>
+    </message>
+    <message>
+        <source>&amp;Merge all photos into one file (self-extracting archive)</source>
+        <translation>Alle Fotos in einer Datei &amp;zusammenfassen (selbstentpackendes Archiv)</translation>
+    </message>
+    <message>
+        <source>&amp;Merge all photos into one file (zip archive)</source>
+        <translation>Alle Fotos in einer Datei &amp;zusammenfassen (ZIP-Archiv)</translation>
+    </message>
+    <message>
+        <source>Create an &amp;e-mail with this file to</source>
+        <translation>Eine &amp;E-Mail mit dieser Datei erstellen an</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>Datei&amp;name:</translation>
+    </message>
+    <message>
+        <source>E-mail &amp;address:</source>
+        <translation>E-Mail-&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Back</source>
+        <translation>&lt;&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
     </message>
 </context>
 <context>

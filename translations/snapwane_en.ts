@@ -28,11 +28,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OK</source>
+        <source>About Snapwane software</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>About Snapwane software</source>
+        <source>Snapwane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -43,23 +47,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Grey scale</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Brightness</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grey scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontrast</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -70,15 +82,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>READY</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Loading photos...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photos loaded</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -132,6 +148,10 @@
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPhotoApp</name>
@@ -168,9 +188,35 @@
     </message>
 </context>
 <context>
+    <name>CPhotoListView</name>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, photo %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPhotoProgressDlg</name>
+    <message>
+        <source>Photo progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CViewPhotoSizesDlg</name>
     <message>
-        <source>Close</source>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -178,22 +224,6 @@
     <name>CWizStep1Dlg</name>
     <message>
         <source>Reduce photos - size and quality</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next &gt;&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>JPEG quality:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -229,6 +259,42 @@
             <numerusform>. Replace them?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Show size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 to 100 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG &amp;quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the photos now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the reduced photos, against the input</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CWizStep2Dlg</name>
@@ -238,38 +304,6 @@
     </message>
     <message>
         <source>Output folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Where should the reduced photos be written?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Merge all photos into one file (self-extracting archive)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Merge all photos into one file (zip archive)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Create an e-mail with this file to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E-mail address:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;&lt; Back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -294,6 +328,42 @@
     </message>
     <message>
         <source>Please enter one plain e-mail address, such as name@example.org.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Where should the reduced photos be written?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Merge all photos into one file (self-extracting archive)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Merge all photos into one file (zip archive)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create an &amp;e-mail with this file to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail &amp;address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

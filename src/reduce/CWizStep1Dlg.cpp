@@ -50,11 +50,12 @@ QProgressBar* createBar(QWidget* parent, int id)
 }
 
 // The size's caption with its access key: the first digit of the width, the
-// first letter of Other, the h of No change (N is Next's).
+// first letter of Other, the h of No change (N is Next's) where the caption has one.
 QString withMnemonic(SizeChoice::Index choice)
 {
     QString caption = SizeChoice::caption(choice);
-    return caption.insert(choice == SizeChoice::Unchanged ? caption.indexOf(u'h') : 0, u'&');
+    const qsizetype h = choice == SizeChoice::Unchanged ? caption.indexOf(u'h') : -1;
+    return caption.insert(std::max<qsizetype>(h, 0), u'&');
 }
 
 } // namespace
