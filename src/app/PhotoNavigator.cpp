@@ -78,14 +78,9 @@ bool PhotoNavigator::moveCurrentPhoto(PhotoMove move)
 
 void PhotoNavigator::rotateCurrentPhoto(int degrees)
 {
-    CPhotoImage* photo = m_view.currentPhoto();
-    if (!photo)
-        return;
-    photo->m_rotation = ((photo->m_rotation + degrees) % 360 + 360) % 360;
-    // The thumbnail is made again from the file, turned and corrected.
-    photo->LoadFromFile(photo->GetPath(), 0, 0);
-    m_view.collection().photoChanged(m_state.currentIndex()); // the row's size follows the turn
-    m_view.singlePhotoView()->repaintSinglePhoto();
+    // The photo's row and the views that draw it follow the turn.
+    if (CPhotoImage* photo = m_view.currentPhoto())
+        photo->turn(degrees);
 }
 
 void PhotoNavigator::showFullScreen()

@@ -125,45 +125,38 @@ void CColorCorrectionDlg::followCurrentPhoto()
     const CPhotoImage* photo = currentPhoto();
     if (!photo)
         return;
-    m_brightnessSlider->setValue(photo->m_brightness + kSliderMiddle);
-    m_contrastSlider->setValue(photo->m_contrast + kSliderMiddle);
-    m_greyBox->setChecked(photo->m_grey != 0);
+    const snapwane::Corrections corrections = photo->corrections();
+    m_brightnessSlider->setValue(corrections.brightness + kSliderMiddle);
+    m_contrastSlider->setValue(corrections.contrast + kSliderMiddle);
+    m_greyBox->setChecked(corrections.grey);
 }
 
-// A value the photo already has (the window taking up a photo's values, a
-// drag let go where it started) remakes nothing.
+// The photo makes its copy again and tells the views; a value the photo
+// already has (the window taking up a photo's values, a drag let go where it
+// started) remakes nothing.
 void CColorCorrectionDlg::storeBrightness()
 {
-    CPhotoImage* photo = currentPhoto();
-    const int value = m_brightnessSlider->value() - kSliderMiddle;
-    if (photo && photo->m_brightness != value) {
-        photo->m_brightness = value;
-        reloadCurrentPhoto(*photo);
+    if (CPhotoImage* photo = currentPhoto()) {
+        snapwane::Corrections corrections = photo->corrections();
+        corrections.brightness = m_brightnessSlider->value() - kSliderMiddle;
+        photo->setCorrections(corrections);
     }
 }
 
 void CColorCorrectionDlg::storeContrast()
 {
-    CPhotoImage* photo = currentPhoto();
-    const int value = m_contrastSlider->value() - kSliderMiddle;
-    if (photo && photo->m_contrast != value) {
-        photo->m_contrast = value;
-        reloadCurrentPhoto(*photo);
+    if (CPhotoImage* photo = currentPhoto()) {
+        snapwane::Corrections corrections = photo->corrections();
+        corrections.contrast = m_contrastSlider->value() - kSliderMiddle;
+        photo->setCorrections(corrections);
     }
 }
 
 void CColorCorrectionDlg::storeGrey()
 {
     if (CPhotoImage* photo = currentPhoto()) {
-        photo->m_grey = m_greyBox->isChecked() ? 1 : 0;
-        reloadCurrentPhoto(*photo);
+        snapwane::Corrections corrections = photo->corrections();
+        corrections.grey = m_greyBox->isChecked();
+        photo->setCorrections(corrections);
     }
-}
-
-void CColorCorrectionDlg::reloadCurrentPhoto(CPhotoImage& photo)
-{
-    // A reload that fails keeps the stored value; the view shows what it can.
-    photo.LoadFromFile(photo.GetPath(), 0, 0);
-    if (m_singlePhotoView)
-        m_singlePhotoView->repaintSinglePhoto();
 }

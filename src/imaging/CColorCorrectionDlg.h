@@ -52,8 +52,6 @@ private:
     void storeBrightness();
     void storeContrast();
     void storeGrey();
-    // Remakes the thumbnail with the stored corrections and repaints the photo.
-    void reloadCurrentPhoto(CPhotoImage& photo);
 
     CPhotoListView* m_singlePhotoView; // not owned
     QSlider* m_brightnessSlider = nullptr; // 1013

@@ -10,6 +10,7 @@
 #include <QSizeF>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -84,8 +85,6 @@ CPhotoImage::~CPhotoImage()
 
 bool CPhotoImage::LoadFromFile(const QString& path, int boxWidth, int boxHeight, snapwane::PhotoCheck* refusal)
 {
-    if (m_busy.load(std::memory_order_acquire))
-        return false;
     std::vector<std::uint8_t> bytes;
     const snapwane::PhotoFileCheck file = snapwane::CheckPhotoFile(NativePath::toFileSystem(path), &bytes);
     if (refusedBeforeDecoding(file.check)) {
@@ -98,14 +97,13 @@ bool CPhotoImage::LoadFromFile(const QString& path, int boxWidth, int boxHeight,
         return false; // the small window keeps the path, as a sign of the failed file
     showReadingPath(QString());
     m_path = path;
+    m_box = QSize(boxWidth, boxHeight);
     return true;
 }
 
 bool CPhotoImage::LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
                                  snapwane::PhotoCheck* refusal)
 {
-    if (!tryMarkBusy())
-        return false;
     snapwane::PhotoCheck check = snapwane::PhotoCheck::NotDecodable;
     bool loaded = false;
     try {
@@ -113,7 +111,6 @@ bool CPhotoImage::LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidt
     } catch (...) {
         m_pixels = {}; // a failed load holds no pixels
     }
-    clearBusy();
     if (!loaded && refusal)
         *refusal = check == snapwane::PhotoCheck::Accepted ? snapwane::PhotoCheck::NotDecodable : check;
     return loaded;
@@ -122,8 +119,7 @@ bool CPhotoImage::LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidt
 bool CPhotoImage::loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
                                  snapwane::PhotoCheck& check)
 {
-    m_heldWidth = m_heldHeight = m_bytesPerPixel = 0;
-    m_bufferLength = 0;
+    m_heldWidth = m_heldHeight = 0;
     m_pixels = {};
     // The thumbnail box keeps its meaning (0 x 0) at ratio 1, where it is the
     // photo's own size for a small photo; at any ratio the box is never more
@@ -144,37 +140,24 @@ bool CPhotoImage::loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidt
     if (photo.check == snapwane::PhotoCheck::NotJpeg || photo.check == snapwane::PhotoCheck::TooSmall
         || photo.check == snapwane::PhotoCheck::Empty)
         return false;
-    m_bytesPerPixel = 3; // grey photos come back as RGB too
     m_sourceWidth = photo.sourceWidth;
     m_sourceHeight = photo.sourceHeight;
-    m_bufferLength = std::uint64_t(photo.sourceWidth) * std::uint64_t(photo.sourceHeight) * 3u;
     if (!photo.pixels)
         return false;
     m_pixels = std::move(photo.pixels);
     m_heldWidth = m_pixels.width();
     m_heldHeight = m_pixels.height();
-    return m_bufferLength != 0;
-}
-
-snapwane::PixelBuffer CPhotoImage::DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight)
-{
-    snapwane::PixelBuffer pixels = snapwane::DecodeToFit(jpeg, boxWidth, boxHeight, m_rotation);
-    m_heldWidth = pixels.width();
-    m_heldHeight = pixels.height();
-    m_bytesPerPixel = pixels.channels();
-    return pixels;
+    return holdsPixels(m_sourceWidth, m_sourceHeight);
 }
 
 bool CPhotoImage::Draw(QPainter& painter, int x, int y, int cx, int cy)
 {
-    if (m_pixels.empty() || !tryMarkBusy())
+    if (m_pixels.empty())
         return false;
     const QPaintDevice* device = painter.device();
     const int depth = device ? device->depth() : 0;
-    if (depth != 16 && depth != 24 && depth != 32) {
-        clearBusy();
+    if (depth != 16 && depth != 24 && depth != 32)
         return false;
-    }
     // Never read past the held pixels, whatever size the caller asks for.
     const int width = std::clamp(cx, 0, m_pixels.width());
     const int height = std::clamp(cy, 0, m_pixels.height());
@@ -184,7 +167,6 @@ bool CPhotoImage::Draw(QPainter& painter, int x, int y, int cx, int cy)
         if (!image.isNull())
             painter.drawImage(QPoint(x, y), image);
     }
-    clearBusy();
     return true;
 }
 
@@ -225,7 +207,7 @@ QSize CPhotoImage::GetSourceSize() const
 QSize CPhotoImage::GetShownSize() const
 {
     const QSize source = GetSourceSize();
-    return m_rotation % 180 != 0 ? source.transposed() : source;
+    return m_corrections.rotation % 180 != 0 ? source.transposed() : source;
 }
 
 QString CPhotoImage::GetDisplayName() const
@@ -239,20 +221,27 @@ QString CPhotoImage::GetDisplayName() const
 
 void CPhotoImage::ReleasePixels()
 {
-    if (!tryMarkBusy())
-        return; // a load or a draw holds the pixels; the destructor frees them
     m_pixels = {};
-    clearBusy();
 }
 
-snapwane::Corrections CPhotoImage::corrections() const
+void CPhotoImage::setCorrections(const snapwane::Corrections& corrections)
 {
-    snapwane::Corrections corrections;
-    corrections.brightness = m_brightness;
-    corrections.contrast = m_contrast;
-    corrections.grey = m_grey != 0;
-    corrections.rotation = m_rotation;
-    return corrections;
+    if (corrections == m_corrections)
+        return;
+    m_corrections = corrections;
+    if (m_path.isEmpty())
+        return;
+    // A reload that fails keeps the new values; the views show what they can.
+    LoadFromFile(m_path, m_box.width(), m_box.height());
+    if (m_observer)
+        m_observer(*this);
+}
+
+void CPhotoImage::turn(int degrees)
+{
+    snapwane::Corrections turned = m_corrections;
+    turned.rotation = ((turned.rotation + degrees) % 360 + 360) % 360;
+    setCorrections(turned);
 }
 
 void CPhotoImage::showReadingPath(const QString& path) const

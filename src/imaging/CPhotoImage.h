@@ -3,8 +3,8 @@
 #include <QtGlobal>
 #include <QString>
 
-#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "core/Corrections.h"
@@ -15,16 +15,15 @@ class CPhotoProgressDlg;
 class QPainter;
 
 // One photo of the program: its file's real path, its size as stored in the
-// file, the user's corrections, and a small copy of it fitted into a box
-// (192 x 144 for the collection's thumbnails) with the corrections applied.
-// A correction is never applied to the held copy alone: the user's change goes
-// into the correction fields and the photo is loaded again from its file.
+// file, the user's turn and corrections, and a small copy of it fitted into a
+// box (192 x 144 for the collection's thumbnails) with them applied. A change
+// of the turn or the corrections goes through a setter, which makes the held
+// copy again from the file and tells the observer (the collection, which
+// tells the views): nobody reloads a photo by hand.
 //
 // Threads: a photo is loaded on a loader's worker thread before it joins the
-// collection, and reloaded and drawn on the GUI thread afterwards. A load and a
-// draw of the same object keep apart through the busy flag: both test and set
-// it in one atomic step, and whoever finds it set gives up at once (a draw draws
-// nothing, a load returns false). Nothing ever waits for it.
+// collection; after that it is used on the GUI thread alone (the reduction
+// reads its path and corrections there, before its worker starts).
 class CPhotoImage
 {
 public:
@@ -53,15 +52,11 @@ public:
     // grey scale are applied after the fit.
     bool LoadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
                         snapwane::PhotoCheck* refusal = nullptr);
-    // The photo fitted into the box (turned for rotation 90 / 270), without
-    // corrections; sets the held size. Empty when the bytes do not decode.
-    snapwane::PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight);
-
     // Draws the held pixels at (x, y), one held pixel on each device pixel (the
     // photo covers drawnSize() in the painter's own pixels), cut to cx x cy held
     // pixels (callers pass GetSize()), converted to the format of the painter's
-    // device depth: 32, 24 or 16 bits. false when there are no pixels, the
-    // object is busy or the depth is another one.
+    // device depth: 32, 24 or 16 bits. false when there are no pixels or the
+    // depth is another one.
     bool Draw(QPainter& painter, int x, int y, int cx, int cy);
 
     // The device pixel ratio of the screen the photo is drawn on (1 unless
@@ -89,29 +84,34 @@ public:
     // The file name of the path; names of 19 characters or more are cut to 19
     // and get "...".
     QString GetDisplayName() const;
-    // Releases the held pixels (under the busy flag); sizes, path and
-    // corrections stay. The collection calls it before it destroys a photo.
+    // Releases the held pixels; sizes, path and corrections stay. The
+    // collection calls it before it destroys a photo.
     void ReleasePixels();
 
     bool hasPixels() const { return !m_pixels.empty(); }
-    // The held pixels (RGB, rows from the top); read them only while no load of
-    // this object can run.
+    // The held pixels (RGB, rows from the top).
     const snapwane::PixelBuffer& pixels() const { return m_pixels; }
-    snapwane::Corrections corrections() const;
     // The small progress window whose caption LoadFromFile writes the path into.
     void setOwner(CPhotoProgressDlg* owner) { m_owner = owner; }
 
-    // Written directly by their users (the thumbnail view's mark, rotation and
-    // colour correction), who then load the photo again from GetPath().
-    int m_selected = 0;   // 1: marked in the thumbnail view and the file list
-    int m_brightness = 0; // signed offset; 0 = none
-    int m_contrast = 0;   // signed amount; 0 = none
-    int m_grey = 0;       // non-zero: grey scale
-    int m_rotation = 0;   // clockwise degrees: 0, 90, 180, 270
+    // The user's turn (clockwise degrees: 0, 90, 180, 270), brightness,
+    // contrast and grey scale.
+    snapwane::Corrections corrections() const { return m_corrections; }
+    // Keeps the new values; when they differ from the old ones and the photo
+    // was loaded from a file, its copy is made again from the file, in the
+    // same box, and the observer is told. A photo without a file (not
+    // loaded yet, or from memory) only keeps them, for its next load.
+    void setCorrections(const snapwane::Corrections& corrections);
+    // Turns the photo by degrees (a multiple of 90; negative: counter-clockwise).
+    void turn(int degrees);
+    // Called after every change of the held copy that a setter made.
+    void setObserver(std::function<void(const CPhotoImage&)> observer) { m_observer = std::move(observer); }
+
+    // Marked in the thumbnail view and the file list (the selected row's photo).
+    bool isSelected() const { return m_selected; }
+    void setSelected(bool selected) { m_selected = selected; }
 
 private:
-    bool tryMarkBusy() { return !m_busy.exchange(true, std::memory_order_acquire); }
-    void clearBusy() { m_busy.store(false, std::memory_order_release); }
     bool loadFromMemory(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight, snapwane::PhotoCheck& check);
     void showReadingPath(const QString& path) const;
 
@@ -120,11 +120,12 @@ private:
     int m_sourceWidth = 0;
     int m_heldHeight = 0;
     int m_sourceHeight = 0;
-    int m_bytesPerPixel = 0;
     qreal m_devicePixelRatio = 1.0; // for the next load with a box
     qreal m_heldPixelRatio = 1.0;   // device pixels per painter pixel of the held pixels
-    std::uint64_t m_bufferLength = 0; // W x H x bytes per pixel after a good load
     QString m_path;
-    std::atomic<bool> m_busy{false};
+    QSize m_box; // of the last load from the file
+    snapwane::Corrections m_corrections;
+    bool m_selected = false;
     CPhotoProgressDlg* m_owner = nullptr; // not owned; may be null
+    std::function<void(const CPhotoImage&)> m_observer;
 };

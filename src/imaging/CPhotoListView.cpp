@@ -162,7 +162,7 @@ void CPhotoListView::paintGrid(QPainter& painter, QSize target, const QRegion& e
 void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cell, const QRegion& exposed)
 {
     drawCellFrame(painter, cell, frameColour());
-    if (photo.m_selected)
+    if (photo.isSelected())
         drawCellFrame(painter, cell, selectionColour());
     if (exposed.intersects(GridGeometry::thumbnailArea(cell))) {
         const QSize held = photo.GetSize();
@@ -175,7 +175,7 @@ void CPhotoListView::paintCell(QPainter& painter, CPhotoImage& photo, QPoint cel
     // The keyboard's place: the marked photo's name stands highlighted while
     // the grid has the focus.
     const QRect nameRect = GridGeometry::nameCaptionRect(cell);
-    if (photo.m_selected && hasFocus()) {
+    if (photo.isSelected() && hasFocus()) {
         painter.fillRect(nameRect, selectionColour());
         painter.setPen(palette().color(QPalette::HighlightedText));
     } else {
@@ -239,10 +239,7 @@ void CPhotoListView::paintSinglePhoto(QPainter& painter, QSize target)
     // A fresh decode with the corrections the photo has now, never kept.
     CPhotoImage shown;
     shown.setOwner(m_host->photoProgressDlg());
-    shown.m_brightness = current->m_brightness;
-    shown.m_contrast = current->m_contrast;
-    shown.m_grey = current->m_grey;
-    shown.m_rotation = current->m_rotation;
+    shown.setCorrections(current->corrections());
     shown.setDevicePixelRatio(painter.device()->devicePixelRatioF());
     if (!shown.LoadFromFile(current->GetPath(), target.width(), target.height()))
         return;
@@ -282,11 +279,11 @@ void CPhotoListView::selectPhoto(int index)
     const QPoint scroll(0, verticalScrollBar()->value());
     QRegion changed;
     for (int i = 0; i < m_host->photoCount(); ++i) {
-        const int selected = i == index ? 1 : 0;
+        const bool selected = i == index;
         CPhotoImage& photo = m_host->photo(i);
-        if (photo.m_selected != selected)
+        if (photo.isSelected() != selected)
             changed += GridGeometry::frameAndCaptions(GridGeometry::cellOrigin(i, columns) - scroll);
-        photo.m_selected = selected;
+        photo.setSelected(selected);
     }
     Q_EMIT photoClicked(index);
     viewport()->update(changed);
@@ -366,7 +363,7 @@ void CPhotoListView::handleKeyDown(QKeyEvent* event)
 int CPhotoListView::markedIndex() const
 {
     for (int i = 0; m_host && i < m_host->photoCount(); ++i) {
-        if (m_host->photo(i).m_selected)
+        if (m_host->photo(i).isSelected())
             return i;
     }
     return -1;

@@ -89,7 +89,7 @@ public:
         const CPhotoListView* view = m_grid->view();
         state.selectable = true;
         state.focusable = true;
-        state.selected = view->host()->photo(m_index).m_selected != 0;
+        state.selected = view->host()->photo(m_index).isSelected();
         state.focused = state.selected && view->hasFocus();
         const QRect visible(view->viewport()->mapToGlobal(QPoint(0, 0)), view->viewport()->size());
         state.offscreen = !visible.intersects(rect());
@@ -187,7 +187,7 @@ QAccessibleInterface* PhotoGridAccessible::focusChild() const
     if (!showsGrid() || !view()->hasFocus())
         return nullptr;
     for (int i = 0; i < childCount(); ++i) {
-        if (view()->host()->photo(i).m_selected)
+        if (view()->host()->photo(i).isSelected())
             return child(i);
     }
     return nullptr;

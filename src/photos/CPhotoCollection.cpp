@@ -45,6 +45,15 @@ QString CPhotoCollection::pathOf(int index) const
     return index >= 0 && index < count() ? record(index).path : QString();
 }
 
+int CPhotoCollection::indexOf(const CPhotoImage& photo) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (&this->photo(i) == &photo)
+            return i;
+    }
+    return -1;
+}
+
 bool CPhotoCollection::containsPath(const QString& path) const
 {
     for (const PhotoRecord& held : m_records) {
@@ -60,6 +69,8 @@ bool CPhotoCollection::append(PhotoRecord record)
         return false;
     if (record.icon.isNull())
         record.icon = fileTypeIcon(record.path);
+    // A photo turned or corrected tells its row, wherever removals moved it.
+    record.image->setObserver([this](const CPhotoImage& photo) { photoChanged(indexOf(photo)); });
     const int row = count();
     beginInsertRows({}, row, row);
     m_records.push_back(std::move(record));

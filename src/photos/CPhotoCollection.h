@@ -41,6 +41,8 @@ public:
     const PhotoRecord& record(int index) const { return m_records[static_cast<std::size_t>(index)]; }
     // The real path of photo index; empty outside 0 ... count - 1.
     QString pathOf(int index) const;
+    // The row of a photo held; -1 for any other.
+    int indexOf(const CPhotoImage& photo) const;
     // Whether a photo of this real path is held (exact on Linux, any case on Windows).
     bool containsPath(const QString& path) const;
 
@@ -49,8 +51,8 @@ public:
     bool append(PhotoRecord record);
     // Removes row index and destroys its photo.
     void remove(int index);
-    // Photo index was loaded again (turned, corrected): its row and the views
-    // that draw it are brought up to date.
+    // Photo index was loaded again (turned, corrected; the photo says so
+    // itself): its row and the views that draw it are brought up to date.
     void photoChanged(int index);
     // Destroys every photo, the last one first.
     void releaseAll();

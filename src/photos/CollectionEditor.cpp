@@ -27,7 +27,7 @@ bool CollectionEditor::append(PhotoRecord record)
     if (!collection.append(std::move(record)))
         return false;
     if (collection.count() == 1) {
-        collection.photo(0).m_selected = 1;
+        collection.photo(0).setSelected(true);
         m_host.setCurrentIndex(0);
     } else {
         m_host.notifyStateChanged();
@@ -119,9 +119,9 @@ void CollectionEditor::markOnly(int index)
     CPhotoCollection& collection = m_host.collection();
     bool changed = false;
     for (int i = 0; i < collection.count(); ++i) {
-        const int selected = i == index ? 1 : 0;
-        changed = changed || collection.photo(i).m_selected != selected;
-        collection.photo(i).m_selected = selected;
+        const bool selected = i == index;
+        changed = changed || collection.photo(i).isSelected() != selected;
+        collection.photo(i).setSelected(selected);
     }
     if (changed)
         m_host.photoListView()->viewport()->update();

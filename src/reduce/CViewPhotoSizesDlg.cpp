@@ -17,10 +17,7 @@ CViewPhotoSizesDlg::CViewPhotoSizesDlg(QSize box, const QString& photoPath, cons
     , m_box(box)
     , m_photoPath(photoPath)
 {
-    m_photo.m_brightness = corrections.brightness;
-    m_photo.m_contrast = corrections.contrast;
-    m_photo.m_grey = corrections.grey ? 1 : 0;
-    m_photo.m_rotation = corrections.rotation;
+    m_photo.setCorrections(corrections);
     WidgetId::set(this, ids::tmpl::PhotoSizes);
     m_closeButton = new QPushButton(tr("&Close"), this);
     WidgetId::set(m_closeButton, ids::photoSizes::Close);

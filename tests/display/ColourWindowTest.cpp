@@ -33,7 +33,7 @@ protected:
         ASSERT_EQ(view()->state().viewMode(), PhotoViewHost::SinglePhotoMode);
         clickToolButton(ids::cmd::ColorCorrection);
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog()));
-        view()->collection().photo(2).m_brightness = 20;
+        view()->collection().photo(2).setCorrections({.brightness = 20});
     }
 
     CColorCorrectionDlg* dialog() const { return view()->colorCorrectionDlg(); }
@@ -81,7 +81,7 @@ TEST_F(ColourWindow, KeysOnASlider_CorrectThePhotoOnTheScreenAndHideKeepsIt)
 
     EXPECT_TRUE(waitFor([&] { return !dialog()->isVisible(); }));
     EXPECT_EQ(view()->state().currentIndex(), 0);
-    EXPECT_EQ(view()->collection().photo(0).m_brightness, 64);
+    EXPECT_EQ(view()->collection().photo(0).corrections().brightness, 64);
     QTest::qWait(200);
     EXPECT_GT(brightnessOnScreen(), before + 60);
 }

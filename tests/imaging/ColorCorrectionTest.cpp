@@ -68,7 +68,7 @@ TEST_F(ColorCorrectionTest, Release_StoresTheSliderValueAndRemakesTheThumbnail)
     };
     for (const Row& row : rows) {
         release(row.brightness ? m_brightness : m_contrast, row.position);
-        EXPECT_EQ(row.brightness ? photo().m_brightness : photo().m_contrast, row.stored) << row.name;
+        EXPECT_EQ(row.brightness ? photo().corrections().brightness : photo().corrections().contrast, row.stored) << row.name;
         if (row.position == 127 && row.brightness) {
             EXPECT_GT(int(photo().pixels().data()[0]), int(before));
         }
@@ -89,11 +89,11 @@ TEST_F(ColorCorrectionTest, KeyboardMove_IsStoredAndShownAtOnce)
     const std::uint8_t before = photo().pixels().data()[0];
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(m_brightness, &right);
-    EXPECT_EQ(photo().m_brightness, 1);
+    EXPECT_EQ(photo().corrections().brightness, 1);
     EXPECT_TRUE(valueShown(QStringLiteral("+1")));
     QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
     QCoreApplication::sendEvent(m_contrast, &home);
-    EXPECT_EQ(photo().m_contrast, -63);
+    EXPECT_EQ(photo().corrections().contrast, -63);
     EXPECT_TRUE(valueShown(QStringLiteral("-63")));
     EXPECT_NE(photo().pixels().data()[0], before); // the thumbnail was made again
 }
@@ -103,9 +103,9 @@ TEST_F(ColorCorrectionTest, Drag_StoresOnRelease)
 {
     m_brightness->setSliderDown(true);
     m_brightness->setValue(90);
-    EXPECT_EQ(photo().m_brightness, 0);
+    EXPECT_EQ(photo().corrections().brightness, 0);
     m_brightness->setSliderDown(false); // the mouse lets go
-    EXPECT_EQ(photo().m_brightness, 27);
+    EXPECT_EQ(photo().corrections().brightness, 27);
 }
 
 TEST_F(ColorCorrectionTest, GreyTickedAndCleared_RestoresTheColours)
@@ -115,13 +115,13 @@ TEST_F(ColorCorrectionTest, GreyTickedAndCleared_RestoresTheColours)
     const std::vector<std::uint8_t> original(pixels.data(), pixels.data() + pixels.size());
 
     m_grey->click();
-    EXPECT_EQ(photo().m_grey, 1);
+    EXPECT_TRUE(photo().corrections().grey);
     const std::uint8_t* grey = photo().pixels().data();
     EXPECT_TRUE(grey[0] == grey[1] && grey[1] == grey[2]);
 
     m_grey->click();
-    EXPECT_EQ(photo().m_grey, 0);
-    EXPECT_EQ(photo().m_contrast, 17);
+    EXPECT_FALSE(photo().corrections().grey);
+    EXPECT_EQ(photo().corrections().contrast, 17);
     const auto& restored = photo().pixels();
     EXPECT_EQ(std::vector<std::uint8_t>(restored.data(), restored.data() + restored.size()), original);
 }
@@ -133,14 +133,14 @@ TEST_F(ColorCorrectionTest, HideAndEscape_KeepTheCorrections)
     ASSERT_NE(hide, nullptr);
     hide->click();
     EXPECT_FALSE(m_dialog->isVisible());
-    EXPECT_EQ(photo().m_brightness, 37);
+    EXPECT_EQ(photo().corrections().brightness, 37);
 
     m_view->commands().onCommand(ids::cmd::ColorCorrection);
     EXPECT_EQ(m_brightness->value(), 100);
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(m_dialog, &escape);
     EXPECT_FALSE(m_dialog->isVisible());
-    EXPECT_EQ(photo().m_brightness, 37);
+    EXPECT_EQ(photo().corrections().brightness, 37);
 }
 
 } // namespace

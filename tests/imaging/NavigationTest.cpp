@@ -99,7 +99,7 @@ TEST_F(NavigationTest, Keys_DoNothingOutsideTheSinglePhotoMode)
 TEST_F(NavigationTest, Move_ShowsTheColourCorrectionOfTheNewPhoto)
 {
     addPhotos(2);
-    m_view->collection().photo(1).m_brightness = 20;
+    m_view->collection().photo(1).setCorrections({.brightness = 20});
     openPhoto(0);
     m_view->commands().onCommand(cmd::ColorCorrection);
     ASSERT_TRUE(m_view->colorCorrectionDlg()->isVisible());
@@ -116,15 +116,15 @@ TEST_F(NavigationTest, Rotation_QuarterTurnsComeRound)
     openPhoto(0);
     CPhotoImage& photo = m_view->collection().photo(0);
     m_view->commands().onCommand(cmd::RotateRight);
-    EXPECT_EQ(photo.m_rotation, 90);
+    EXPECT_EQ(photo.corrections().rotation, 90);
     EXPECT_EQ(photo.GetSize().height(), 144); // the thumbnail is made again, turned
     EXPECT_LT(photo.GetSize().width(), 144);
     for (int turn = 0; turn < 3; ++turn)
         m_view->commands().onCommand(cmd::RotateRight);
-    EXPECT_EQ(photo.m_rotation, 0);
+    EXPECT_EQ(photo.corrections().rotation, 0);
     EXPECT_EQ(photo.GetSize(), QSize(192, 144));
     m_view->commands().onCommand(cmd::RotateLeft);
-    EXPECT_EQ(photo.m_rotation, 270);
+    EXPECT_EQ(photo.corrections().rotation, 270);
 }
 
 // Width x height as the photo is seen: in the caption and in the file list.

@@ -77,7 +77,7 @@ QList<int> PhotoViewFixture::markedPhotos() const
 {
     QList<int> marked;
     for (int i = 0; i < m_view->collection().count(); ++i) {
-        if (m_view->collection().photo(i).m_selected)
+        if (m_view->collection().photo(i).isSelected())
             marked.append(i);
     }
     return marked;

@@ -77,6 +77,35 @@ TEST_F(Collection, FileListHasFiveColumnsWithTheirHeadersWidthsAndAlignments)
     EXPECT_EQ(list->iconSize(), QSize(16, 16));
 }
 
+// A photo turned or corrected makes its thumbnail again and tells its row,
+// the row it holds now, after an earlier one was removed; a value it has
+// already remakes nothing.
+TEST_F(Collection, TurnedOrCorrectedPhoto_RemakesItsThumbnailAndTellsItsRow)
+{
+    loadPhotos(3);
+    remove(0);
+    CPhotoImage& photo = collection().photo(1);
+    const QSize landscape = photo.GetSize();
+    const std::uint8_t before = photo.pixels().row(20)[60];
+    std::vector<int> changes; // the rows told
+    QObject::connect(&collection(), &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& first) { changes.push_back(first.row()); });
+
+    photo.turn(-90);
+    EXPECT_EQ(changes, std::vector<int>{1});
+    EXPECT_EQ(photo.corrections().rotation, 270);
+    EXPECT_GT(photo.GetSize().height(), photo.GetSize().width()) << "was " << landscape.width() << "x" << landscape.height();
+    EXPECT_EQ(cell(1, 4), QStringLiteral("%1 x %2").arg(photo.GetSourceSize().height()).arg(photo.GetSourceSize().width()));
+
+    photo.setCorrections(photo.corrections());
+    EXPECT_EQ(changes.size(), 1u);
+
+    photo.setCorrections({.brightness = 60, .rotation = 0});
+    EXPECT_EQ(changes, (std::vector<int>{1, 1}));
+    EXPECT_EQ(photo.GetSize(), landscape);
+    EXPECT_GT(photo.pixels().row(20)[60], before);
+}
+
 // The size is grouped by threes as everywhere, and not cut at 32 bits.
 TEST_F(Collection, SizeOfBillionsOfBytesIsShownWhole)
 {
@@ -107,9 +136,9 @@ TEST_F(Collection, FirstPhotoIsCurrentAndSelectedAtOnce)
                   PhotoRecord::Outcome::Loaded);
         view()->collectionEditor().append(std::move(record));
         EXPECT_EQ(view()->state().currentIndex(), 0);
-        EXPECT_EQ(collection().photo(0).m_selected, 1);
+        EXPECT_TRUE(collection().photo(0).isSelected());
     }
-    EXPECT_EQ(collection().photo(1).m_selected, 0);
+    EXPECT_FALSE(collection().photo(1).isSelected());
 }
 
 TEST_F(Collection, RemovingTheOnlyPhotoReturnsToThePhotoList)
@@ -175,14 +204,14 @@ TEST_F(Collection, ClickMarksTheClickedPhotoOnlyAndKeepsTheCurrentIndex)
     loadPhotos(3);
     view()->fileList()->selectRow(2);
     view()->collectionEditor().markSelectedRow();
-    EXPECT_EQ(collection().photo(0).m_selected, 0);
-    EXPECT_EQ(collection().photo(2).m_selected, 1);
+    EXPECT_FALSE(collection().photo(0).isSelected());
+    EXPECT_TRUE(collection().photo(2).isSelected());
     EXPECT_EQ(view()->state().currentIndex(), 0);
 
     view()->state().setLoading(true); // a click while loading is ignored
     view()->fileList()->selectRow(1);
     view()->collectionEditor().markSelectedRow();
-    EXPECT_EQ(collection().photo(1).m_selected, 0);
+    EXPECT_FALSE(collection().photo(1).isSelected());
     view()->state().setLoading(false);
 }
 
@@ -193,7 +222,7 @@ TEST_F(Collection, MarkFollowsTheListSelectionHoweverItMoves)
     const auto marked = [&] {
         QList<int> indexes;
         for (int i = 0; i < collection().count(); ++i)
-            if (collection().photo(i).m_selected)
+            if (collection().photo(i).isSelected())
                 indexes.append(i);
         return indexes;
     };
@@ -224,8 +253,8 @@ TEST_F(Collection, MoveOfTheCurrentPhotoMarksItsRowInSinglePhotoMode)
     view()->state().setCurrentIndex(2);
     view()->collectionEditor().markCurrentPhoto();
     EXPECT_EQ(view()->fileList()->selectedRow(), 2);
-    EXPECT_EQ(collection().photo(2).m_selected, 1);
-    EXPECT_EQ(collection().photo(0).m_selected, 0);
+    EXPECT_TRUE(collection().photo(2).isSelected());
+    EXPECT_FALSE(collection().photo(0).isSelected());
 }
 
 } // namespace

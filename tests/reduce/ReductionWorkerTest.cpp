@@ -111,8 +111,8 @@ TEST_F(ReductionRun, ReducesEveryPhotoIntoTheBoxUnderItsListedName)
     addPhoto(QStringLiteral("small.jpg"), 400, 300);
     addPhoto(QStringLiteral("wide.jpeg"), 2000, 1000);
     addPhoto(QStringLiteral("turned.jpg"), 1600, 1200);
-    view->collection().photo(0).m_brightness = 20;
-    view->collection().photo(3).m_rotation = 90;
+    view->collection().photo(0).setCorrections({.brightness = 20});
+    view->collection().photo(3).setCorrections({.rotation = 90});
     prompts.yesNoAnswers.push_back(false);
     reduce();
 
@@ -144,8 +144,8 @@ TEST_F(ReductionRun, NoChangeCopiesEachPhotoOnceUnderItsOwnNameAndKeepsTheUsersT
     const QString turned = addPhoto(QStringLiteral("turned.jpg"), 800, 600);
     appendUnloadedPhoto(view->collection(), plain);
     appendUnloadedPhoto(view->collection(), turned);
-    view->collection().photo(3).m_rotation = 90;
-    view->collection().photo(5).m_rotation = 90;
+    view->collection().photo(3).setCorrections({.rotation = 90});
+    view->collection().photo(5).setCorrections({.rotation = 90});
     settings.targetWidth = settings.targetHeight = 5000;
     reduce();
 
@@ -475,8 +475,8 @@ TEST_F(ReductionRun, SeveralThreadsWriteTheSameBytesAsOne)
         addPhoto(QStringLiteral("turned.jpg"), 2000, 1000);
         // A source in the output folder: the first photo's output goes beside it.
         addPhoto(QStringLiteral("big.jpg"), 2400, 1800, outName);
-        view->collection().photo(0).m_brightness = 20;
-        view->collection().photo(4).m_rotation = 90;
+        view->collection().photo(0).setCorrections({.brightness = 20});
+        view->collection().photo(4).setCorrections({.rotation = 90});
         view->reduction().setThreadCount(threads);
         prompts.yesNoAnswers.push_back(false);
         reduce();
