@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QPointer>
 #include <QScreen>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest/QTest>
@@ -15,8 +17,38 @@
 namespace DisplaySupport {
 
 namespace {
-constexpr int kKeystrokeMs = 120;
+
+// The top-level windows on the screen.
+QSet<QWidget*> shownWindows()
+{
+    QSet<QWidget*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            shown.insert(window);
+    }
+    return shown;
 }
+
+// Waits until what a key set going with the window manager has happened, as
+// it has by the time a user presses the next key: a window the key showed is
+// on the screen and, when it is a window or a dialog (not a tool window or a
+// menu), active; when the active window went, another one is active.
+void waitForWindowManager(const QSet<QWidget*>& shownBefore, const QPointer<QWidget>& activeBefore)
+{
+    QCoreApplication::processEvents();
+    for (QWidget* window : shownWindows()) {
+        if (shownBefore.contains(window))
+            continue;
+        QTest::qWaitForWindowExposed(window);
+        const Qt::WindowType type = window->windowType();
+        if (type == Qt::Window || type == Qt::Dialog)
+            QTest::qWaitForWindowActive(window);
+    }
+    if (activeBefore && !activeBefore->isVisible())
+        waitFor([] { return QApplication::activeWindow() && QApplication::activeWindow()->isVisible(); });
+}
+
+} // namespace
 
 bool waitFor(const std::function<bool()>& condition, int timeoutMs)
 {
@@ -35,10 +67,10 @@ bool pressKey(int key, Qt::KeyboardModifiers modifiers)
     QWidget* focused = QApplication::focusWidget();
     if (!focused)
         return false;
+    const QSet<QWidget*> shownBefore = shownWindows();
+    const QPointer<QWidget> activeBefore = QApplication::activeWindow();
     QTest::keyClick(focused, Qt::Key(key), modifiers);
-    // A user's next key comes later: what the key set going with the window
-    // manager (a window shown, activated, raised) has happened by then.
-    QTest::qWait(kKeystrokeMs);
+    waitForWindowManager(shownBefore, activeBefore);
     return true;
 }
 
