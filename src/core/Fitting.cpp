@@ -79,16 +79,6 @@ PixelBuffer FitStoredPhoto(std::span<const std::uint8_t> jpeg, int width, int he
 
 } // namespace
 
-PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight, int rotation)
-{
-    const std::optional<JpegCodec::Header> header = JpegCodec::ReadHeader(jpeg);
-    if (!header)
-        return {};
-    JpegCodec::Failure failure = JpegCodec::Failure::None;
-    return FitStoredPhoto(jpeg, header->width, header->height, boxWidth, boxHeight,
-                          TurnForPhoto(header->orientation, rotation), failure);
-}
-
 FittedPhoto LoadFittedPhoto(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight,
                             const Corrections& corrections)
 {

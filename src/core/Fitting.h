@@ -9,18 +9,17 @@
 // The fitted side may come out as 0 for very narrow or tall photos; callers
 // decide what that means (the thumbnail fails, the reduction passes the photo over).
 //
-// DecodeToFit makes the fitted copy of a photo for display, as stored (not yet
-// turned): the box is turned back for a quarter turn of the photo (its EXIF
-// orientation tag with the user's rotation on top, see Orientation.h), fitted, the decoder's 1/2, 1/4 or 1/8 scale does most of
-// the reduction (further halvings below 1/8), then one merge pass per direction
-// with odd targets rounded down. Grey photos come back as RGB. No corrections.
-//
 // LoadFittedPhoto is the whole load of a photo for display, from its bytes:
 // header, the acceptance rules of PhotoRules.h (on the stored size), the box
-// (0 x 0 = the thumbnail box), DecodeToFit, then the turn (orientation tag and
-// rotation) and the colour corrections: the photo comes out upright, turned
-// further by the user's rotation. The header is read once, orientation tag
-// included.
+// (0 x 0 = the thumbnail box), the fitted copy as stored, then the turn
+// (orientation tag and rotation) and the colour corrections: the photo comes
+// out upright, turned further by the user's rotation. The header is read once,
+// orientation tag included.
+// The fitted copy as stored: the box is turned back for a quarter turn of the
+// photo (its EXIF orientation tag with the user's rotation on top, see
+// Orientation.h), fitted, the decoder's 1/2, 1/4 or 1/8 scale does most of the
+// reduction (further halvings below 1/8), then one merge pass per direction
+// with odd targets rounded down. Grey photos come back as RGB.
 //
 // Everything here is Qt-free, thread-safe and does not throw.
 #pragma once
@@ -56,10 +55,6 @@ int CountHalvings(int size, int box);
 // The decode scale a fitted copy of a W-wide photo in a box of `boxWidth` starts
 // from: 1, 2, 4 or 8.
 int ThumbnailDecodeScale(int photoWidth, int boxWidth);
-
-// The fitted RGB copy; empty when the bytes do not decode, a fitted side is 0,
-// or memory runs out.
-PixelBuffer DecodeToFit(std::span<const std::uint8_t> jpeg, int boxWidth, int boxHeight, int rotation);
 
 struct FittedPhoto {
     PhotoCheck check = PhotoCheck::NotJpeg; // Accepted when `pixels` holds the photo

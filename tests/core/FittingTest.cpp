@@ -44,38 +44,35 @@ TEST(ThumbnailDecodeScale, HalvingsCappedAtOneEighth)
     EXPECT_EQ(ThumbnailDecodeScale(4000, 192), 8);
 }
 
-struct ThumbnailRow {
+struct FittedRow {
     const char* name;
     int photoWidth, photoHeight, boxWidth, boxHeight, rotation;
-    int width, height;
+    int width, height; // upright, as shown
 };
 
-TEST(DecodeToFit, FitsIntoTheBoxTurnedForTheRotation)
+// The decoder's scale does most of the reduction, halvings go on below 1/8,
+// odd targets are rounded down, and a quarter turn turns the box with it.
+TEST(LoadFittedPhoto, FitsIntoTheBoxAsShown)
 {
-    const std::vector<ThumbnailRow> rows = {
+    const std::vector<FittedRow> rows = {
         {"Photo1600x1200_EighthThenMerge", 1600, 1200, 192, 144, 0, 192, 144},
-        {"Portrait_Rotated90_BoxTurned", 1200, 1600, 192, 144, 90, 144, 192},
-        {"Portrait_Rotated270_BoxTurned", 1200, 1600, 192, 144, 270, 144, 192},
+        {"Portrait_Rotated90_BoxTurned", 1200, 1600, 192, 144, 90, 192, 144},
+        {"Portrait_Rotated270_BoxTurned", 1200, 1600, 192, 144, 270, 192, 144},
         {"BeyondEighth_HalvesFurther_OddWidthRoundedDown", 4000, 3000, 192, 144, 0, 190, 144},
-        {"Strip_MoreThanTwiceTheTargetHigh", 3000, 55, 192, 144, 0, 192, 2},
+        {"Panorama_HeightHalvedBelowEighth_OddTargetRoundedDown", 8000, 240, 192, 144, 0, 192, 4},
         {"OddFittedHeight_RoundedDown", 1000, 743, 192, 144, 0, 192, 142},
         {"SmallerThanBox_Unchanged", 320, 240, 320, 240, 0, 320, 240},
+        {"BoxLargerThanPhoto_NeverEnlarged", 640, 480, 1000, 1000, 0, 640, 480},
     };
-    for (const ThumbnailRow& row : rows) {
-        const auto jpeg = MakeJpeg(row.photoWidth, row.photoHeight);
-        const PixelBuffer pixels = DecodeToFit(jpeg, row.boxWidth, row.boxHeight, row.rotation);
-        ASSERT_TRUE(pixels) << row.name;
-        EXPECT_EQ(pixels.width(), row.width) << row.name;
-        EXPECT_EQ(pixels.height(), row.height) << row.name;
-        EXPECT_EQ(pixels.channels(), 3) << row.name;
+    for (const FittedRow& row : rows) {
+        Corrections turned;
+        turned.rotation = row.rotation;
+        const FittedPhoto photo = LoadFittedPhoto(MakeJpeg(row.photoWidth, row.photoHeight), row.boxWidth,
+                                                  row.boxHeight, turned);
+        EXPECT_EQ(photo.pixels.width(), row.width) << row.name;
+        EXPECT_EQ(photo.pixels.height(), row.height) << row.name;
+        EXPECT_EQ(photo.pixels.channels(), 3) << row.name;
     }
-}
-
-TEST(DecodeToFit, BoxSideOfZero_Fails)
-{
-    const auto jpeg = MakeJpeg(3000, 55);
-    EXPECT_FALSE(DecodeToFit(jpeg, 50, 1, 0));
-    EXPECT_FALSE(DecodeToFit(jpeg, 0, 0, 0));
 }
 
 TEST(LoadFittedPhoto, DefaultBox_IsTheThumbnailBoxThenRotationApplied)
@@ -89,14 +86,6 @@ TEST(LoadFittedPhoto, DefaultBox_IsTheThumbnailBoxThenRotationApplied)
     EXPECT_EQ(photo.sourceHeight, 1600);
     EXPECT_EQ(photo.pixels.width(), 192);
     EXPECT_EQ(photo.pixels.height(), 144);
-}
-
-TEST(LoadFittedPhoto, ExplicitBox_NeverLargerThanThePhoto)
-{
-    const FittedPhoto photo = LoadFittedPhoto(MakeJpeg(640, 480), 1000, 1000, {});
-    ASSERT_TRUE(photo.pixels);
-    EXPECT_EQ(photo.pixels.width(), 640);
-    EXPECT_EQ(photo.pixels.height(), 480);
 }
 
 TEST(LoadFittedPhoto, GreyPhotoWithCorrections_ComesOutAsCorrectedRgb)
