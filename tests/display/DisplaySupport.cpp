@@ -4,11 +4,11 @@
 #include "support/TestJpeg.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QSet>
-#include <QTimer>
 #include <QWidget>
 #include <QtTest/QTest>
 
@@ -36,17 +36,99 @@ QSet<QWidget*> shownWindows()
 void waitForWindowManager(const QSet<QWidget*>& shownBefore, const QPointer<QWidget>& activeBefore)
 {
     QCoreApplication::processEvents();
+    QList<QPointer<QWidget>> shownNow;
     for (QWidget* window : shownWindows()) {
-        if (shownBefore.contains(window))
-            continue;
-        QTest::qWaitForWindowExposed(window);
+        if (!shownBefore.contains(window))
+            shownNow.append(window);
+    }
+    for (const QPointer<QWidget>& window : shownNow) {
+        if (!window)
+            continue; // closed again while another one came up
+        // A window that never comes up is the test's to see: it goes on.
+        (void)QTest::qWaitForWindowExposed(window);
         const Qt::WindowType type = window->windowType();
         if (type == Qt::Window || type == Qt::Dialog)
-            QTest::qWaitForWindowActive(window);
+            (void)QTest::qWaitForWindowActive(window);
     }
     if (activeBefore && !activeBefore->isVisible())
         waitFor([] { return QApplication::activeWindow() && QApplication::activeWindow()->isVisible(); });
 }
+
+// After a window comes or goes, the window manager may hand the keyboard on
+// more than once (to a dialog beside the new window and back) within a few
+// tens of milliseconds; a user's next key comes after that.
+constexpr qint64 kFocusSteadyMs = 250;
+
+// Restarted whenever the keyboard moves to another window.
+QElapsedTimer& sinceFocusMoved()
+{
+    static QElapsedTimer timer;
+    if (!timer.isValid()) {
+        timer.start();
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [] { timer.restart(); });
+    }
+    return timer;
+}
+
+// The focused widget is in the active window and the keyboard has stayed
+// there a while (or a popup has the keyboard).
+bool keyboardSettled()
+{
+    if (QApplication::activePopupWidget())
+        return true;
+    const QWidget* focused = QApplication::focusWidget();
+    return focused && focused->window() == QApplication::activeWindow()
+        && sinceFocusMoved().elapsed() >= kFocusSteadyMs;
+}
+
+// Runs its action once, the first time a modal window of its class is the
+// active window; it looks again whenever a window is activated.
+class ModalWatcher : public QObject
+{
+public:
+    ModalWatcher(const char* className, std::function<void(QWidget*)> action)
+        : m_className(className)
+        , m_action(std::move(action))
+    {
+        qApp->installEventFilter(this);
+        queueCheck(); // the window may be up already
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            queueCheck();
+        return false;
+    }
+
+private:
+    // After the activation's own events, as a user answers a window once it is up.
+    void queueCheck()
+    {
+        if (m_checkQueued)
+            return;
+        m_checkQueued = true;
+        QMetaObject::invokeMethod(this, &ModalWatcher::check, Qt::QueuedConnection);
+    }
+
+    void check()
+    {
+        m_checkQueued = false;
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!m_action || !dialog || QApplication::activeWindow() != dialog || !dialog->inherits(m_className))
+            return;
+        qApp->removeEventFilter(this);
+        deleteLater();
+        const auto action = std::move(m_action);
+        m_action = nullptr;
+        action(dialog);
+    }
+
+    const char* m_className;
+    std::function<void(QWidget*)> m_action;
+    bool m_checkQueued = false;
+};
 
 } // namespace
 
@@ -64,6 +146,8 @@ bool showActive(QWidget* window)
 
 bool pressKey(int key, Qt::KeyboardModifiers modifiers)
 {
+    // A key goes where the window manager put the keyboard last.
+    waitFor(keyboardSettled);
     QWidget* focused = QApplication::focusWidget();
     if (!focused)
         return false;
@@ -131,17 +215,7 @@ bool writePhoto(const QString& path, int width, int height, const QColor& colour
 
 void whenModalActive(const char* className, const std::function<void(QWidget* dialog)>& action)
 {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, className, action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || QApplication::activeWindow() != dialog || !dialog->inherits(className))
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action(dialog);
-    });
-    poll->start();
+    new ModalWatcher(className, action);
 }
 
 } // namespace DisplaySupport
