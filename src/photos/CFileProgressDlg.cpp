@@ -57,44 +57,75 @@ CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     resize(450, 110);
 }
 
-void CFileProgressDlg::onGuiThread(std::function<void()> change)
+template <class Change>
+void CFileProgressDlg::change(Change&& apply)
 {
-    GuiThreadCall::post(this, std::move(change));
+    bool post = false;
+    {
+        std::lock_guard lock(m_changesMutex);
+        apply(m_changes);
+        post = !m_changesPosted;
+        m_changesPosted = true;
+    }
+    if (GuiThreadCall::isGuiThread())
+        showChanges();
+    else if (post)
+        GuiThreadCall::post(this, [this] { showChanges(); });
+}
+
+void CFileProgressDlg::showChanges()
+{
+    Changes changes;
+    {
+        std::lock_guard lock(m_changesMutex);
+        changes = std::exchange(m_changes, {});
+        m_changesPosted = false;
+    }
+    if (changes.range)
+        m_progress->setRange(changes.range->first, changes.range->second);
+    if (changes.position)
+        m_progress->setValue(*changes.position);
+    if (changes.caption)
+        setWindowTitle(*changes.caption);
+    if (changes.fileName)
+        m_fileName->setText(*changes.fileName);
+    if (changes.visible)
+        setVisible(*changes.visible);
 }
 
 void CFileProgressDlg::SetCaption(const QString& text)
 {
-    onGuiThread([this, text] { setWindowTitle(text); });
+    change([&](Changes& changes) { changes.caption = text; });
 }
 
 void CFileProgressDlg::SetFileName(const QString& text)
 {
-    onGuiThread([this, text] { m_fileName->setText(text); });
+    change([&](Changes& changes) { changes.fileName = text; });
 }
 
 void CFileProgressDlg::SetRange(int low, int high)
 {
-    onGuiThread([this, low, high] { m_progress->setRange(low, high); });
+    change([&](Changes& changes) { changes.range = std::pair(low, high); });
 }
 
 void CFileProgressDlg::SetPosition(int position)
 {
-    onGuiThread([this, position] { m_progress->setValue(position); });
+    change([&](Changes& changes) { changes.position = position; });
 }
 
 void CFileProgressDlg::ShowDialog()
 {
-    onGuiThread([this] { show(); });
+    change([](Changes& changes) { changes.visible = true; });
 }
 
 void CFileProgressDlg::HideDialog()
 {
-    onGuiThread([this] { hide(); });
+    change([](Changes& changes) { changes.visible = false; });
 }
 
 void CFileProgressDlg::OnStop()
 {
-    hide();
+    HideDialog();
     m_bStop = 1;
 }
 

@@ -3,7 +3,9 @@
 #include <QString>
 
 #include <atomic>
-#include <functional>
+#include <mutex>
+#include <optional>
+#include <utility>
 
 class QLabel;
 class QProgressBar;
@@ -16,8 +18,11 @@ class QPushButton;
 // and poll m_bStop between two files.
 //
 // Threads: the window belongs to the GUI thread. The Set/Show/Hide operations
-// may be called from any thread; from a worker they are queued onto the GUI
-// thread and carried out in the order they were called.
+// may be called from any thread. Called on the GUI thread they show at once;
+// from a worker they are queued onto the GUI thread, and what a worker changes
+// before the GUI thread gets to it is shown together, with the latest value of
+// each: a GUI thread kept waiting by busy workers catches up with one repaint
+// (and one title the window manager redraws) instead of one per change.
 class CFileProgressDlg : public QDialog
 {
     Q_OBJECT
@@ -54,7 +59,21 @@ protected:
     void reject() override;
 
 private:
-    void onGuiThread(std::function<void()> change);
+    struct Changes {
+        std::optional<QString> caption;
+        std::optional<QString> fileName;
+        std::optional<std::pair<int, int>> range;
+        std::optional<int> position;
+        std::optional<bool> visible;
+    };
+
+    template <class Change>
+    void change(Change&& apply);
+    void showChanges();
+
+    std::mutex m_changesMutex;
+    Changes m_changes;           // given, not yet shown
+    bool m_changesPosted = false; // a showChanges is on its way to the GUI thread
 
     QProgressBar* m_progress;
     QLabel* m_fileName;

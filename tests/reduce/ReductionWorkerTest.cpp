@@ -494,7 +494,9 @@ TEST_F(ReductionRun, SeveralThreadsWriteTheSameBytesAsOne)
 
 // The run never waits for the window: every photo is written while the GUI thread
 // is busy elsewhere, and the dialog then counts each photo in turn.
-TEST_F(ReductionRun, WritesEveryPhotoWhileTheGuiThreadIsBusyAndCountsEachOne)
+// What the worker changes while the GUI thread is busy is shown together when it
+// gets to it: the counts shown only go up, and the run ends READY.
+TEST_F(ReductionRun, WritesEveryPhotoWhileTheGuiThreadIsBusyAndShowsOnlyTheLatestCount)
 {
     addPhotos(12);
     QStringList captions;
@@ -507,11 +509,14 @@ TEST_F(ReductionRun, WritesEveryPhotoWhileTheGuiThreadIsBusyAndCountsEachOne)
     EXPECT_EQ(outputs().size(), 12);
     ASSERT_TRUE(snapwane::test::WaitUntil([this] { return !view->worker().isRunning(); }));
     QCoreApplication::processEvents();
-    QStringList expected;
-    for (int i = 1; i <= 12; ++i)
-        expected.append(QStringLiteral("%1 of 12 prepared").arg(i));
-    expected << QString() << CFileProgressDlg::readyCaption();
-    EXPECT_EQ(captions, expected);
+    ASSERT_GE(captions.size(), 2);
+    EXPECT_EQ(captions.mid(captions.size() - 2), QStringList({QString(), CFileProgressDlg::readyCaption()}));
+    int shown = 0;
+    for (const QString& caption : captions.mid(0, captions.size() - 2)) {
+        const int count = caption.section(QLatin1Char(' '), 0, 0).toInt();
+        EXPECT_GT(count, shown) << caption.toStdString();
+        shown = count;
+    }
 }
 
 // The stop comes while later photos may already be reduced ahead: none of them is
