@@ -123,22 +123,7 @@ OutputPlan PlanOutputs(const std::vector<std::filesystem::path>& sources,
         if (ExistsToReplace(other))
             plan.replaced.push_back(other);
     }
-    plan.waits = EarlierOutputWaits(std::vector<std::filesystem::path>(sources.begin(), sources.begin() + count),
-                                    plan.outputs);
     return plan;
-}
-
-std::vector<std::ptrdiff_t> EarlierOutputWaits(const std::vector<std::filesystem::path>& sources,
-                                               const std::vector<std::filesystem::path>& outputs)
-{
-    std::vector<std::ptrdiff_t> waits(sources.size(), -1);
-    std::map<std::filesystem::path, std::ptrdiff_t> latestWriter;
-    for (std::size_t i = 0; i < sources.size() && i < outputs.size(); ++i) {
-        if (const auto writer = latestWriter.find(SameFileKey(sources[i])); writer != latestWriter.end())
-            waits[i] = writer->second;
-        latestWriter[SameFileKey(outputs[i])] = std::ptrdiff_t(i);
-    }
-    return waits;
 }
 
 } // namespace snapwane

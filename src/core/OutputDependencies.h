@@ -1,5 +1,4 @@
-// Where each photo of a run is written, and which photo must be written before
-// another can be read.
+// Where each photo of a run is written.
 //
 // No photo may be lost to another's output: two photos of a run never share an
 // output file (a camera card holds 100CAM/IMG_0001.JPG and 101CAM/IMG_0001.JPG;
@@ -16,10 +15,8 @@
 // Existing files that the run would write over (an unlisted file of the output
 // folder, a photo's own source, the archive) are listed, so that the run can ask
 // before any of them is replaced.
-//
-// When a photo's source file is an earlier photo's output (the list names one
-// file twice), that source may only be read once the earlier photo has been
-// written, or the result would depend on the number of photos worked on at once.
+// Since no output is another listed photo's source, no photo reads what an
+// earlier one wrote, whatever the number of photos worked on at once.
 #pragma once
 
 #include "core/Corrections.h"
@@ -33,7 +30,6 @@ namespace snapwane {
 struct OutputPlan {
     std::vector<std::filesystem::path> outputs; // one per photo; only a repeated photo shares its first's
     std::vector<std::ptrdiff_t> sameAs;         // the earlier listing a photo repeats (written by it), or -1
-    std::vector<std::ptrdiff_t> waits;          // EarlierOutputWaits of the outputs
     std::vector<char> replacesSource;           // 1: the photo's output is its own source file
     std::size_t sourcesReplaced = 0;            // how many photos replace their own source
     std::vector<std::filesystem::path> replaced; // existing files written over: the photos', then alsoWritten's
@@ -51,10 +47,5 @@ OutputPlan PlanOutputs(const std::vector<std::filesystem::path>& sources,
 
 // "name (n).ext" beside `path`.
 std::filesystem::path NumberedName(const std::filesystem::path& path, int number);
-
-// For each photo, the index of the latest earlier photo whose output is its
-// source, or -1. sources and outputs have one entry per photo.
-std::vector<std::ptrdiff_t> EarlierOutputWaits(const std::vector<std::filesystem::path>& sources,
-                                               const std::vector<std::filesystem::path>& outputs);
 
 } // namespace snapwane
