@@ -11,7 +11,7 @@
 #   photos, 100 unless set, copied from /tmp/snapwane-corpus into a temporary folder)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh" >/dev/null
+"$root/scripts/setup.sh" load_bench >/dev/null
 folder=${1:-}
 if [[ -z $folder ]]; then
   folder=$(mktemp -d)
