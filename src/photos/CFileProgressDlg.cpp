@@ -13,6 +13,29 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+namespace {
+
+// The line that shows the file in hand. Its size does not follow its text (a
+// long path is cut at the edge; the height is one line), so a new name only
+// repaints the line, where a plain label would lay the dialog out again, text
+// measured and all, for every photo of a load.
+class FileNameLine : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return oneLine(); }
+    QSize minimumSizeHint() const override { return oneLine(); }
+
+private:
+    QSize oneLine() const
+    {
+        const QMargins frame = contentsMargins();
+        return {1, fontMetrics().height() + 2 * margin() + frame.top() + frame.bottom()};
+    }
+};
+
+} // namespace
+
 QString CFileProgressDlg::readyCaption()
 {
     return tr("READY");
@@ -26,7 +49,7 @@ QString CFileProgressDlg::loadingCaption()
 CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_progress(new QProgressBar(this))
-    , m_fileName(new QLabel(tr("File"), this))
+    , m_fileName(new FileNameLine(tr("File"), this))
     , m_stop(new QPushButton(tr("&Stop"), this))
 {
     WidgetId::set(this, ids::tmpl::FileProgress);
@@ -40,8 +63,6 @@ CFileProgressDlg::CFileProgressDlg(QWidget* parent)
     m_progress->setTextVisible(false);
     m_progress->setAccessibleName(tr("Photos loaded"));
     m_fileName->setAlignment(Qt::AlignCenter);
-    // A long path must not widen the window: it is cut at the label's edge.
-    m_fileName->setMinimumWidth(1);
     m_fileName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_stop->setAutoDefault(false);
     connect(m_stop, &QPushButton::clicked, this, &CFileProgressDlg::OnStop);

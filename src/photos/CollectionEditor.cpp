@@ -15,10 +15,17 @@ QString CollectionEditor::removeAllQuestion()
     return tr("Remove all files from the list, are you sure?");
 }
 
-bool CollectionEditor::appendFromWorker(PhotoRecord& record)
+bool CollectionEditor::appendFromWorker(PhotoRecord& record, std::function<void(int count)> shown)
 {
     auto handed = std::make_shared<PhotoRecord>(std::move(record));
-    return GuiThreadCall::call<bool>([this, handed] { return append(std::move(*handed)); }).value_or(false);
+    return GuiThreadCall::call<bool>([this, handed, shown = std::move(shown)] {
+               if (!append(std::move(*handed)))
+                   return false;
+               if (shown)
+                   shown(m_host.collection().count());
+               return true;
+           })
+        .value_or(false);
 }
 
 bool CollectionEditor::append(PhotoRecord record)

@@ -2,6 +2,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+
 #include "photos/PhotoRecord.h"
 
 class CollectionHost;
@@ -21,9 +23,11 @@ public:
     explicit CollectionEditor(CollectionHost& host) : m_host(host) {}
 
     // For a loader's worker thread: hands a loaded record to the GUI thread,
-    // which appends it; false when it was not appended (full, or the main
+    // which appends it and then, in the same step, runs shown with the
+    // collection's count (the loader's progress), so that one photo costs the
+    // GUI thread one call; false when it was not appended (full, or the main
     // window is closing).
-    bool appendFromWorker(PhotoRecord& record);
+    bool appendFromWorker(PhotoRecord& record, std::function<void(int count)> shown = {});
 
     // Appends a loaded record; the first photo of an empty collection becomes
     // current and selected at once. false when the collection is full.

@@ -152,23 +152,24 @@ bool FileLoader::loadChoices(const std::vector<Choice>& choices, int rowsHeld, c
         const Choice& choice = choices[static_cast<std::size_t>(i)];
         m_progress.SetPosition(i);
         m_progress.SetFileName(choice.shownPath);
-        if (!choice.passOver && appendNext(*ahead, taken++, choice.path)) {
+        if (!choice.passOver && appendNext(*ahead, taken++, choice.path, expected))
             ++rowsHeld;
-            m_progress.SetCaption(countCaption().arg(rowsHeld).arg(expected));
-        }
         if (m_progress.m_bStop.load() != 0 || closing)
             return false;
     }
     return true;
 }
 
-// Takes the next loaded photo and appends it; true when it was appended. No
-// memory for a photo object ends the load.
-bool FileLoader::appendNext(PhotosAhead& ahead, int index, const QString& path)
+// Takes the next loaded photo and appends it, counting it in the caption;
+// true when it was appended. No memory for a photo object ends the load.
+bool FileLoader::appendNext(PhotosAhead& ahead, int index, const QString& path, int expected)
 {
     LoadedPhoto loaded = ahead.Take(std::size_t(index));
     switch (loaded.outcome) {
-    case PhotoRecord::Outcome::Loaded: return m_host.collectionEditor().appendFromWorker(loaded.record);
+    case PhotoRecord::Outcome::Loaded:
+        return m_host.collectionEditor().appendFromWorker(loaded.record, [progress = &m_progress, expected](int count) {
+            progress->SetCaption(countCaption().arg(count).arg(expected));
+        });
     case PhotoRecord::Outcome::NoMemory:
         Prompts::inform(noMemoryMessage());
         m_progress.m_bStop = 1;

@@ -66,7 +66,7 @@ private:
 
     std::vector<Choice> planChoices(const QStringList& files, int& rowsHeld) const;
     bool loadChoices(const std::vector<Choice>& choices, int rowsHeld, const std::atomic<bool>& closing);
-    bool appendNext(PhotosAhead& ahead, int index, const QString& path);
+    bool appendNext(PhotosAhead& ahead, int index, const QString& path, int expected);
     void finish(bool stopped);
 
     LoadHost& m_host;

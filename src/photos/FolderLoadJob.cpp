@@ -172,19 +172,23 @@ FolderLoader::AppendOutcome FolderLoadJob::append(const QString& path, const QSt
     // The list shows the folder as the file system gave it, the name lower-cased.
     record.folder = NativePath::withTrailingSeparator(folder);
     record.name = name;
-    auto handed = std::make_shared<PhotoRecord>(std::move(record));
-    const std::optional<int> rows = GuiThreadCall::call<int>([host = &m_host, handed]() -> int {
-        return host->collectionEditor().append(std::move(*handed)) ? host->collection().count() : -1;
+    const bool appended = m_host.collectionEditor().appendFromWorker(record, [progress = &m_progress](int count) {
+        progress->SetCaption(loadedCaption().arg(count));
     });
-    if (!rows || *rows < 0)
+    if (!appended)
         return FolderLoader::AppendOutcome::Skipped;
-    m_progress.SetCaption(loadedCaption().arg(*rows));
+    if (m_rowsHeld)
+        ++*m_rowsHeld;
     return FolderLoader::AppendOutcome::Appended;
 }
 
+// Asked before each photo: the GUI thread is asked once, then the count is
+// kept here, as nothing but this load changes the collection while it runs.
 int FolderLoadJob::photoCount()
 {
-    return GuiThreadCall::call<int>([host = &m_host] { return host->collection().count(); }).value_or(0);
+    if (!m_rowsHeld)
+        m_rowsHeld = GuiThreadCall::call<int>([host = &m_host] { return host->collection().count(); });
+    return m_rowsHeld.value_or(0);
 }
 
 void FolderLoadJob::enteringFolder(const QStringList& photoPaths)

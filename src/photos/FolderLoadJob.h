@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "photos/FolderLoader.h"
@@ -83,6 +84,7 @@ private:
     bool m_moreToCome = false;
     const QString m_startFolder;
     std::vector<FolderAhead> m_foldersAhead;
+    std::optional<int> m_rowsHeld; // the collection's count, once asked
     PassedOverFiles m_passedOver;
     FolderLoader m_loader{*this};
 };
