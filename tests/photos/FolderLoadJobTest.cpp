@@ -5,10 +5,12 @@
 #include "imaging/CPhotoListView.h"
 #include "photos/CFileListView.h"
 #include "photos/CFileProgressDlg.h"
+#include "photos/CPhotoCollection.h"
 #include "photos/FileLoader.h"
 #include "photos/FolderLoadJob.h"
 #include "photos/LoadRun.h"
 #include "photos/PathLoadJob.h"
+#include "photos/PhotoRecord.h"
 #include "platform/GuiThreadCall.h"
 #include "platform/RemovableMedia.h"
 #include "platform/NativePath.h"
@@ -224,6 +226,23 @@ TEST_F(FolderLoadJobTest, LoadingTwice_DoublesTheRows)
     EXPECT_TRUE(m_prompts.log.contains(QStringLiteral("folder: %1 | %2").arg(FolderLoadJob::browserTitle(), QDir::homePath())));
     EXPECT_TRUE(m_prompts.log.contains(
         QStringLiteral("folder: %1 | %2").arg(FolderLoadJob::browserTitle(), RemovableMedia::cameraFolder())));
+}
+
+// The rows held before the load count toward the capacity and the caption.
+TEST_F(FolderLoadJobTest, NearlyFull_CountsOnFromTheRowsHeldAndStopsAtTheCapacity)
+{
+    for (int i = 0; i < CPhotoCollection::kCapacity - 2; ++i)
+        ASSERT_TRUE(m_view->collectionEditor().append(PhotoRecord::Describe(QStringLiteral("/held/%1.jpg").arg(i))));
+    QStringList captions;
+    CFileProgressDlg* progress = m_view->fileProgressDlg();
+    QObject::connect(progress, &QWidget::windowTitleChanged, progress,
+                     [&captions](const QString& title) { captions.append(title); });
+    m_prompts.folderAnswers = {m_root};
+    m_prompts.yesNoAnswers = {true};
+    load();
+    EXPECT_EQ(m_view->collection().count(), CPhotoCollection::kCapacity);
+    EXPECT_EQ(captions.filter(QStringLiteral(" loaded")), (QStringList{QStringLiteral("999 loaded"), QStringLiteral("1000 loaded")}));
+    EXPECT_EQ(m_prompts.messages().filter(CPhotoCollection::capacityMessage()).size(), 1);
 }
 
 TEST_F(FolderLoadJobTest, StopDuringTheSearch_LoadsNothing)
