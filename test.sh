@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything (the tests too), and runs every test
 # through CTest.
 set -euo pipefail

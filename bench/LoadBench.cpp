@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long loading a folder of photos takes: the whole of command 130, the
 // whole of command 131, the thumbnail pipeline alone on one thread and on
 // every core, and the floor under all of them: each photo read and decoded at

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # bench/compare.sh [CORPUS]
 #
 # Snapwane against its peers and against the decoder itself, on the same photos, in

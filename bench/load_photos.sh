@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # How long the program takes to load chosen photos (command 130) and the
 # folder of them (command 131), the thumbnail pipeline alone on one thread
 # and on every core, and the floor: every photo decoded at the scale its

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # bench/make_corpus.sh [OUTDIR] [WORKDIR]
 #
 # Makes the benchmark corpus: 60 camera-like JPEG photos made from real photographs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # bench/memory_budget.sh [JOBS] [LIMIT_MB]
 #
 # How much memory snapwane-reduce takes on a folder of decompression bombs: tiny

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # bench/program_run.sh [CORPUS]
 #
 # The program's own reduction run against snapwane-reduce on the same photos and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # bench/reduce_vs_djpeg.sh [CORPUS]
 #
 # For the same photos, prints the median time per photo of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # How long the test programs take to compile from clean, without ccache: what
 # they link (the program's libraries, the tools) is built first, then every test
 # object is removed and the test programs alone are built. The CPU time (user +

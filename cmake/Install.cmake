@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts under the prefix, and the Debian package made from
 # the same rules (`cpack -G DEB`). The benchmarks and the tests are never installed.
 #

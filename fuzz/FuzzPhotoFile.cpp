@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes, taken as a photo file, go through everything the
 // program and snapwane-reduce do with a file: the header rules, the thumbnail and
 // view loads, the decodes at 1/8, 1/4, 1/2 and full size, the row-by-row reduction

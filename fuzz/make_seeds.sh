@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # fuzz/make_seeds.sh OUTDIR
 #
 # Makes the fuzz target's seed photos: one of each kind of JPEG file the program

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # fuzz/run.sh [MINUTES] [JOBS]
 #
 # Builds the photo-file fuzz target with clang under AddressSanitizer and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs a built tree into a temporary prefix and checks it as a user gets it:
 # the packer where the installed programs find it, a reduction packed from the
 # installed tree, the .desktop and AppStream files valid, icons, guide and manual

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that are missing (apt-get, through sudo when not
 # root), then configures and builds into build/ or $BUILD_DIR: the targets named
 # as arguments (scripts/setup.sh snapwane), with what building and running need

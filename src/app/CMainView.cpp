@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CMainView.h"
 
 #include "core/Version.h"

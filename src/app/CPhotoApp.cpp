@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CPhotoApp.h"
 
 #include "app/CAboutDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CommandActions.h"
 
 #include "platform/WidgetId.h"

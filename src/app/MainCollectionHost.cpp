@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainCollectionHost.h"
 
 #include "app/CMainView.h"

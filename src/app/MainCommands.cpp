@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainCommands.h"
 
 #include "app/CAboutDlg.h"

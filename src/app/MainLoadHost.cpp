@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainLoadHost.h"
 
 #include "app/CMainView.h"

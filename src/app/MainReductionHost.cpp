@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainReductionHost.h"
 
 #include "app/CMainView.h"

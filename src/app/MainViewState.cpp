@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainViewState.h"
 
 void MainViewState::setViewMode(int mode)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Snapwane: quickly prepares your photos for sending by e-mail or via the Internet.
 #include "app/CPhotoApp.h"
 #include "core/PackerCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Corrections: the user's changes to one photo, applied to its thumbnail and
 // to its reduction. A photo with any of them is never copied unchanged.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/DecodeMemory.h"
 
 #include "core/RegularFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How much memory decoding a photo takes, told from its header before decoding,
 // so that the work in flight can be held within a budget. A baseline photo is
 // decoded a few rows at a time; a progressive one (or one whose first scan lacks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/FileIo.h"
 
 #include "core/RegularFile.h"

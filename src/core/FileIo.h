@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FileIo: whole-file reads and safe replacement of output files.
 //
 // Writes never leave a half-written file behind: the new content goes into a

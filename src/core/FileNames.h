@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FileNames: file names as the program and the batch reducer show and write them.
 //   LowerCasedName("İSTANBUL.JPG")   -> "istanbul.jpg" (one letter for one letter)
 //   IsValidUtf8("caf\xe9.jpg")        -> false

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/Fitting.h"
 
 #include "core/JpegCodec.h"

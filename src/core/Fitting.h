@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fitting: how a box is fitted to a photo's proportions, and the thumbnail
 // pipeline built on it.
 //

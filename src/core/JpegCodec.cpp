@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The only file that talks to libjpeg. Every library call runs inside a
 // "step": a plain function called through RunGuarded, which holds the setjmp.
 // Library errors longjmp back to RunGuarded, so the frames the jump leaves are

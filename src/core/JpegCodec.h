@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // JpegCodec: JPEG bytes in memory to pixels and back, over libjpeg-turbo.
 //
 // Contract of Decode(jpeg, scale, width, height, channels):

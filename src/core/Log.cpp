@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/Log.h"
 
 #include <atomic>

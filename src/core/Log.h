@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Log: the trace of what the engine and its front ends passed over, refused or
 // failed at, each entry with its reason. Quiet until a front end installs a
 // sink: the program routes the entries into its logging categories, the tools

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/LookAheadPool.h"
 
 #include "core/Log.h"

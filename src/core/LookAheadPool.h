@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LookAheadPool: prepares the jobs of a list on several threads ahead of the one
 // who takes them, and hands them over strictly in list order, so that running on
 // several threads looks exactly like running one job after the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/MemoryBudget.h"
 
 #include "core/DecodeMemory.h"

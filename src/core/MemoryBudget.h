@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MemoryBudget: the memory that the photos being decoded may take together, held
 // by whoever decodes (a look-ahead helper, a loader, a tool) while it decodes.
 // One budget serves the whole process (ForDecoding): however many pools run at

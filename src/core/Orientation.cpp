@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/Orientation.h"
 
 #include "core/PixelOps.h"

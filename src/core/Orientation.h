@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Orientation: how a photo's stored pixels are turned upright, from the EXIF
 // Orientation tag that phones and cameras write instead of turning the pixels.
 //

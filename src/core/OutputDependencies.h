@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where each photo of a run is written.
 //
 // No photo may be lost to another's output: two photos of a run never share an

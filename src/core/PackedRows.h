@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PackedRows: the pixel operations of PixelOps on single rows of packed pixels,
 // 4 bytes per pixel (red, green, blue, one unused byte) held as one 32-bit word,
 // as the row-by-row reduction keeps them. Every average is the per-byte

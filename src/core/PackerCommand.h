@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The packer's command line: after a reduction the output folder can be packed
 // into one file, optionally handed to the mail composer. On Windows that file is

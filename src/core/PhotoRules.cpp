@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/PhotoRules.h"
 
 #include "core/DecodeMemory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PhotoRules: which names and files count as photos, for every way a photo
 // arrives (a folder, the file dialog, a drop, the command line, the batch
 // reducer): folders are listed by ListPhotoFolder and every file goes through

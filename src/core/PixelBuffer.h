@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PixelBuffer: the one pixel format of the program.
 //
 // Contract:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixel operations on PixelBuffer, with the exact integer arithmetic the
 // reduction and the thumbnails rely on.
 //

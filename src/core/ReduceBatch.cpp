@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ReduceBatch.h"
 
 #include "core/LookAheadPool.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ReduceBatch: the photos of one run reduced into their output files, several at
 // once and written strictly in list order, so that the outputs and everything
 // reported are exactly those of one photo after the other. Both the batch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ReducePhoto.h"
 
 #include "core/FileIo.h"

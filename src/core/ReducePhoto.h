@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ReducePhoto: one source JPEG file into one reduced JPEG file. Synchronous,
 // no UI, never throws; says what it did.
 //

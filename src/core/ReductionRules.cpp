@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ReductionRules.h"
 
 #include "core/FileNames.h"

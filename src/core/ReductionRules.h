@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ReductionRules: the limits, defaults and names of a reduction that the
 // program's wizard and the batch reducer share, so both take the same boxes
 // and qualities and write into the same places:

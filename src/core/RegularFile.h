@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RegularFile: a photo file opened for reading. Only a regular file is opened:
 // a pipe would wait for a writer that may never come and a device may never
 // end, so the open itself never waits (the kind is checked on the opened file,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RowCascade: the operations that combine rows (halvings, then at most one merge
 // pass), run over rows as they come instead of over a whole photo.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/StreamingReducer.h"
 
 #include "core/Fitting.h"

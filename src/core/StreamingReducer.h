@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // StreamingReducer: the reduction of one photo (decode, corrections, fitting,
 // halvings and merge passes) run row by row as the decoder delivers the rows, so
 // that no full-size copy of the photo is ever held.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/TextFormat.h"
 
 #include <chrono>

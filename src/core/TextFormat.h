@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TextFormat: how sizes, byte counts and times read in the program's texts.
 //   FormatByteCount(1234567)        -> "1 234 567" (groups of three, spaces)
 //   FormatLocalTime(t)              -> "2026.12.07  08:56" (local time, two spaces)

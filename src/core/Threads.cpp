@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/Threads.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting helper threads without ever ending the process: a thread the system
 // cannot start (no memory, a thread limit) is reported, so that the work goes on
 // with fewer threads.

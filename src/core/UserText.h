@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UserText: a text of the engine that reaches a user (why a photo was passed
 // over, why a name cannot be used). The engine and the command-line tools use
 // its English; the program translates the English template first and puts the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/CColorCorrectionDlg.h"
 
 #include "imaging/CPhotoImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/CFullScreenDlg.h"
 
 #include "imaging/CPhotoListView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/CPhotoImage.h"
 
 #include "imaging/CPhotoProgressDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/CPhotoListView.h"
 
 #include "imaging/CFullScreenDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/CPhotoProgressDlg.h"
 
 #include "platform/GuiThreadCall.h"

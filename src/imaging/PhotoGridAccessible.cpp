@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imaging/PhotoGridAccessible.h"
 
 #include "imaging/CPhotoImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/CFileListView.h"
 
 #include "photos/CPhotoCollection.h"

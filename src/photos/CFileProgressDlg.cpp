@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/CFileProgressDlg.h"
 
 #include "platform/GuiThreadCall.h"

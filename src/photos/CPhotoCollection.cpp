@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/CPhotoCollection.h"
 
 #include "platform/LocaleFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/CollectionEditor.h"
 
 #include "imaging/CPhotoListView.h"

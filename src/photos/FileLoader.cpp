@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/FileLoader.h"
 
 #include "photos/CFileProgressDlg.h"

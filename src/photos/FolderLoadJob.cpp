@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/FolderLoadJob.h"
 
 #include "photos/CFileProgressDlg.h"

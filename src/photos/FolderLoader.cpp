@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/FolderLoader.h"
 
 #include "core/FileNames.h"

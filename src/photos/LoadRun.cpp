@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/LoadRun.h"
 
 #include "photos/LoadHost.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/PassedOverFiles.h"
 
 #include "platform/Logging.h"

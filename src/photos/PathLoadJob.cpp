@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/PathLoadJob.h"
 
 #include "photos/FileLoader.h"

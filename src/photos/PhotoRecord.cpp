@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photos/PhotoRecord.h"
 
 #include "core/DecodeMemory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DataExchange.h"
 
 #include "platform/IntegerEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/GuiThreadCall.h"
 
 #include <condition_variable>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/LocaleFormat.h"
 
 #include "core/TextFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers and times as the user's language writes them. In English (and the C
 // locale) they keep the program's own fixed forms, which the guide shows:
 // "3 106 968" bytes, "2026.12.07  08:56".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/LockKeys.h"
 
 #include <QGuiApplication>

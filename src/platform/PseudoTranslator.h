@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A translation that makes every text about 40% longer, as German or Finnish
 // texts often are, keeping what must not change (placeholders such as %1 and
 // %n, the mnemonic's '&', markup, a shortcut after a tab) and bracketing the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Translation.h"
 
 #include "platform/PseudoTranslator.h"

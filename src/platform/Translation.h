@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program in the user's language: its own texts (translations/*.ts, built
 // into the program) and Qt's (its dialogs and buttons, from the qtbase_*.qm
 // where Qt keeps its translations).

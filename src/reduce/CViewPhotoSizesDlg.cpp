@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reduce/CViewPhotoSizesDlg.h"
 
 #include "platform/LocaleFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reduce/CWizStep1Dlg.h"
 
 #include "core/ReductionRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reduce/CWizStep2Dlg.h"
 
 #include "core/PackerCommand.h"

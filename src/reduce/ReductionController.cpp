@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reduce/ReductionController.h"
 
 #include "core/FileIo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reduce/ReductionProgress.h"
 
 #include "photos/CFileProgressDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reduce/ReductionSettings.h"
 
 #include "core/ReductionRules.h"

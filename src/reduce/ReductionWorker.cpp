@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reduce/ReductionWorker.h"
 
 #include "core/PackerCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 #include "core/ReduceBatch.h"
 #include "core/ReducePhoto.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reduce/SizeChoice.h"
 
 #include "core/ReductionRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "res/AppResources.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every numeric id of Snapwane: commands, frame parts, status panes, dialog
 // templates and the controls of each dialog. Tests and the id lookup

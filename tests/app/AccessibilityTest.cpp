@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader and a keyboard user find in each window of the program:
 // every control a user works has a name, every dialog button and every label
 // of a field has an access key, and the label leads to its field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main frame: caption, size limit, menu and toolbar layout, status panes,
 // routing of commands the main view does not handle, and the desktop actions.
 #include "app/CAboutDlg.h"

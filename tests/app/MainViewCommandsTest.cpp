@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Enable rules, marks and the status pane of the main view's commands, read
 // through the actions of a real main frame by their command ids.
 #include "app/CMainFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Load from camera" opens the folder browser where removable media are mounted.
 #include "platform/RemovableMedia.h"
 

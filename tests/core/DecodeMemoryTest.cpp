@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What decoding a photo will take, told from its header.
 #include "core/DecodeMemory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Output files: written under any name the file system holds, and the temporary
 // files on the way never left behind for good.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File names as the program and the batch reducer lower and print them.
 #include "core/FileNames.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The engine's log: a photo the batch passes over or fails at is logged with its
 // reason, and an unexpected error is reported as one (not as lack of memory),
 // its description logged before the photo's run ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Several jobs at once, handed over strictly in list order.
 #include "core/LookAheadPool.h"
 

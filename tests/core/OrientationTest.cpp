@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Photos as phones store them (landscape pixels and an EXIF Orientation tag):
 // the tag is read from the header, every path shows and reduces them upright,
 // and a reduced photo keeps only its colour profile.

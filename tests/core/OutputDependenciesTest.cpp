@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where each photo of a run goes.
 #include "core/OutputDependencies.h"
 

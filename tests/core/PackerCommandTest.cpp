@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/PackerCommand.h"
 #include "support/SplitCommandLine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PhonePhotos.h"
 
 #include "core/JpegCodec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Photos as phones and cameras store them: pixels as the sensor read them plus
 // an EXIF Orientation tag in a hand-built APP1 segment, made with the project's
 // own encoder. The picture is four coloured quarters, so which way up it came

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The row-by-row reduction against the whole-photo pipeline: the same outcome and
 // the same bytes for every photo, turn, correction and box.
 #include "TestSupport.h"

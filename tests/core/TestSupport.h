@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers shared by the engine's tests: buffers and streams to check, files
 // under tests/data, and temporary folders that clean up after themselves
 // (the test photos themselves come from support/TestJpeg.h).

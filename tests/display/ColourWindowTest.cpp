@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour correction window while the user moves through the photos: it
 // follows the current photo without taking the keyboard from the window the
 // user is in, and stays where it was put.

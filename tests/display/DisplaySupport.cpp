@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DisplaySupport.h"
 
 #include "support/QtTestSupport.h"

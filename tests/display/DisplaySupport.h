@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the display tests share: the user's keys and clicks, and the screen's
 // pixels as the X server holds them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry point of the display tests: one QApplication on the X server that
 // run-on-xvfb.sh started, with a window manager, so windows are framed,
 // activated and painted onto the screen as a user sees them. The home folder,

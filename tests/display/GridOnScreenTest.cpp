@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Removing photos, seen on the screen: what the collection no longer holds
 // is no longer drawn, in the thumbnail grid and in the single-photo view, and
 // the photo marked on the screen is the one the next Delete removes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A screen of device pixel ratio 2 (ctest runs this suite with QT_SCALE_FACTOR=2):
 // a thumbnail shows its photo's own pixels, one on each screen pixel, rather
 // than a thumbnail of the logical size stretched, and the size preview shows

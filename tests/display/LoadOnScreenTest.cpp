@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A load seen on the screen: the window it fills stays drawn while photos
 // arrive, and the progress window says what is going on while a question waits.
 #include "DisplaySupport.h"

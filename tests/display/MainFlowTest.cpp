@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main flow as a user goes through it, on the screen: a folder loaded, one
 // photo turned, the list reduced into a typed folder and packed; then the files.
 #include "DisplaySupport.h"

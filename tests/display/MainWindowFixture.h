@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's main window on the screen, holding real photos of one colour
 // each made in a temporary folder, with the prompts and the desktop answered.

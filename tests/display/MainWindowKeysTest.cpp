@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window from the keyboard.
 #include "DisplaySupport.h"
 #include "MainWindowFixture.h"

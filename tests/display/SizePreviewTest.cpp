@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The size preview on a desktop: whatever the box, the window and the photo in
 // it stay within what the screen leaves free.
 #include "DisplaySupport.h"

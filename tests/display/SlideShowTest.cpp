@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The slide show as the user sees it: started from the window, its first step
 // comes a whole period later, and the last photo stays on the full screen for
 // a step of its own before the show closes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reduction wizard from the keyboard, as a user types it: Enter presses the
 // focused button, elsewhere the default one; a refused value keeps the user on
 // the step with the focus in the field; Tab finds the chosen size.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a program on a private X server: Xvfb on a display it picks itself,
 # protected by its own xauth cookie (nothing else on the machine can connect
 # to it or type into it), with the openbox window manager so that windows are

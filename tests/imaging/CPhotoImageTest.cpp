@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CPhotoImage: which photos load, the fitted sizes, the sizes reported, the
 // display names, what a failed load leaves behind, and drawing per display depth.
 #include "imaging/CPhotoImage.h"

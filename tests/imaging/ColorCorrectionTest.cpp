@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour correction window: what it shows, what a release or a click
 // stores in the current photo, and that hiding it undoes nothing.
 #include "PhotoViewFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The thumbnail grid's arithmetic: columns, cell places, heights, hits, centring.
 #include "imaging/GridGeometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Moving the current photo in the single-photo mode: commands, keys, the slide
 // show, rotation, and what follows each move.
 #include "PhotoViewFixture.h"

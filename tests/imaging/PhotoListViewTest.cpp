@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The thumbnail grid and the single-photo view as drawn and as clicked.
 #include "PhotoViewFixture.h"
 

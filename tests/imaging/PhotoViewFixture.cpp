@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PhotoViewFixture.h"
 
 #include "imaging/CPhotoImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A main view holding real photos made in a temporary folder, for the tests of
 // the photo views, the navigation and the modeless windows.

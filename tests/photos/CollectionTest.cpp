@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The collection and its file list: what a row shows, the first photo, Remove
 // selected, Remove all and the selection sync of a click.
 #include "LoaderFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file list's columns at the system's font.
 #include "photos/CFileListView.h"
 #include "photos/CPhotoCollection.h"

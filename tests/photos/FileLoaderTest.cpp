@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading chosen files (command 130): counting captions, duplicates, shortcuts,
 // bad files among good ones, Stop, cancelling, the end steps and the capacity.
 #include "LoaderFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file progress dialog: its controls by id, Stop, and a worker driving it.
 #include "photos/CFileProgressDlg.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading a folder tree through commands 131 and 164, end to end: the folder
 // browser, the subfolder question and Stop answered by script, real photos.
 #include "FolderTreeSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The search and loading passes over a folder tree, with a recording sink in
 // place of the collection and scripted answers to the subfolder question.
 #include "FolderTreeSupport.h"

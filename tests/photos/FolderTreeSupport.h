@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Folder trees for the folder-loading tests.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A main window with scripted prompts and a folder of test photos; loads
 // chosen files through command 130 and records what the progress dialog shows.

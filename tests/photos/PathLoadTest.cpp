@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files and folders dropped onto the main window or named on the command line:
 // they load as "Load photos" and "Load from folder" load chosen ones, in the
 // order given, and a drop while the program loads or reduces does nothing.

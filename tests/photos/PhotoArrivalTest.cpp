@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which files count as photos, whichever way they arrive: chosen in the file
 // dialog, found in a folder, dropped or named on the command line, or given to
 // snapwane-reduce. Every way takes the same photos and refuses the same files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading dialog fields: the range and number messages, focus and stopping at
 // the first refused field; the integer edit keeps typed text unclamped.
 #include "platform/DataExchange.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Native separators and the root rule: a root folder never gets a doubled separator.
 #include "platform/NativePath.h"
 

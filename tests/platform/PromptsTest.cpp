@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scripted answers reach the program's questions on the GUI thread and from a
 // worker thread; a stop releases a worker that waits for an answer.
 #include "platform/GuiThreadCall.h"

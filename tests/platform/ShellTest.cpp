@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Desktop actions: a program run gets its arguments exactly as given, with no
 // shell in between, and its input; its exit status comes back. An empty path
 // opens nothing; a path the desktop cannot open is reported with the path.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/PhotoRules.h"
 #include "platform/LocaleFormat.h"
 #include "platform/PseudoTranslator.h"

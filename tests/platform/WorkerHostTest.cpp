@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Closing the main window while a worker runs stops the worker, lets it finish
 // the file in hand, and only then releases the collection.
 #include "app/CMainFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The size preview: outer size = the box at the screen's top left, the first
 // photo fitted into the client area above the Close button (never enlarged) and
 // drawn centred; the caption names the box.

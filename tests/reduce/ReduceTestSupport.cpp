@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReduceTestSupport.h"
 
 #include "core/PhotoRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the reduction's tests: reading the outputs back, and a home folder
 // of the test's own (step 2 creates the dated output folder under it).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reduction from command 139 to "READY": scripted wizard answers, real
 // photos through the engine, the stops, the packer's command lines and the
 // final question.

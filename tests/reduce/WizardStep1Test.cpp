@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wizard step 1: the opening state, the estimate, the box handed on by Next and
 // by Show size, the range messages, and Back.
 #include "ReduceTestSupport.h"

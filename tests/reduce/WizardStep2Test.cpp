@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wizard step 2: today's folder proposed on opening and created by Start,
 // browsing, the enabling rules and the checks of Start.
 #include "ReduceTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Photos that stand in the collection without a file behind them, for tests
 // of rules that only count photos or read their paths.

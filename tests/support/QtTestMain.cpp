@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test entry point for the program's widget tests: one QApplication on the
 // offscreen platform, so no display is needed and no window ever appears.
 #include "platform/Translation.h"

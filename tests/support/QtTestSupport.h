@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the program's tests: photo files in a temporary folder, waiting
 // on a condition while the GUI thread keeps working, and QString printed as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Stands in for the desktop in a test: the default actions and program runs
 // the program asks for are recorded instead of carried out, and answered with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Scripted answers for everything modal the program asks: install one on the
 // stack of a test and every message box, file dialog and folder browser answers

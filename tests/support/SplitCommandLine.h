@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Splits a command line written as a test's expected text into arguments:
 // blanks separate arguments outside double quotes; a double quote opens or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/TestJpeg.h"
 
 #include "core/JpegCodec.h"

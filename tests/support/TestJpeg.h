@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Test photos made with the engine's encoder, for every test program (no Qt).
 #include "core/PixelBuffer.h"

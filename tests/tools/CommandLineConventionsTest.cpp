@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every tool keeps the same command-line conventions: -h/--help and -V/--version
 // anywhere on the line end it with status 0, an unknown option is refused with 2.
 #include "ToolTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The manual page of snapwane-reduce says what its --help says: the same options.
 #include "ToolTestSupport.h"
 

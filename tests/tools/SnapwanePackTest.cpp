@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // snapwane-pack end to end: the archive it writes is a plain zip that opens in
 // unzip and holds exactly the named files of the folder, byte for byte, in the
 // order named, under their bare names; never another file of the folder, a

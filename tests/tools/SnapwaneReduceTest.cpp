@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // snapwane-reduce end to end on photos the test encodes itself.
 
 #include "ToolTestSupport.h"

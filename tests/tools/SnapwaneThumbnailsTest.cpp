@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // snapwane-thumbnails: the collection's thumbnails exactly as loading makes them.
 
 #include "ToolTestSupport.h"

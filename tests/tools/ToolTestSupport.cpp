@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ToolTestSupport.h"
 
 #include "core/PixelBuffer.h"

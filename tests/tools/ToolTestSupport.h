@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers for the command-line tool tests: a scratch folder per test, small file
 // utilities, and running a built tool by name.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # tests/tools/reduce_faults.sh SNAPWANE_REDUCE
 #
 # The batch reducer under faults: an output file system that fills up in the middle

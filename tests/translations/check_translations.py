@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The program's texts and their translations.
 
   check_translations.py literals SRC ALLOWED

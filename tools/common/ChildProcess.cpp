@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/ChildProcess.h"
 
 #ifndef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs another program with an argument vector and waits for it. No shell is
 // involved, so names with blanks, quotes or leading dashes reach it unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command-line conventions the tools share: getopt_long's parsing (bundled
 // short options, -s800x600, --size=800x600 and --size 800x600, "--" ends the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PackArguments.h"
 
 #include "common/OptionParser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The packer's command line: `a -ep1 [-ieml<address>] -sfx ARCHIVE FOLDER`,
 // the same switches the program hands to the archiver on Windows, read by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ZipArchiveWriter.h"
 
 #include "common/ChildProcess.h"

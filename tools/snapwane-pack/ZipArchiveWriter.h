@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes one zip archive of given files of a folder with Info-ZIP's zip: a plain,
 // standard zip that every desktop opens, under the files' bare names, in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // snapwane-pack: packs the photos of one run into one zip archive and, when
 // asked, opens the mail composer with the archive attached. It takes the switches
 // the program gives the archiver on Windows; -sfx is accepted as the request for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BatchReducer.h"
 
 #include <system_error>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The batch reducer's run: the jobs go through the engine's ReduceBatch (several
 // photos at once, written strictly in list order, never over another photo) with

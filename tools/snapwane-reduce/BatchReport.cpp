@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BatchReport.h"
 
 #include "core/FileNames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Progress and the closing summary of a batch run. On a terminal a progress bar
 // shows "i of N prepared" and the photo in hand; at the end one line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OutputFolder.h"
 
 #include "core/ReductionRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the batch reducer writes: the folder given, or today's dated folder under
 // the user's Pictures folder, as the program's wizard proposes.

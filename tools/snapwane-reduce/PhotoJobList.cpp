@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PhotoJobList.h"
 
 #include "core/PhotoRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The photos of one batch run, in the order they are reduced: the arguments in
 // their order; within a folder its photos by name, then (with -r) its subfolders

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReduceOptions.h"
 
 #include "common/OptionParser.h"

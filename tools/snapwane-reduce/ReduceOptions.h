@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The batch reducer's command line, read and checked before anything is written.
 

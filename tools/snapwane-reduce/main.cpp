@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // snapwane-reduce: Snapwane's main job without a window, for scripts and benchmarks.
 // Reduces photos exactly as the program does, then optionally packs the output folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // snapwane-thumbnails: makes the collection's thumbnails of photos exactly as the
 // program's loading does (the acceptance rules, then the fitted copy in the
 // default 192 x 144 box), on several photos at once, for benchmarks and checks.
