@@ -11,10 +11,13 @@
 # last photo's file in the output folder: wall time and the program's processor time
 # (user + system of the whole process over the same span, from /proc). The tool is
 # timed whole by /usr/bin/time. The two alternate, after one warm-up each; the table
-# shows medians, the cores kept busy (processor / wall) and both ratios, and every
-# program run's outputs are compared byte for byte with the tool's.
+# shows medians and the cores kept busy (processor / wall), and every program run's
+# outputs are compared byte for byte with the tool's. Each ratio is the median of
+# the rounds' ratios, each round's program run against the tool run just before it:
+# this machine's speed drifts by several per cent within a minute, and a round's two
+# runs share the drift.
 #
-# Environment: ROUNDS (default 5), BUILD_DIR (default build/), THREADS=1 prints each
+# Environment: ROUNDS (default 9), BUILD_DIR (default build/), THREADS=1 prints each
 # thread's processor time over the program's last run (/proc/PID/task/*/stat),
 # PERF=FILE records one more program run, not counted, with perf (call graphs) into FILE.
 set -euo pipefail
@@ -22,10 +25,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 corpus=$(cd "${1:-${TMPDIR:-/tmp}/snapwane-corpus}" 2>/dev/null && pwd) || corpus=${1:-${TMPDIR:-/tmp}/snapwane-corpus}
 build=${BUILD_DIR:-$root/build}
-rounds=${ROUNDS:-5}
+rounds=${ROUNDS:-9}
 
 if [[ -z ${SNAPWANE_PROGRAM_RUN_DESKTOP:-} ]]; then
-  for needed in xdotool:xdotool /usr/bin/time:time Xvfb:xvfb openbox:openbox; do
+  for needed in xdotool:xdotool /usr/bin/time:time Xvfb:xvfb openbox:openbox inotifywait:inotify-tools; do
     command -v "${needed%%:*}" >/dev/null ||
       { echo "bench/program_run.sh needs ${needed#*:} (apt-get install ${needed#*:})" >&2; exit 2; }
   done
@@ -43,6 +46,7 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/snapwane-program-run.XXXXXX")
 program_pid=""
 cleanup() {
   [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+  [[ -n ${watcher_PID:-} ]] && kill "$watcher_PID" 2>/dev/null
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -55,7 +59,7 @@ now() { echo "${EPOCHREALTIME/,/.}"; }
 read_ticks() {
   local -n ticks_into=$1
   local stat
-  read -r stat < "$2/stat" 2>/dev/null || return 1
+  { read -r stat < "$2/stat"; } 2>/dev/null || return 1
   stat=${stat##*) }
   # shellcheck disable=SC2086  # the fields after the name, split
   set -- $stat
@@ -103,10 +107,10 @@ run_tool() {
 
 # Appends "wall cpu" of one program run to program.times.
 run_program() {
-  local home="$scratch/home" start_ticks start end end_ticks out files seen desktop_start desktop_end folder=""
+  local home="$scratch/home" start_ticks start end end_ticks out files seen desktop_start desktop_end
   local last=${photos[-1]##*/}
   last=${last,,}
-  rm -rf "$home" && mkdir "$home"
+  rm -rf "$home" && mkdir -p "$home/Pictures"
   HOME=$home XDG_CONFIG_HOME=$home/.config "$build/snapwane" "$corpus" >"$scratch/program.log" 2>&1 &
   program_pid=$!
   wait_idle
@@ -124,11 +128,20 @@ run_program() {
   if [[ -n ${THREADS:-} ]]; then
     for task in /proc/"$program_pid"/task/*; do read_ticks "thread_start[$task]" "$task" || true; done
   fi
+  coproc watcher {
+    exec inotifywait -m -r -e moved_to --format %f "$home/Pictures" 2>&1
+  }
+  until read -r -u "${watcher[0]}" name && [[ $name == "Watches established." ]]; do :; done
   desktop_start=$(desktop_ticks)
   start_ticks=$(cpu_ticks "/proc/$program_pid")
   start=$(now)
   xdotool key Return
-  for ((i = 0; ; i++)); do
+  # The photos are written in list order, each renamed into place: the run is over
+  # when the last one's name arrives. Between two events nothing is polled (with
+  # THREADS every 5 ms), so that the watching takes next to nothing from the run.
+  local name wait_for=0.5 waits=0 most_waits=120 # a minute
+  [[ -n ${THREADS:-} ]] && wait_for=0.005 most_waits=12000
+  for (( ; ; )); do
     if [[ -n ${THREADS:-} ]]; then # threads end with the run: their last times seen
       for task in /proc/"$program_pid"/task/*; do
         read_ticks seen "$task" || continue
@@ -136,22 +149,22 @@ run_program() {
         [[ -n ${thread_names[$task]:-} ]] || read -r "thread_names[$task]" < "$task/comm" || true
       done
     fi
-    # The photos are written in list order: the last one's file is looked for alone,
-    # so that the polling takes next to nothing from the run it times.
-    if [[ -z $folder ]]; then
-      for folder in "$home"/Pictures/*/; do :; done
-      [[ -d $folder ]] || folder=""
-    elif [[ -e $folder$last ]]; then
-      files=("$folder"*.jpg)
-      ((${#files[@]} >= count)) && break
+    if read -r -t "$wait_for" -u "${watcher[0]}" name; then
+      [[ $name == "$last" ]] || continue
+    else
+      ((++waits < most_waits)) || { echo "bench/program_run.sh: the run did not write $count photos" >&2; exit 1; }
+      # A name lost while the watch on the new folder was set up: looked for.
+      files=("$home"/Pictures/*/"$last")
+      [[ -e ${files[0]} ]] || continue
     fi
-    ((i < 12000)) || { echo "bench/program_run.sh: the run did not write $count photos" >&2; exit 1; }
-    nap 0.005
+    files=("$home"/Pictures/*/*.jpg)
+    ((${#files[@]} >= count)) && break
   done
   end=$(now)
   end_ticks=$(cpu_ticks "/proc/$program_pid")
   desktop_end=$(desktop_ticks)
   [[ -n $recorder ]] && kill -INT "$recorder" && wait "$recorder" || true
+  kill "$watcher_PID" 2>/dev/null && wait "$watcher_PID" 2>/dev/null || true
   if [[ -n ${THREADS:-} ]]; then
     for task in "${!thread_ticks[@]}"; do
       echo "$((thread_ticks[$task] - ${thread_start[$task]:-0})) ${thread_names[$task]} ${task##*/}"
@@ -192,16 +205,20 @@ tool_cpu=$(cut -d' ' -f2 "$scratch/tool.times" | median)
 program_wall=$(cut -d' ' -f1 "$scratch/program.times" | median)
 program_cpu=$(cut -d' ' -f2 "$scratch/program.times" | median)
 desktop_cpu=$(cut -d' ' -f3 "$scratch/program.times" | median)
+wall_ratio=$(paste -d' ' "$scratch/tool.times" "$scratch/program.times" | awk '{ print $3 / $1 }' | median)
+cpu_ratio=$(paste -d' ' "$scratch/tool.times" "$scratch/program.times" | awk '{ print $4 / $2 }' | median)
 awk -v tw="$tool_wall" -v tc="$tool_cpu" -v pw="$program_wall" -v pc="$program_cpu" -v dc="$desktop_cpu" \
-  -v cores="$cores" 'BEGIN {
+  -v wr="$wall_ratio" -v cr="$cpu_ratio" -v cores="$cores" 'BEGIN {
   printf "%-34s %9s %9s %12s\n", "reduce to 640 x 480, q75", "median s", "cpu s", "cores busy"
   printf "%-34s %9.2f %9.2f %12.2f\n", "snapwane-reduce -j " cores, tw, tc, tc / tw
   printf "%-34s %9.2f %9.2f %12.2f\n", "the program (Start to last file)", pw, pc, pc / pw
   printf "%-34s %9s %9.2f\n", "  X server + window manager, then", "", dc
-  print "\nratios, the program / snapwane-reduce"
-  printf "  %-20s %6.2f   (goal <= 1.10)\n", "wall time", pw / tw
-  printf "  %-20s %6.2f   (goal <= 1.05)\n", "processor time", pc / tc
+  print "\nratios, the program / snapwane-reduce (median of the rounds)"
+  printf "  %-20s %6.2f   (goal <= 1.10)\n", "wall time", wr
+  printf "  %-20s %6.2f   (goal <= 1.05)\n", "processor time", cr
 }'
+echo "  each round (wall): $(paste -d' ' "$scratch/tool.times" "$scratch/program.times" |
+  awk '{ printf "%s%.2f", (NR > 1 ? " " : ""), $3 / $1 }')"
 echo "outputs byte-identical in every run"
 if [[ -n ${THREADS:-} ]]; then
   echo -e "\nthe program's threads in the last run, processor seconds from Start to the last file:"

@@ -12,7 +12,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -82,17 +85,29 @@ CFileProgressDlg::CFileProgressDlg(QWidget* parent)
 template <class Change>
 void CFileProgressDlg::change(Change&& apply)
 {
+    using namespace std::chrono;
     bool post = false;
+    milliseconds wait{0};
     {
         std::lock_guard lock(m_changesMutex);
         apply(m_changes);
-        post = !m_changesPosted;
-        m_changesPosted = true;
+        if (m_changes.visible)
+            m_shownPace = *m_changes.visible ? std::optional(m_changes.pace) : std::nullopt;
+        else if (m_shownPace)
+            wait = std::max(milliseconds(0), ceil<milliseconds>(m_changesShownAt + *m_shownPace - steady_clock::now()));
+        // A change that may not wait overtakes one that waits for the pace.
+        post = !m_changesPosted || (m_changesPaced && wait.count() == 0);
+        if (post) {
+            m_changesPosted = true;
+            m_changesPaced = wait.count() > 0;
+        }
     }
     if (GuiThreadCall::isGuiThread())
         showChanges();
-    else if (post)
+    else if (post && wait.count() == 0)
         GuiThreadCall::post(this, [this] { showChanges(); });
+    else if (post)
+        GuiThreadCall::post(this, [this, wait] { QTimer::singleShot(wait, this, [this] { showChanges(); }); });
 }
 
 void CFileProgressDlg::showChanges()
@@ -102,6 +117,8 @@ void CFileProgressDlg::showChanges()
         std::lock_guard lock(m_changesMutex);
         changes = std::exchange(m_changes, {});
         m_changesPosted = false;
+        m_changesPaced = false;
+        m_changesShownAt = std::chrono::steady_clock::now();
     }
     if (changes.range)
         m_progress->setRange(changes.range->first, changes.range->second);
@@ -135,9 +152,12 @@ void CFileProgressDlg::SetPosition(int position)
     change([&](Changes& changes) { changes.position = position; });
 }
 
-void CFileProgressDlg::ShowDialog()
+void CFileProgressDlg::ShowDialog(std::chrono::milliseconds pace)
 {
-    change([](Changes& changes) { changes.visible = true; });
+    change([pace](Changes& changes) {
+        changes.visible = true;
+        changes.pace = pace;
+    });
 }
 
 void CFileProgressDlg::HideDialog()

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -23,7 +24,12 @@ class QPushButton;
 // from a worker they are queued onto the GUI thread, and what a worker changes
 // before the GUI thread gets to it is shown together, with the latest value of
 // each: a GUI thread kept waiting by busy workers catches up with one repaint
-// (and one title the window manager redraws) instead of one per change.
+// (and one title the window manager redraws) instead of one per change. A run
+// may show the window with a pace (the reduction does): while it is shown, a
+// worker's changes are then shown at most once per pace, since photos done
+// faster than anyone can read their count would otherwise cost a repaint and a
+// title per photo, taken from the cores doing the work. Showing and hiding go at
+// once, and so does whatever comes after a hide.
 class CFileProgressDlg : public QDialog
 {
     Q_OBJECT
@@ -40,9 +46,10 @@ public:
     // true count.
     void SetRange(int low, int high);
     void SetPosition(int position);
-    void ShowDialog();
+    void ShowDialog(std::chrono::milliseconds pace = {});
     void HideDialog();
 
+    static constexpr std::chrono::milliseconds kReductionPace{100};
     QProgressBar* progressBar() const { return m_progress; }
     QLabel* fileNameLine() const { return m_fileName; }
 
@@ -66,6 +73,7 @@ private:
         std::optional<std::pair<int, int>> range;
         std::optional<int> position;
         std::optional<bool> visible;
+        std::chrono::milliseconds pace{}; // with visible: the pace while shown
     };
 
     template <class Change>
@@ -75,6 +83,9 @@ private:
     std::mutex m_changesMutex;
     Changes m_changes;           // given, not yet shown
     bool m_changesPosted = false; // a showChanges is on its way to the GUI thread
+    bool m_changesPaced = false;  // ... and waits for the pace
+    std::optional<std::chrono::milliseconds> m_shownPace; // shown (as last asked), at this pace
+    std::chrono::steady_clock::time_point m_changesShownAt; // the last showChanges
 
     QProgressBar* m_progress;
     QLabel* m_fileName;

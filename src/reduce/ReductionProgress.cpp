@@ -10,7 +10,7 @@
 void ReductionProgress::begin(int count)
 {
     m_dialog->m_bStop = 0;
-    m_dialog->ShowDialog();
+    m_dialog->ShowDialog(CFileProgressDlg::kReductionPace);
     m_dialog->SetRange(0, count);
     m_dialog->SetPosition(0);
 }

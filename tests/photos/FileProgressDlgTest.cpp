@@ -8,6 +8,7 @@
 #include "support/QtTestSupport.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -43,13 +44,13 @@ TEST(FileProgressDlg, StopHidesAtOnceAndOnlyStopDoes)
     EXPECT_EQ(dialog.m_bStop.load(), 1);
 }
 
-TEST(FileProgressDlg, AWorkersChangesArriveInOrderAndTheBarKeepsLargeCounts)
+TEST(FileProgressDlg, AWorkersChangesArriveInOrderAtTheirPaceAndTheBarKeepsLargeCounts)
 {
     CFileProgressDlg dialog(nullptr);
     std::atomic<bool> done = false;
     std::thread worker([&] {
         dialog.SetRange(0, 70000);
-        dialog.ShowDialog();
+        dialog.ShowDialog(CFileProgressDlg::kReductionPace);
         for (int i = 0; i <= 70000; i += 10000) {
             dialog.SetPosition(i);
             dialog.SetFileName(QStringLiteral("photo %1").arg(i));
@@ -63,7 +64,19 @@ TEST(FileProgressDlg, AWorkersChangesArriveInOrderAndTheBarKeepsLargeCounts)
     EXPECT_EQ(dialog.progressBar()->maximum(), 70000);
     EXPECT_EQ(dialog.progressBar()->value(), 70000);
     EXPECT_EQ(dialog.fileNameLine()->text(), QStringLiteral("photo 70000"));
-    dialog.HideDialog();
+
+    // Changes given right after a repaint wait for the pace, but a hide does not,
+    // and brings them along.
+    std::thread([&] {
+        dialog.SetPosition(1);
+        dialog.HideDialog();
+    }).join();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.progressBar()->value(), 1);
+    QElapsedTimer since;
+    since.start(); // whatever waited for the pace shows nothing again
+    snapwane::test::WaitUntil([&] { return since.elapsed() > 2 * CFileProgressDlg::kReductionPace.count(); });
     EXPECT_FALSE(dialog.isVisible());
 }
 
