@@ -10,22 +10,27 @@
 # (step 1: Next), Return (step 2: Start). The run is timed from that last key to the
 # last photo's file in the output folder: wall time and the program's processor time
 # (user + system of the whole process over the same span, from /proc). The tool is
-# timed whole by /usr/bin/time. The two alternate, after one warm-up each; the table
+# timed whole by /usr/bin/time. The two alternate, after one warm-up round; the table
 # shows medians and the cores kept busy (processor / wall), and every program run's
 # outputs are compared byte for byte with the tool's. Each ratio is the median of
-# the rounds' ratios, each round's program run against the tool run just before it:
-# this machine's speed drifts by several per cent within a minute, and a round's two
-# runs share the drift.
+# the rounds' ratios: this machine's speed drifts by several per cent within
+# seconds, so a round's two runs follow each other with no gap, after the program
+# has loaded the photos, opened the wizard and rested (REST seconds), and they take
+# turns at going first: the processors here slow down under sustained load, and a
+# run that always followed the program's load of the photos, or the other run, took
+# a few per cent longer.
 #
-# Environment: ROUNDS (default 9), BUILD_DIR (default build/), THREADS=1 prints each
-# thread's processor time over the program's last run (/proc/PID/task/*/stat),
-# PERF=FILE records one more program run, not counted, with perf (call graphs) into FILE.
+# Environment: ROUNDS (default 10), REST (default 3), BUILD_DIR (default build/),
+# THREADS=1 prints each thread's processor time over the program's last run
+# (/proc/PID/task/*/stat), PERF=FILE records one more program run, not counted, with
+# perf (call graphs) into FILE.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 corpus=$(cd "${1:-${TMPDIR:-/tmp}/snapwane-corpus}" 2>/dev/null && pwd) || corpus=${1:-${TMPDIR:-/tmp}/snapwane-corpus}
 build=${BUILD_DIR:-$root/build}
-rounds=${ROUNDS:-9}
+rounds=${ROUNDS:-10}
+rest=${REST:-3}
 
 if [[ -z ${SNAPWANE_PROGRAM_RUN_DESKTOP:-} ]]; then
   for needed in xdotool:xdotool /usr/bin/time:time Xvfb:xvfb openbox:openbox inotifywait:inotify-tools; do
@@ -105,11 +110,11 @@ run_tool() {
   awk -v w="$wall" -v u="$user" -v s="$system" 'BEGIN { print w, u + s }' >> "$scratch/tool.times"
 }
 
-# Appends "wall cpu" of one program run to program.times.
-run_program() {
-  local home="$scratch/home" start_ticks start end end_ticks out files seen desktop_start desktop_end
-  local last=${photos[-1]##*/}
-  last=${last,,}
+home="$scratch/home"
+
+# Starts the program on the photos and, once it is idle, opens the wizard at its
+# last step: Start is the next key.
+open_wizard() {
   rm -rf "$home" && mkdir -p "$home/Pictures"
   HOME=$home XDG_CONFIG_HOME=$home/.config "$build/snapwane" "$corpus" >"$scratch/program.log" 2>&1 &
   program_pid=$!
@@ -118,6 +123,26 @@ run_program() {
   wait_window "Reduce photos - size and quality"
   xdotool key Return
   wait_window "Reduce photos - output"
+}
+
+# Compares the program's outputs with the tool's, byte for byte, and ends the program.
+check_and_close() {
+  local photo name out
+  for photo in "${photos[@]}"; do
+    name=$(basename "$photo")
+    out=$(echo "$home"/Pictures/*/"${name,,}")
+    cmp -s "$out" "$scratch/tool/${name,,}" || { echo "bench/program_run.sh: $name differs from the tool's" >&2; exit 1; }
+  done
+  kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+}
+
+# Presses Start in the open wizard and appends "wall cpu desktop-cpu" of the run to
+# program.times.
+run_program() {
+  local start_ticks start end end_ticks files seen desktop_start desktop_end
+  local last=${photos[-1]##*/}
+  last=${last,,}
   local recorder=""
   if [[ -n ${recording:-} ]]; then
     perf record -q -F 997 --call-graph dwarf,8192 -p "$program_pid" -o "$PERF" 2>/dev/null &
@@ -170,33 +195,43 @@ run_program() {
       echo "$((thread_ticks[$task] - ${thread_start[$task]:-0})) ${thread_names[$task]} ${task##*/}"
     done > "$scratch/threads"
   fi
-  # The last file may still be renamed into place: the files are compared once the run is over.
+  # The last file was renamed into place: the run's end (the question) is let finish.
   nap 0.3
-  for photo in "${photos[@]}"; do
-    name=$(basename "$photo")
-    out=$(echo "$home"/Pictures/*/"${name,,}")
-    cmp -s "$out" "$scratch/tool/${name,,}" || { echo "bench/program_run.sh: $name differs from the tool's" >&2; exit 1; }
-  done
-  kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
-  program_pid=""
   awk -v s="$start" -v e="$end" -v c=$((end_ticks - start_ticks)) -v d=$((desktop_end - desktop_start)) -v t="$ticks" \
     'BEGIN { print e - s, c / t, d / t }' \
     >> "$scratch/${recording:+recorded.}program.times"
 }
 
+# One round: the program is started and waits in the wizard; after the rest the two
+# timed runs follow each other, the tool first in odd rounds and the program first in
+# even ones, so that neither is always the one that follows the other's load.
+run_round() { # number
+  open_wizard
+  nap "$rest"
+  if (($1 % 2)); then
+    run_tool && run_program
+  else
+    run_program && run_tool
+  fi
+  check_and_close
+}
+
 echo "$count photos in $corpus; $cores cores; $rounds rounds after one warm-up round" >&2
-run_tool && run_program
+run_round 1
 : > "$scratch/tool.times"
 : > "$scratch/program.times"
 for ((round = 1; round <= rounds; round++)); do
   echo "round $round of $rounds" >&2
-  run_tool
-  run_program
+  run_round "$round"
 done
 
 if [[ -n ${PERF:-} ]]; then
   echo "one more run of the program, recorded into $PERF" >&2
+  open_wizard
+  nap "$rest"
   recording=1 run_program
+  kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
+  program_pid=""
 fi
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
