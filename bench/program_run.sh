@@ -16,9 +16,8 @@
 # the rounds' ratios: this machine's speed drifts by several per cent within
 # seconds, so a round's two runs follow each other with no gap, after the program
 # has loaded the photos, opened the wizard and rested (REST seconds), and they take
-# turns at going first: the processors here slow down under sustained load, and a
-# run that always followed the program's load of the photos, or the other run, took
-# a few per cent longer.
+# turns at going first, so that neither always comes right after the program's
+# load of the photos or after the other run.
 #
 # Environment: ROUNDS (default 10), REST (default 3), BUILD_DIR (default build/),
 # THREADS=1 prints each thread's processor time over the program's last run
