@@ -124,6 +124,11 @@ open_wizard() {
   wait_window "Reduce photos - output"
 }
 
+close_program() {
+  kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+}
+
 # Compares the program's outputs with the tool's, byte for byte, and ends the program.
 check_and_close() {
   local photo name out
@@ -132,14 +137,13 @@ check_and_close() {
     out=$(echo "$home"/Pictures/*/"${name,,}")
     cmp -s "$out" "$scratch/tool/${name,,}" || { echo "bench/program_run.sh: $name differs from the tool's" >&2; exit 1; }
   done
-  kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
-  program_pid=""
+  close_program
 }
 
 # Presses Start in the open wizard and appends "wall cpu desktop-cpu" of the run to
 # program.times.
 run_program() {
-  local start_ticks start end end_ticks files seen desktop_start desktop_end
+  local start_ticks start end end_ticks files seen desktop_start desktop_end name=""
   local last=${photos[-1]##*/}
   last=${last,,}
   local recorder=""
@@ -155,7 +159,9 @@ run_program() {
   coproc watcher {
     exec inotifywait -m -r -e moved_to --format %f "$home/Pictures" 2>&1
   }
-  until read -r -u "${watcher[0]}" name && [[ $name == "Watches established." ]]; do :; done
+  while [[ $name != "Watches established." ]]; do
+    read -r -u "${watcher[0]}" name || { echo "bench/program_run.sh: inotifywait cannot watch $home/Pictures" >&2; exit 1; }
+  done
   desktop_start=$(desktop_ticks)
   start_ticks=$(cpu_ticks "/proc/$program_pid")
   start=$(now)
@@ -163,7 +169,7 @@ run_program() {
   # The photos are written in list order, each renamed into place: the run is over
   # when the last one's name arrives. Between two events nothing is polled (with
   # THREADS every 5 ms), so that the watching takes next to nothing from the run.
-  local name wait_for=0.5 waits=0 most_waits=120 # a minute
+  local wait_for=0.5 waits=0 most_waits=120 # a minute
   [[ -n ${THREADS:-} ]] && wait_for=0.005 most_waits=12000
   for (( ; ; )); do
     if [[ -n ${THREADS:-} ]]; then # threads end with the run: their last times seen
@@ -229,8 +235,7 @@ if [[ -n ${PERF:-} ]]; then
   open_wizard
   nap "$rest"
   recording=1 run_program
-  kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
-  program_pid=""
+  close_program
 fi
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
